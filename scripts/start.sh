@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tavrel and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release
+
+program=build/release/bin/tavrel
+if [ ! -x "$program" ]; then
+  echo "Built the engine (build/release/bin/libQuorvix.so); the window is not part of this build yet."
+  exit 0
+fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display here. To see the window, run this on a desktop, or under a virtual one:"
+  echo "  xvfb-run -a $program"
+  exit 0
+fi
+exec "$program"
