@@ -1,0 +1,152 @@
+#include "comparison/comparison_chart.h"
+
+#include <cmath>
+
+#include "comparison/number_format.h"
+
+namespace tavrel::comparison {
+
+namespace {
+
+struct QuantityRow {
+    const char* axisTitle[4];
+    float fullScale;
+    int decimals;
+};
+
+constexpr QuantityRow kQuantities[kQuantityCount] = {
+    {{"Dowel", "Bearing", "Stress", "(psi)"}, 5500.0f, 0},
+    {{"Peak", "Edge", "Stress", "(psi)"}, 400.0f, 0},
+    {{"Peak", "Edge", "Deflection", "(in.)"}, 0.015f, 3},
+    {{"Peak", "Corner", "Deflection", "(in.)"}, 0.03f, 3},
+};
+
+// Baseline caption per type, then the alternative's two lines per (type, variant).
+constexpr const char* kBaselineCaption[kAnalysisTypeCount] = {"6\" Spac.", "12 Dowels",
+                                                              "12 Dowels"};
+constexpr const char* kAlternativeCaption[kAnalysisTypeCount][kVariantCount][2] = {
+    {{"6\" Spac.", "(Baseline)"}, {"8\" Spac.", ""}, {"10\" Spac.", ""}, {"12\" Spac.", ""}},
+    {{"12 Dowels", "(Baseline)"}, {"10 Dowels", ""}, {"8 Dowels", ""}, {"6 Dowels", ""}},
+    {{"12 Dowels", "(Baseline)"},
+     {"11 Dowels", "(Alt. A)"},
+     {"9 Dowels", "(Alt. B)"},
+     {"8 Dowels", "(Alt. C)"}},
+};
+
+BarGeometry barGeometry(float value, const QuantitySettings& settings) {
+    const int height = barHeight(value, settings.fullScale);
+    const int top = kBarFoot - height;
+    return {top, height, top - kValueLabelRise, formatBarValue(value, settings.decimals)};
+}
+
+}  // namespace
+
+std::optional<QuantitySettings> quantitySettings(int q) {
+    if (q < 0 || q >= kQuantityCount) {
+        return std::nullopt;
+    }
+    const QuantityRow& row = kQuantities[q];
+    return QuantitySettings{
+        {QString::fromLatin1(row.axisTitle[0]), QString::fromLatin1(row.axisTitle[1]),
+         QString::fromLatin1(row.axisTitle[2]), QString::fromLatin1(row.axisTitle[3])},
+        row.fullScale,
+        row.decimals};
+}
+
+QString baselineBarSubCaption() {
+    return QStringLiteral("(Baseline)");
+}
+
+std::optional<BarCaptions> barCaptions(int a, int v) {
+    if (a < 0 || a >= kAnalysisTypeCount || v < 0 || v >= kVariantCount) {
+        return std::nullopt;
+    }
+    return BarCaptions{QString::fromLatin1(kBaselineCaption[a]),
+                       QString::fromLatin1(kAlternativeCaption[a][v][0]),
+                       QString::fromLatin1(kAlternativeCaption[a][v][1])};
+}
+
+QString formatBarValue(float value, int decimals) {
+    return formatHalfAwayFromZero(static_cast<double>(value), decimals);
+}
+
+int barHeight(float value, float fullScale) {
+    const double exact =
+        kFullScaleBarHeight * static_cast<double>(value) / static_cast<double>(fullScale);
+    // Ties to even, independent of the current floating-point rounding mode.
+    const double below = std::floor(exact);
+    const double fraction = exact - below;
+    double rounded = below;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0)) {
+        rounded = below + 1.0;
+    }
+    return static_cast<int>(rounded);
+}
+
+QString percentChangeText(float baseline, float alternative) {
+    const QString zero = QStringLiteral("0%");
+    if (baseline == 0.0f) {
+        return zero;
+    }
+    const double b0 = baseline;
+    const double b1 = alternative;
+    QString text;
+    if (b1 > b0) {
+        text = QLatin1Char('+') + formatHalfAwayFromZero((b1 - b0) / b0 * 100.0, 0);
+    } else if (b1 < b0) {
+        text = QLatin1Char('-') + formatHalfAwayFromZero((b0 - b1) / b0 * 100.0, 0);
+    } else {
+        return zero;
+    }
+    text += QLatin1Char('%');
+    if (text == QLatin1String("+0%") || text == QLatin1String("-0%")) {
+        return zero;
+    }
+    return text;
+}
+
+std::optional<BarsDrawing> drawComparisonBars(const ComparisonBars& bars, int q) {
+    const std::optional<QuantitySettings> settings = quantitySettings(q);
+    if (!settings) {
+        return std::nullopt;
+    }
+    BarsDrawing drawing{barGeometry(bars[0], *settings), barGeometry(bars[1], *settings), 0,
+                        percentChangeText(bars[0], bars[1])};
+    drawing.percentTop = drawing.alternative.top + kPercentLabelDrop;
+    return drawing;
+}
+
+ChartUpdate updateComparisonChart(const ComparisonTable& table, const ChartSelection& selection,
+                                  const ComparisonBars& previous) {
+    ChartUpdate update{};
+    update.bars = previous;
+    if (const std::optional<QuantitySettings> settings = quantitySettings(selection.q)) {
+        update.axisTitle = settings->axisTitle;
+    }
+    const bool canRead = selection.q >= 0 && selection.q < kQuantityCount && selection.d >= 0 &&
+                         selection.d < kDowelCount;
+
+    const std::optional<int> a = selection.a;
+    if (a && *a >= 0 && *a < kAnalysisTypeCount) {
+        update.baselineCaption = barCaptions(*a, 0)->baseline;
+        if (*a != 2) {
+            update.alternativeSubCaption = QString();
+        }
+        if (canRead) {
+            update.bars[0] = comparisonValue(table, *a, 0, selection.d, selection.q);
+        }
+        const std::optional<int> v = selection.v;
+        if (v && *v >= 0 && *v < kVariantCount) {
+            const BarCaptions captions = *barCaptions(*a, *v);
+            update.alternativeCaption = captions.alternative;
+            update.alternativeSubCaption = captions.alternativeSub;
+            if (canRead) {
+                update.bars[1] = comparisonValue(table, *a, *v, selection.d, selection.q);
+            }
+        }
+    }
+    update.drawing = drawComparisonBars(update.bars, selection.q);
+    return update;
+}
+
+}  // namespace tavrel::comparison

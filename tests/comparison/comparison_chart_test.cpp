@@ -1,0 +1,211 @@
+#include "comparison/comparison_chart.h"
+
+#include <gtest/gtest.h>
+
+#include "qstring_printer.h"
+
+namespace tavrel::comparison {
+namespace {
+
+ChartUpdate chartFor(int q, int d, int a, int v, ComparisonBars previous = {-1.0f, -1.0f}) {
+    return updateComparisonChart(builtInComparisonTable(), {q, d, a, v}, previous);
+}
+
+TEST(ComparisonChart, DrawsTheSelectedComparison) {
+    struct Case {
+        int q, d, a, v;
+        const char* baselineText;
+        const char* alternativeText;
+        int baselineHeight;
+        int alternativeHeight;
+        const char* percent;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 3, "4410", "5487", 2005, 2494, "+24%"},
+        {1, 0, 1, 3, "271", "315", 1693, 1970, "+16%"},
+        {1, 0, 0, 1, "271", "271", 1693, 1694, "0%"},  // +0.04% rounds to "+0%"
+        // 0.03195f is just above the decimal's 2662.5 tie, so the double gives 2663.
+        {3, 0, 1, 2, "0.032", "0.032", 2670, 2663, "0%"},  // -0.3% rounds to "-0%"
+        {2, 2, 2, 3, "0.008", "0.008", 1353, 1375, "+2%"},
+        {1, 2, 0, 0, "77", "77", 478, 478, "0%"},  // 76.5 exactly
+        {1, 2, 2, 0, "77", "77", 478, 478, "0%"},
+        {3, 0, 0, 3, "0.032", "0.033", 2670, 2711, "+2%"},  // the tallest bar of the table
+        {0, 5, 2, 1, "1098", "1007", 499, 458, "-8%"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "q " << c.q << " d " << c.d << " a " << c.a << " v " << c.v);
+        const ChartUpdate update = chartFor(c.q, c.d, c.a, c.v);
+        ASSERT_TRUE(update.drawing.has_value());
+        const BarsDrawing& drawing = *update.drawing;
+        EXPECT_EQ(drawing.baseline.valueText, QString::fromLatin1(c.baselineText));
+        EXPECT_EQ(drawing.alternative.valueText, QString::fromLatin1(c.alternativeText));
+        EXPECT_EQ(drawing.baseline.height, c.baselineHeight);
+        EXPECT_EQ(drawing.alternative.height, c.alternativeHeight);
+        EXPECT_EQ(drawing.baseline.top, 6540 - c.baselineHeight);
+        EXPECT_EQ(drawing.alternative.top, 6540 - c.alternativeHeight);
+        EXPECT_EQ(drawing.baseline.valueTop, drawing.baseline.top - 300);
+        EXPECT_EQ(drawing.alternative.valueTop, drawing.alternative.top - 300);
+        EXPECT_EQ(drawing.percentTop, drawing.alternative.top + 150);
+        EXPECT_EQ(drawing.percentText, QString::fromLatin1(c.percent));
+    }
+}
+
+TEST(ComparisonChart, GeometryOfTheCornerSpacingExample) {
+    const ChartUpdate update = chartFor(0, 0, 0, 3);
+    EXPECT_EQ(update.bars, (ComparisonBars{4410.0f, 5487.0f}));
+    ASSERT_TRUE(update.drawing.has_value());
+    EXPECT_EQ(update.drawing->baseline.top, 4535);
+    EXPECT_EQ(update.drawing->alternative.top, 4046);
+    EXPECT_EQ(update.drawing->baseline.valueTop, 4235);
+    EXPECT_EQ(update.drawing->alternative.valueTop, 3746);
+    EXPECT_EQ(update.drawing->percentTop, 4196);
+    EXPECT_EQ(update.baselineCaption, QStringLiteral("6\" Spac."));
+    EXPECT_EQ(update.alternativeCaption, QStringLiteral("12\" Spac."));
+    EXPECT_EQ(update.alternativeSubCaption, QString());
+}
+
+TEST(ComparisonChart, CaptionsForEveryLayout) {
+    struct Case {
+        int a, v;
+        const char* baseline;
+        const char* alternative;
+        const char* alternativeSub;
+    };
+    const Case cases[] = {
+        {0, 0, "6\" Spac.", "6\" Spac.", "(Baseline)"},
+        {0, 1, "6\" Spac.", "8\" Spac.", ""},
+        {0, 2, "6\" Spac.", "10\" Spac.", ""},
+        {0, 3, "6\" Spac.", "12\" Spac.", ""},
+        {1, 0, "12 Dowels", "12 Dowels", "(Baseline)"},
+        {1, 1, "12 Dowels", "10 Dowels", ""},
+        {1, 2, "12 Dowels", "8 Dowels", ""},
+        {1, 3, "12 Dowels", "6 Dowels", ""},
+        {2, 0, "12 Dowels", "12 Dowels", "(Baseline)"},
+        {2, 1, "12 Dowels", "11 Dowels", "(Alt. A)"},
+        {2, 2, "12 Dowels", "9 Dowels", "(Alt. B)"},
+        {2, 3, "12 Dowels", "8 Dowels", "(Alt. C)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "a " << c.a << " v " << c.v);
+        const std::optional<BarCaptions> captions = barCaptions(c.a, c.v);
+        ASSERT_TRUE(captions.has_value());
+        EXPECT_EQ(captions->baseline, QString::fromLatin1(c.baseline));
+        EXPECT_EQ(captions->alternative, QString::fromLatin1(c.alternative));
+        EXPECT_EQ(captions->alternativeSub, QString::fromLatin1(c.alternativeSub));
+        // The chart applies them whatever the quantity.
+        for (int q = 0; q < 4; ++q) {
+            const ChartUpdate update = chartFor(q, 1, c.a, c.v);
+            EXPECT_EQ(update.baselineCaption, captions->baseline);
+            EXPECT_EQ(update.alternativeCaption, captions->alternative);
+            EXPECT_EQ(update.alternativeSubCaption, captions->alternativeSub);
+        }
+    }
+    EXPECT_EQ(baselineBarSubCaption(), QStringLiteral("(Baseline)"));
+    EXPECT_FALSE(barCaptions(3, 0).has_value());
+    EXPECT_FALSE(barCaptions(0, 4).has_value());
+}
+
+TEST(ComparisonChart, QuantitySettings) {
+    struct Case {
+        int q;
+        const char* title[4];
+        float fullScale;
+        int decimals;
+    };
+    const Case cases[] = {
+        {0, {"Dowel", "Bearing", "Stress", "(psi)"}, 5500.0f, 0},
+        {1, {"Peak", "Edge", "Stress", "(psi)"}, 400.0f, 0},
+        {2, {"Peak", "Edge", "Deflection", "(in.)"}, 0.015f, 3},
+        {3, {"Peak", "Corner", "Deflection", "(in.)"}, 0.03f, 3},
+    };
+    for (const Case& c : cases) {
+        const std::optional<QuantitySettings> settings = quantitySettings(c.q);
+        ASSERT_TRUE(settings.has_value());
+        for (int line = 0; line < 4; ++line) {
+            EXPECT_EQ(settings->axisTitle[static_cast<std::size_t>(line)],
+                      QString::fromLatin1(c.title[line]));
+        }
+        EXPECT_EQ(settings->fullScale, c.fullScale);
+        EXPECT_EQ(settings->decimals, c.decimals);
+        EXPECT_EQ(chartFor(c.q, 0, 0, 0).axisTitle, settings->axisTitle);
+    }
+    EXPECT_FALSE(quantitySettings(-1).has_value());
+    EXPECT_FALSE(quantitySettings(4).has_value());
+}
+
+TEST(ComparisonChart, BarHeightRoundsTiesToEven) {
+    EXPECT_EQ(barHeight(1.0f, 5000.0f), 0);  // 0.5
+    EXPECT_EQ(barHeight(3.0f, 5000.0f), 2);  // 1.5
+    EXPECT_EQ(barHeight(5.0f, 5000.0f), 2);  // 2.5
+    EXPECT_EQ(barHeight(1.0f, 2000.0f), 1);  // 1.25
+    EXPECT_EQ(barHeight(5500.0f, 5500.0f), 2500);
+}
+
+TEST(ComparisonChart, PercentChangeSignRules) {
+    struct Case {
+        float baseline;
+        float alternative;
+        const char* text;
+    };
+    const Case cases[] = {
+        {4410.0f, 5487.0f, "+24%"}, {100.0f, 50.0f, "-50%"},    {100.0f, 100.0f, "0%"},
+        {0.0f, 5.0f, "0%"},         {0.0f, 0.0f, "0%"},         {100.0f, 100.4f, "0%"},
+        {100.0f, 99.6f, "0%"},      {100.0f, 99.4f, "-1%"},     {200.0f, 201.0f, "+1%"},
+        {100.0f, 300.0f, "+200%"},  {0.03204f, 0.03195f, "0%"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(percentChangeText(c.baseline, c.alternative), QString::fromLatin1(c.text))
+            << c.baseline << " -> " << c.alternative;
+    }
+}
+
+TEST(ComparisonChart, MissingSelectionsKeepWhatTheyCannotDetermine) {
+    const ComparisonBars previous{1000.0f, 2000.0f};
+
+    // No analysis type: only the axis title changes, the previous bars are redrawn.
+    ChartUpdate update = updateComparisonChart(builtInComparisonTable(), {0, 0, {}, {}}, previous);
+    EXPECT_TRUE(update.axisTitle.has_value());
+    EXPECT_FALSE(update.baselineCaption.has_value());
+    EXPECT_FALSE(update.alternativeCaption.has_value());
+    EXPECT_FALSE(update.alternativeSubCaption.has_value());
+    EXPECT_EQ(update.bars, previous);
+    ASSERT_TRUE(update.drawing.has_value());
+    EXPECT_EQ(update.drawing->percentText, QStringLiteral("+100%"));
+
+    // No variant: the baseline follows the type, the alternative value stays.
+    update = updateComparisonChart(builtInComparisonTable(), {0, 0, 1, {}}, previous);
+    EXPECT_EQ(update.bars, (ComparisonBars{4410.0f, 2000.0f}));
+    EXPECT_EQ(update.baselineCaption, QStringLiteral("12 Dowels"));
+    EXPECT_FALSE(update.alternativeCaption.has_value());
+    EXPECT_EQ(update.alternativeSubCaption, QString());  // cleared for types 0 and 1
+
+    update = updateComparisonChart(builtInComparisonTable(), {0, 0, 2, {}}, previous);
+    EXPECT_FALSE(update.alternativeSubCaption.has_value());  // the alternates keep theirs
+
+    // A quantity outside the list: captions follow, nothing is read or drawn.
+    update = updateComparisonChart(builtInComparisonTable(), {4, 0, 0, 2}, previous);
+    EXPECT_FALSE(update.axisTitle.has_value());
+    EXPECT_EQ(update.alternativeCaption, QStringLiteral("10\" Spac."));
+    EXPECT_EQ(update.bars, previous);
+    EXPECT_FALSE(update.drawing.has_value());
+
+    // A dowel outside the list reads nothing but still draws.
+    update = updateComparisonChart(builtInComparisonTable(), {0, -1, 0, 2}, previous);
+    EXPECT_EQ(update.bars, previous);
+    EXPECT_TRUE(update.drawing.has_value());
+}
+
+TEST(ComparisonChart, ReadsTheGivenTable) {
+    ComparisonTable table{};
+    table[comparisonTablePosition(1, 0, 4, 2)] = 0.01f;
+    table[comparisonTablePosition(1, 2, 4, 2)] = 0.012f;
+    const ChartUpdate update = updateComparisonChart(table, {2, 4, 1, 2}, {});
+    EXPECT_EQ(update.bars, (ComparisonBars{0.01f, 0.012f}));
+    ASSERT_TRUE(update.drawing.has_value());
+    EXPECT_EQ(update.drawing->percentText, QStringLiteral("+20%"));
+    EXPECT_EQ(update.drawing->alternative.valueText, QStringLiteral("0.012"));
+}
+
+}  // namespace
+}  // namespace tavrel::comparison

@@ -1,0 +1,119 @@
+#include "comparison/comparison_scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "qstring_printer.h"
+
+namespace tavrel::comparison {
+namespace {
+
+using P = Picture;
+
+TEST(ComparisonScenario, ViewOfEveryLayout) {
+    struct Case {
+        int a, v;
+        Picture variant;
+        bool savings;
+        const char* savingsText;  // nullptr: caption untouched
+    };
+    const Case cases[] = {
+        {0, 0, P::Corner06a, false, nullptr}, {0, 1, P::Corner08, false, nullptr},
+        {0, 2, P::Corner10, false, nullptr},  {0, 3, P::Corner12, false, nullptr},
+        {1, 0, P::Baseline2, true, "0%"},     {1, 1, P::Ctr10, true, "17%"},
+        {1, 2, P::Ctr08, true, "33%"},        {1, 3, P::Ctr06, true, "50%"},
+        {2, 0, P::Baseline2, true, "0%"},     {2, 1, P::AltA, true, "8%"},
+        {2, 2, P::AltB, true, "25%"},         {2, 3, P::AltC, true, "33%"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "a " << c.a << " v " << c.v);
+        const std::optional<ScenarioView> view = scenarioView(c.a, c.v);
+        ASSERT_TRUE(view.has_value());
+        for (int frame = 0; frame < 3; ++frame) {
+            EXPECT_EQ(view->frameVisible[static_cast<std::size_t>(frame)], frame == c.a);
+        }
+        const Picture baseline = c.a == 0 ? P::Corner06 : P::Baseline;
+        EXPECT_EQ(view->visiblePictures, (PictureSet{baseline, c.variant}));
+        EXPECT_EQ(view->visiblePictures.size(), 2);
+        EXPECT_EQ(variantPicture(c.a, c.v), c.variant);
+        EXPECT_EQ(view->savingsVisible, c.savings);
+        if (c.savingsText == nullptr) {
+            EXPECT_FALSE(view->savingsText.has_value());
+        } else {
+            EXPECT_EQ(view->savingsText, QString::fromLatin1(c.savingsText));
+        }
+    }
+}
+
+TEST(ComparisonScenario, WithoutAVariantOnlyTheBaselineShows) {
+    for (int a = 0; a < 3; ++a) {
+        const std::optional<ScenarioView> view = scenarioView(a, std::nullopt);
+        ASSERT_TRUE(view.has_value());
+        EXPECT_EQ(view->visiblePictures.size(), 1);
+        EXPECT_TRUE(view->visiblePictures.contains(a == 0 ? P::Corner06 : P::Baseline));
+        EXPECT_EQ(view->savingsVisible, a != 0);
+        EXPECT_FALSE(view->savingsText.has_value());
+    }
+    EXPECT_FALSE(scenarioView(3, 1).has_value());
+    EXPECT_FALSE(scenarioView(-1, 1).has_value());
+}
+
+TEST(ComparisonScenario, PictureNamesAreDistinctControlNames) {
+    std::set<QString> names;
+    for (Picture picture : kAllPictures) {
+        const QString name = pictureObjectName(picture);
+        EXPECT_TRUE(name.startsWith(QStringLiteral("img"))) << name.toStdString();
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), 13u);
+    EXPECT_EQ(pictureObjectName(P::Corner06a), QStringLiteral("imgCorner06a"));
+    EXPECT_EQ(pictureObjectName(P::Baseline2), QStringLiteral("imgBaseline2"));
+}
+
+TEST(ComparisonScenario, Captions) {
+    struct Case {
+        int a;
+        const char* type;
+        const char* frame;
+        const char* frameName;
+        const char* group;
+        const char* variants[4];
+    };
+    const Case cases[] = {
+        {0,
+         "Corner Dowel Spacing",
+         "Dowel Corner Spacing",
+         "framNumDowels1",
+         "optDowelSpac",
+         {"6 inches (baseline)", "8 inches", "10 inches", "12 inches"}},
+        {1,
+         "Center Lane Dowel Leave-Out",
+         "Number of Dowels",
+         "framNumDowels2",
+         "optNumDowels",
+         {"12 Dowels (baseline)", "10 Dowels (2 dowels removed)", "8 Dowels (4 dowels removed)",
+          "6 Dowels (6 dowels removed)"}},
+        {2,
+         "Alternate Dowel Spacings",
+         "Dowel Spacing Alternatives",
+         "framNumDowels3",
+         "optDowelAlt",
+         {"12 Dowels, uniform (baseline)", "11 Dowels (Alternate A)", "9 Dowels (Alternate B)",
+          "8 Dowels (Alternate C)"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(analysisTypeCaption(c.a), QString::fromLatin1(c.type));
+        EXPECT_EQ(variantFrameCaption(c.a), QString::fromLatin1(c.frame));
+        EXPECT_EQ(variantFrameObjectName(c.a), QString::fromLatin1(c.frameName));
+        EXPECT_EQ(variantGroupName(c.a), QString::fromLatin1(c.group));
+        for (int v = 0; v < 4; ++v) {
+            EXPECT_EQ(variantCaption(c.a, v), QString::fromLatin1(c.variants[v]));
+        }
+        EXPECT_FALSE(variantCaption(c.a, 4).has_value());
+    }
+    EXPECT_FALSE(analysisTypeCaption(3).has_value());
+}
+
+}  // namespace
+}  // namespace tavrel::comparison
