@@ -1,0 +1,57 @@
+#include "web_sites.h"
+
+namespace tavrel::links {
+
+namespace {
+
+struct SiteEntry {
+    WebSite site;
+    const char* owner;
+    const char* host;
+    const char* logo;
+    const char* label;
+};
+
+constexpr std::array<SiteEntry, 3> kEntries = {{
+    {WebSite::Maker, "Merrowind", "www.merrowind.example", "Image2", "Label15"},
+    {WebSite::Association, "Ostrelle", "www.ostrelle.example", "Image4", "Label11"},
+    {WebSite::Partner, "Kestrabar", "www.kestrabar.example", "Image1", "Label14"},
+}};
+
+const SiteEntry& entry(WebSite site) {
+    for (const SiteEntry& e : kEntries)
+        if (e.site == site) return e;
+    return kEntries.front();  // unreachable: every enumerator has an entry
+}
+
+}  // namespace
+
+QString siteOwner(WebSite site) {
+    return QString::fromLatin1(entry(site).owner);
+}
+
+QString siteHost(WebSite site) {
+    return QString::fromLatin1(entry(site).host);
+}
+
+QString siteAddress(WebSite site) {
+    return QStringLiteral("http://") + siteHost(site);
+}
+
+std::optional<WebSite> siteOfControl(QStringView controlName) {
+    for (const SiteEntry& e : kEntries) {
+        if (controlName == QLatin1String(e.logo) || controlName == QLatin1String(e.label))
+            return e.site;
+    }
+    return std::nullopt;
+}
+
+QString logoControl(WebSite site) {
+    return QString::fromLatin1(entry(site).logo);
+}
+
+QString labelControl(WebSite site) {
+    return QString::fromLatin1(entry(site).label);
+}
+
+}  // namespace tavrel::links
