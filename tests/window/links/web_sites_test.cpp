@@ -1,0 +1,57 @@
+#include "links/web_sites.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+#include <QUrl>
+
+using namespace tavrel::links;
+
+namespace {
+
+struct LinkRow {
+    const char* logo;
+    const char* label;
+    WebSite site;
+};
+
+constexpr LinkRow kLinkRows[] = {
+    {"Image2", "Label15", WebSite::Maker},
+    {"Image4", "Label11", WebSite::Association},
+    {"Image1", "Label14", WebSite::Partner},
+};
+
+}  // namespace
+
+TEST(WebSites, LogoAndLabelOpenTheSameSite) {
+    for (const LinkRow& row : kLinkRows) {
+        SCOPED_TRACE(row.logo);
+        EXPECT_EQ(siteOfControl(QString::fromLatin1(row.logo)), row.site);
+        EXPECT_EQ(siteOfControl(QString::fromLatin1(row.label)), row.site);
+        EXPECT_EQ(logoControl(row.site), QString::fromLatin1(row.logo));
+        EXPECT_EQ(labelControl(row.site), QString::fromLatin1(row.label));
+    }
+}
+
+TEST(WebSites, OtherControlsOpenNothing) {
+    for (const char* name : {"Image3", "Label13", "label15", "", "cmdGuidelines"})
+        EXPECT_FALSE(siteOfControl(QString::fromLatin1(name)).has_value()) << name;
+}
+
+TEST(WebSites, AddressesArePlainHomePagesOfTheShownHosts) {
+    QSet<QString> hosts;
+    for (WebSite site : kWebSites) {
+        const QString host = siteHost(site);
+        SCOPED_TRACE(host.toStdString());
+        const QUrl url(siteAddress(site), QUrl::StrictMode);
+        ASSERT_TRUE(url.isValid());
+        EXPECT_EQ(siteAddress(site), QStringLiteral("http://") + host);
+        EXPECT_EQ(url.scheme(), QStringLiteral("http"));
+        EXPECT_EQ(url.host(), host);
+        EXPECT_TRUE(url.path().isEmpty());
+        EXPECT_TRUE(host.endsWith(QStringLiteral(".example")));
+        EXPECT_TRUE(host.contains(siteOwner(site).toLower()));
+        hosts.insert(host);
+    }
+    EXPECT_EQ(hosts.size(), 3);
+}
