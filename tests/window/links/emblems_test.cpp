@@ -47,10 +47,3 @@ TEST(Emblems, HaveTheirLayoutSizesAndCarryTextBesideTheMark) {
         EXPECT_LT(inkShare(row.image, 0), 0.6);  // text, not a filled block
     }
 }
-
-TEST(Emblems, EachSiteHasItsOwnEmblem) {
-    ensureTestApplication();
-    EXPECT_EQ(siteEmblem(WebSite::Maker), makerEmblem());
-    EXPECT_EQ(siteEmblem(WebSite::Association), associationEmblem());
-    EXPECT_EQ(siteEmblem(WebSite::Partner), partnerEmblem());
-}
