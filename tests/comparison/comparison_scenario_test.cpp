@@ -71,49 +71,5 @@ TEST(ComparisonScenario, PictureNamesAreDistinctControlNames) {
     EXPECT_EQ(pictureObjectName(P::Baseline2), QStringLiteral("imgBaseline2"));
 }
 
-TEST(ComparisonScenario, Captions) {
-    struct Case {
-        int a;
-        const char* type;
-        const char* frame;
-        const char* frameName;
-        const char* group;
-        const char* variants[4];
-    };
-    const Case cases[] = {
-        {0,
-         "Corner Dowel Spacing",
-         "Dowel Corner Spacing",
-         "framNumDowels1",
-         "optDowelSpac",
-         {"6 inches (baseline)", "8 inches", "10 inches", "12 inches"}},
-        {1,
-         "Center Lane Dowel Leave-Out",
-         "Number of Dowels",
-         "framNumDowels2",
-         "optNumDowels",
-         {"12 Dowels (baseline)", "10 Dowels (2 dowels removed)", "8 Dowels (4 dowels removed)",
-          "6 Dowels (6 dowels removed)"}},
-        {2,
-         "Alternate Dowel Spacings",
-         "Dowel Spacing Alternatives",
-         "framNumDowels3",
-         "optDowelAlt",
-         {"12 Dowels, uniform (baseline)", "11 Dowels (Alternate A)", "9 Dowels (Alternate B)",
-          "8 Dowels (Alternate C)"}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(analysisTypeCaption(c.a), QString::fromLatin1(c.type));
-        EXPECT_EQ(variantFrameCaption(c.a), QString::fromLatin1(c.frame));
-        EXPECT_EQ(variantFrameObjectName(c.a), QString::fromLatin1(c.frameName));
-        EXPECT_EQ(variantGroupName(c.a), QString::fromLatin1(c.group));
-        for (int v = 0; v < 4; ++v) {
-            EXPECT_EQ(variantCaption(c.a, v), QString::fromLatin1(c.variants[v]));
-        }
-        EXPECT_FALSE(variantCaption(c.a, 4).has_value());
-    }
-    EXPECT_FALSE(analysisTypeCaption(3).has_value());
-}
-
 }  // namespace
 }  // namespace tavrel::comparison

@@ -125,13 +125,5 @@ TEST(ComparisonTable, LoadCopiesTheBuiltInValues) {
     EXPECT_EQ(table, builtInComparisonTable());
 }
 
-TEST(ComparisonTable, IndexValidity) {
-    EXPECT_TRUE(isValidComparisonIndex(2, 3, 5, 3));
-    EXPECT_FALSE(isValidComparisonIndex(3, 0, 0, 0));
-    EXPECT_FALSE(isValidComparisonIndex(0, 4, 0, 0));
-    EXPECT_FALSE(isValidComparisonIndex(0, 0, 6, 0));
-    EXPECT_FALSE(isValidComparisonIndex(0, 0, 0, -1));
-}
-
 }  // namespace
 }  // namespace tavrel::comparison

@@ -54,15 +54,5 @@ TEST(DowelSelection, IndexOutsideTheListChangesNothing) {
     }
 }
 
-TEST(DowelSelection, PictureSpansDoNotOverlap) {
-    int previousRight = 0;
-    for (int index = 0; index < 6; ++index) {
-        const std::optional<DowelPictureSpan> span = dowelPictureSpan(index);
-        ASSERT_TRUE(span.has_value());
-        EXPECT_GT(span->left, previousRight);
-        previousRight = span->left + span->width;
-    }
-}
-
 }  // namespace
 }  // namespace tavrel::comparison
