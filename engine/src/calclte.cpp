@@ -40,7 +40,9 @@
 
 namespace {
 
-double single(double x) { return static_cast<float>(x); }
+double single(double x) {
+    return static_cast<float>(x);
+}
 
 constexpr double kPi = 3.1415927f;
 constexpr double kPiOver64 = 0.049087387f;
@@ -52,7 +54,9 @@ constexpr double kSearchStep = 0.2f;
 constexpr double kSearchTolerance = 1e-06f;
 constexpr int kMaxSearchIterations = 10000;  // typical designs need 16 to 24
 
-bool isTrue(int16_t flag) { return (flag & 1) != 0; }
+bool isTrue(int16_t flag) {
+    return (flag & 1) != 0;
+}
 
 // The input fields under the method's symbols, widened to double once.
 struct Symbols {
@@ -198,7 +202,8 @@ double unloadedDeflection(double J, double L1, const Symbols& x, const Slab& g,
 
 // Step 9: unloaded-side stress, never negative.
 double unloadedStress(double J, double L1, const Symbols& x, const Slab& g, const FreeEdge& fe) {
-    const double S1 = single(0.07205f * L1 + 0.03316f + (0.00773f * std::sqrt(J) - 0.0336f) / (J + 1));
+    const double S1 =
+        single(0.07205f * L1 + 0.03316f + (0.00773f * std::sqrt(J) - 0.0336f) / (J + 1));
     double F3 = 0;
     if (J > 0.001f) F3 = single(S1 * std::pow(0.08281f * J + 0.479f - 0.000149f / J, 0.23758613f));
     double E3 = 0;

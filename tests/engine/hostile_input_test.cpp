@@ -16,7 +16,9 @@ using testing_support::defaultDesign;
 constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-float* realFields(DowelJointInput& in) { return &in.dowelDiameter; }
+float* realFields(DowelJointInput& in) {
+    return &in.dowelDiameter;
+}
 constexpr int kRealFieldCount = 16;
 
 TEST(HostileInput, SpecialValueInEachField) {

@@ -163,8 +163,8 @@ TEST(AggregateInterlock, FaceHeightSelectsTheFit) {
         float h, hd;
         double c1;  // the fit's first coefficient at hf = h - hd
     } cases[] = {
-        {7, 0, 61.59 * 7 - 309},                     // hf = 7 takes the linear fits
-        {12, 5, 61.59 * 7 - 309},                    // so does a deduction to 7
+        {7, 0, 61.59 * 7 - 309},                    // hf = 7 takes the linear fits
+        {12, 5, 61.59 * 7 - 309},                   // so does a deduction to 7
         {6.5f, 0, 0.1267 * std::pow(6.5, 3.5309)},  // below 7 the power fits
         {12, 0, 61.59 * 12 - 309},
     };

@@ -12,7 +12,7 @@
 namespace {
 
 class LoadedEngine : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         handle_ = dlopen(QUORVIX_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(handle_, nullptr) << dlerror();
@@ -28,25 +28,25 @@ protected:
     static std::array<unsigned char, 76> defaultDesignBytes(unsigned char filler) {
         std::array<unsigned char, 76> b;
         b.fill(filler);
-        putInt16(b, 0, -1);       // includeDowels
-        putInt32(b, 4, 1);        // dowelShape: round
-        putInt16(b, 8, 0);        // includeAggregate
-        putFloat(b, 12, 1.25f);   // dowelDiameter
-        putFloat(b, 16, 0);       // dowelWidth
-        putFloat(b, 20, 0);       // dowelHeight
-        putFloat(b, 24, 0.3f);    // dowelPoisson
-        putFloat(b, 28, 29e6f);   // dowelModulus
-        putFloat(b, 32, 12);      // dowelSpacing
-        putFloat(b, 36, 2.25e6f); // dowelSupportModulus
-        putFloat(b, 40, 0.25f);   // jointOpening
-        putFloat(b, 44, 4e6f);    // concreteModulus
-        putFloat(b, 48, 0.15f);   // concretePoisson
-        putFloat(b, 52, 12);      // slabThickness
-        putFloat(b, 56, 0);       // interlockDepthDeduction
-        putFloat(b, 60, 9000);    // wheelLoad
-        putFloat(b, 64, 90);      // tirePressure
-        putFloat(b, 68, 300);     // subgradeModulus
-        putFloat(b, 72, 0);       // interlockDecayCount
+        putInt16(b, 0, -1);        // includeDowels
+        putInt32(b, 4, 1);         // dowelShape: round
+        putInt16(b, 8, 0);         // includeAggregate
+        putFloat(b, 12, 1.25f);    // dowelDiameter
+        putFloat(b, 16, 0);        // dowelWidth
+        putFloat(b, 20, 0);        // dowelHeight
+        putFloat(b, 24, 0.3f);     // dowelPoisson
+        putFloat(b, 28, 29e6f);    // dowelModulus
+        putFloat(b, 32, 12);       // dowelSpacing
+        putFloat(b, 36, 2.25e6f);  // dowelSupportModulus
+        putFloat(b, 40, 0.25f);    // jointOpening
+        putFloat(b, 44, 4e6f);     // concreteModulus
+        putFloat(b, 48, 0.15f);    // concretePoisson
+        putFloat(b, 52, 12);       // slabThickness
+        putFloat(b, 56, 0);        // interlockDepthDeduction
+        putFloat(b, 60, 9000);     // wheelLoad
+        putFloat(b, 64, 90);       // tirePressure
+        putFloat(b, 68, 300);      // subgradeModulus
+        putFloat(b, 72, 0);        // interlockDecayCount
         return b;
     }
 
@@ -81,7 +81,7 @@ protected:
 
     CalclteFunction entry_ = nullptr;
 
-private:
+  private:
     void* handle_ = nullptr;
 };
 
@@ -91,21 +91,21 @@ TEST_F(LoadedEngine, ResultFieldsAtTheirOffsets) {
         size_t offset;
         double expected, tolerance;
     } fields[] = {
-        {0, 0.7719, 5e-5},   // deflectionLte
-        {4, 0.3005, 5e-5},   // stressLte
-        {8, 0.8713, 5e-5},   // deflectionTransferRatio
-        {12, 0.4698, 5e-5},  // effectiveness
+        {0, 0.7719, 5e-5},     // deflectionLte
+        {4, 0.3005, 5e-5},     // stressLte
+        {8, 0.8713, 5e-5},     // deflectionTransferRatio
+        {12, 0.4698, 5e-5},    // effectiveness
         {16, 0.004584, 5e-7},  // loadedDeflection
         {20, 0.003539, 5e-7},  // unloadedDeflection
         {24, 0.008123, 5e-7},  // freeEdgeDeflection
-        {28, 124.8, 0.05},   // loadedStress
-        {32, 37.50, 0.005},  // unloadedStress
-        {36, 162.3, 0.05},   // freeEdgeStress
-        {40, 72600, 0.5},    // dowelStiffness
-        {44, 361.6, 0.05},   // aggregateStiffness
-        {48, 72600, 0.5},    // jointStiffness
-        {52, 1060.0, 0.05},  // edgeBearingStress
-        {56, 1744.0, 0.05},  // cornerBearingStress
+        {28, 124.8, 0.05},     // loadedStress
+        {32, 37.50, 0.005},    // unloadedStress
+        {36, 162.3, 0.05},     // freeEdgeStress
+        {40, 72600, 0.5},      // dowelStiffness
+        {44, 361.6, 0.05},     // aggregateStiffness
+        {48, 72600, 0.5},      // jointStiffness
+        {52, 1060.0, 0.05},    // edgeBearingStress
+        {56, 1744.0, 0.05},    // cornerBearingStress
     };
     for (const auto& f : fields) {
         EXPECT_NEAR(floatAt(out, f.offset), f.expected, f.tolerance) << "offset " << f.offset;

@@ -1,0 +1,35 @@
+// Grading a dowel case: acceptable, acceptable only under favourable
+// conditions, or unacceptable. The worst of its graded results governs.
+#pragma once
+
+#include <algorithm>
+
+namespace tavrel {
+
+enum class CaseGrade {
+    Acceptable = 0,
+    Conditional = 1,  // wide lanes, tied shoulders, good support and/or low traffic
+    Unacceptable = 2,
+};
+
+// Deflection load transfer as a fraction: 0.7 and up acceptable, from 0.5
+// conditional, below (or not a number) unacceptable.
+inline CaseGrade gradeDeflectionLte(float fraction) {
+    if (fraction >= 0.7f) return CaseGrade::Acceptable;
+    if (fraction >= 0.5f) return CaseGrade::Conditional;
+    return CaseGrade::Unacceptable;
+}
+
+// Bearing stress in psi: below 3000 acceptable, below 4500 conditional, else
+// (or not a number) unacceptable.
+inline CaseGrade gradeBearingStress(float psi) {
+    if (psi < 3000.0f) return CaseGrade::Acceptable;
+    if (psi < 4500.0f) return CaseGrade::Conditional;
+    return CaseGrade::Unacceptable;
+}
+
+inline CaseGrade worse(CaseGrade a, CaseGrade b) {
+    return std::max(a, b);
+}
+
+}  // namespace tavrel

@@ -1,0 +1,62 @@
+// One analysis of the sizing page: read the seven inputs, check them, run the
+// engine for the eight dowel cases, and format and grade what the table shows.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "analysis/case_grade.h"
+#include "analysis/design_inputs.h"
+#include "analysis/dowel_cases.h"
+#include "quorvix/dowel_joint.h"
+
+namespace tavrel {
+
+// The result rows of the sizing table, top to bottom.
+enum ResultRow { DeflectionLteRow, StressLteRow, EffectivenessRow, EdgeStressRow, CornerStressRow };
+constexpr int kResultRowCount = 5;
+
+struct ResultCell {
+    std::string text;
+    std::optional<CaseGrade> grade;  // only the graded rows have one
+};
+
+struct CaseResult {
+    std::array<ResultCell, kResultRowCount> cells;
+    CaseGrade grade = CaseGrade::Acceptable;  // the worst of the graded cells
+    DowelJointResult engine{};                // everything the engine wrote
+};
+
+struct AnalysisRun {
+    enum Outcome { InputOutOfRange, EngineMissing, Complete };
+    Outcome outcome = InputOutOfRange;
+    // Inputs found in range, in reading order, before the run stopped: all seven
+    // unless an input is out of range, which then is kDesignInputs[inputsInRange].
+    int inputsInRange = 0;
+    std::array<CaseResult, kDowelCaseCount> cases;  // filled when Complete
+};
+
+// The grading and texts of one case from what the engine wrote.
+CaseResult describeCase(const DowelJointResult& engine);
+
+// Owns the engine's two records, reused by every run and every case as the
+// engine contract expects; neither is cleared between runs.
+class DesignAnalysis {
+  public:
+    // `texts` are the seven boxes in reading order. `calclte` may be null when
+    // the engine could not be loaded: the inputs are still read and checked.
+    AnalysisRun run(const std::array<std::string_view, kDesignInputCount>& texts,
+                    CalclteFunction calclte);
+
+    const DowelJointInput& input() const { return input_; }
+    long engineCalls() const { return engineCalls_; }
+
+  private:
+    DowelJointInput input_{};
+    DowelJointResult result_{};
+    long engineCalls_ = 0;
+};
+
+}  // namespace tavrel

@@ -1,0 +1,26 @@
+#include "analysis/dowel_cases.h"
+
+namespace tavrel {
+
+// Round bars step K down by 250000 psi/in per quarter inch; the elliptical bars
+// take values of their own. An elliptical case colours its height head first.
+const std::array<DowelCase, kDowelCaseCount> kDowelCases = {{
+    {1, 1.0f, 0, 0, 2500000, {0}, 1},
+    {1, 1.25f, 0, 0, 2250000, {1}, 1},
+    {1, 1.5f, 0, 0, 2000000, {2}, 1},
+    {1, 1.75f, 0, 0, 1750000, {3}, 1},
+    {1, 2.0f, 0, 0, 1500000, {4}, 1},
+    {2, 0, 1.41f, 0.88f, 2500000, {6, 5}, 2},
+    {2, 0, 1.66f, 1.13f, 1500000, {8, 7}, 2},
+    {2, 0, 1.98f, 1.34f, 1300000, {10, 9}, 2},
+}};
+
+void applyDowelCase(const DowelCase& dowel, DowelJointInput& input) {
+    input.dowelShape = dowel.shape;
+    input.dowelDiameter = dowel.diameter;
+    input.dowelWidth = dowel.width;
+    input.dowelHeight = dowel.height;
+    input.dowelSupportModulus = dowel.supportModulus;
+}
+
+}  // namespace tavrel

@@ -1,0 +1,16 @@
+// Texts of the sizing table's cells.
+#pragma once
+
+#include <string>
+
+namespace tavrel {
+
+// A ratio as a percentage with one decimal ("71.6"), rounded half to even on the
+// widened value. A value that is not finite shows as "n/a".
+std::string formatPercent(float fraction);
+
+// A bearing stress as a whole number of psi ("1479"), rounded half to even.
+// A value that is not finite shows as "n/a".
+std::string formatWholeNumber(float value);
+
+}  // namespace tavrel

@@ -1,0 +1,299 @@
+#include "window/dowel_sizing_page.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include "window/controls.h"
+#include "window/grade_colours.h"
+#include "window/window_fonts.h"
+
+namespace tavrel {
+
+namespace {
+
+using controls::Box;
+
+const QColor kBlue(0, 0, 255);
+const QColor kMagenta(255, 0, 255);
+const QColor kGreyBand(192, 192, 192);
+const QColor kOutOfRange(255, 0, 0);
+const QColor kInRange(255, 255, 255);
+
+// Where each input box stands, in reading order; its caption label stands 2475
+// to the left and its units label 975 to the right.
+constexpr struct {
+    double left, top;
+} kInputBoxPlaces[kDesignInputCount] = {
+    {2625, 525}, {6975, 525}, {2625, 1650}, {6975, 900}, {2625, 900}, {2625, 1275}, {6975, 1275},
+};
+
+// The table's rules: x of the vertical ones, y of the horizontal ones.
+constexpr double kColumnRules[] = {150, 3150, 3750, 4500, 5400, 6525, 7800, 8775, 9900, 11100};
+constexpr double kRowRules[] = {2775, 3975, 4500, 4875, 5250, 5625, 6000, 6375, 6750, 7125};
+constexpr double kHeavyColumnRules[] = {150, 3150, 7800, 11100};
+constexpr double kHeavyRowRules[] = {2775, 3975, 4500, 6000, 7125};
+constexpr double kTableLeft = 150, kTableRight = 11100, kTableTop = 2775, kTableBottom = 7125;
+
+double columnLeft(int column) {
+    return kColumnRules[column + 1];
+}
+double columnWidth(int column) {
+    return kColumnRules[column + 2] - kColumnRules[column + 1];
+}
+
+// A cell spans its column less 4 twips on either side.
+Box cellBox(int column, double top, double height) {
+    return {columnLeft(column) + 4, top, columnWidth(column) - 8, height};
+}
+
+template <size_t N>
+bool contains(const double (&values)[N], double v) {
+    for (double x : values) {
+        if (x == v) return true;
+    }
+    return false;
+}
+
+struct ResultRowLayout {
+    const char* captionLabel;
+    const char* caption;
+    const char* cells;
+    double top;
+    const char* placeholder;
+};
+
+constexpr ResultRowLayout kResultRows[kResultRowCount] = {
+    {"Label5", "Deflection LTE:", "lblDeflLTE", 4950, "99.9"},
+    {"Label6", "Stress LTE:", "lblStressLTE", 5325, "99.9"},
+    {"Label7", "Effectiveness:", "lblEffectLTE", 5700, "99.9"},
+    {"Label9", "Edge Loading:", "lblEdgeBearStress", 6450, "99999"},
+    {"Label10", "Corner Loading:", "lblCornBearStress", 6825, "99999"},
+};
+
+constexpr double kCellHeight = 200;
+constexpr double kSectionBase = 3885;  // the cross-sections stand on this line
+
+constexpr const char* kHeadingCaptions[kDowelHeadingCount] = {
+    "1", "1.25", "1.5", "1.75", "2", "1.41", "0.88", "1.66", "1.13", "1.98", "1.34"};
+
+}  // namespace
+
+DowelSizingPage::DowelSizingPage(QTabWidget* tabControl, const bool& formLoading,
+                                 const QString& engineFolder)
+    : TabPage(tabControl, QStringLiteral("SSTab1_page0")),
+      formLoading_(formLoading),
+      engine_(engineFolder) {
+    buildInputs();
+    buildLegend();
+    buildTable();
+}
+
+void DowelSizingPage::buildInputs() {
+    QWidget* s = surface();
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        const DesignInput& input = kDesignInputs[i];
+        const QString box = QLatin1String(input.box);
+        const QString stem = box.mid(3);  // "txtsd" -> "sd"
+        const auto [left, top] = kInputBoxPlaces[i];
+        auto* caption =
+            controls::label(s, QStringLiteral("lbl") + stem, QLatin1String(input.caption),
+                            {left - 2475, top, 2400, 315}, Qt::AlignRight | Qt::AlignVCenter);
+        controls::setTextColour(caption, kBlue);
+        controls::label(s, QStringLiteral("lbl%1Units").arg(stem), QLatin1String(input.units),
+                        {left + 975, top, 1200, 315}, Qt::AlignLeft | Qt::AlignVCenter);
+        // The stored text is a placeholder that start-up replaces.
+        QLineEdit* edit =
+            controls::textBox(s, box, QLatin1String(input.caption), {left, top, 840, 315});
+        edit->setText(box);
+        caption->setBuddy(edit);
+        inputBoxes_[i] = edit;
+    }
+    // Every edit, by the user or by start-up, runs the analysis.
+    void (DowelSizingPage::*handlers[kDesignInputCount])() = {
+        &DowelSizingPage::txtsd_Change,       &DowelSizingPage::txtw_Change,
+        &DowelSizingPage::txtk_Change,        &DowelSizingPage::txtLoad_Change,
+        &DowelSizingPage::txtEc_Change,       &DowelSizingPage::txth_Change,
+        &DowelSizingPage::txtTirePres_Change,
+    };
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        connect(inputBoxes_[i], &QLineEdit::textChanged, this, handlers[i]);
+    }
+}
+
+void DowelSizingPage::buildLegend() {
+    QWidget* s = surface();
+    const struct {
+        const char* square;
+        CaseGrade grade;
+        double left;
+        const char* label;
+        const char* text;
+        double textWidth;
+    } legend[] = {
+        {"Shape7", CaseGrade::Acceptable, 150, "Label16", "= Acceptable Option", 1800},
+        {"Shape6", CaseGrade::Conditional, 2325, "Label17",
+         "= Acceptable for Wide Lanes, Tied Shoulders, Good Support, and/or Low Traffic ", 6450},
+        {"Shape5", CaseGrade::Unacceptable, 8850, "Label18", "= Unacceptable Option", 2175},
+    };
+    for (const auto& entry : legend) {
+        controls::shape(s, QLatin1String(entry.square), ShapeControl::Rectangle,
+                        gradeColour(entry.grade), {entry.left, 2325, 315, 315});
+        controls::label(s, QLatin1String(entry.label), QLatin1String(entry.text),
+                        {entry.left + 390, 2325, entry.textWidth, 315},
+                        Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
+void DowelSizingPage::buildTable() {
+    QWidget* s = surface();
+    // Bands first, rules over them, texts on top.
+    controls::shape(s, QStringLiteral("Shape1"), ShapeControl::Rectangle, kGreyBand,
+                    {3150, 4500, 7965, 390})
+        ->setBorder(kGreyBand, 0);
+    controls::shape(s, QStringLiteral("Shape2"), ShapeControl::Rectangle, kGreyBand,
+                    {3150, 6000, 7965, 390})
+        ->setBorder(kGreyBand, 0);
+    int rule = 0;
+    for (double x : kColumnRules) {
+        controls::line(s, controls::arrayName("linTableColumn", rule++), x, kTableTop, x,
+                       kTableBottom, contains(kHeavyColumnRules, x) ? 3 : 1);
+    }
+    rule = 0;
+    for (double y : kRowRules) {
+        controls::line(s, controls::arrayName("linTableRow", rule++), kTableLeft, y, kTableRight, y,
+                       contains(kHeavyRowRules, y) ? 3 : 1);
+    }
+
+    // Cross-sections of the bars to scale, standing on one base line.
+    const double roundDiameters[] = {495, 630, 750, 885, 1005};
+    for (int c = 0; c < 5; ++c) {
+        const double d = roundDiameters[c];
+        controls::shape(s, QStringLiteral("shpRound%1").arg(c + 1), ShapeControl::Circle, kBlue,
+                        {columnLeft(c) + (columnWidth(c) - d) / 2, kSectionBase - d, d, d});
+    }
+    const struct { double width, height; } ovals[] = {{705, 435}, {825, 570}, {990, 675}};
+    for (int e = 0; e < 3; ++e) {
+        const int c = 5 + e;
+        const auto [w, h] = ovals[e];
+        controls::shape(s, QStringLiteral("shpEllipse%1").arg(e + 1), ShapeControl::Oval, kMagenta,
+                        {columnLeft(c) + (columnWidth(c) - w) / 2, kSectionBase - h, w, h});
+    }
+
+    // Size heads: one per round bar, two stacked per elliptical bar.
+    controls::label(s, QStringLiteral("Label3"), QStringLiteral("Dowel Diameter(s) (inches):"),
+                    {225, 4125, 2850, 255})
+        ->setFont(fonts::bold());
+    for (int i = 0; i < kDowelHeadingCount; ++i) {
+        Box box;
+        if (i < 5) {
+            box = cellBox(i, 3979, 517);
+        } else {
+            const int column = 5 + (i - 5) / 2;
+            const bool upper = (i - 5) % 2 == 0;
+            box = cellBox(column, upper ? 4000 : 4238, 238);
+        }
+        QLabel* head = controls::label(s, controls::arrayName("lblDia", i),
+                                       QLatin1String(kHeadingCaptions[i]), box, Qt::AlignCenter);
+        controls::setOpaqueBackground(head, gradeColour(CaseGrade::Acceptable));
+        lblDia_[i] = head;
+    }
+
+    // Row captions and the result cells.
+    QLabel* loadTransfer = controls::label(
+        s, QStringLiteral("Label4"), QStringLiteral("Load Transfer (%) -"), {225, 4575, 2850, 255});
+    QLabel* bearing =
+        controls::label(s, QStringLiteral("Label8"), QStringLiteral("Bearing Stress (psi) -"),
+                        {225, 6075, 2850, 255});
+    loadTransfer->setFont(fonts::bold());
+    bearing->setFont(fonts::bold());
+    for (int row = 0; row < kResultRowCount; ++row) {
+        const ResultRowLayout& r = kResultRows[row];
+        controls::label(s, QLatin1String(r.captionLabel), QLatin1String(r.caption),
+                        {750, r.top - 30, 2325, 255})
+            ->setFont(fonts::bold());
+        for (int c = 0; c < kDowelCaseCount; ++c) {
+            cells_[row][c] =
+                controls::label(s, controls::arrayName(r.cells, c), QLatin1String(r.placeholder),
+                                cellBox(c, r.top, kCellHeight), Qt::AlignCenter);
+        }
+    }
+
+    // Shown only when the engine cannot be loaded.
+    engineProblem_ = controls::label(s, QStringLiteral("lblEngineProblem"), QString(),
+                                     {3300, 4935, 7650, 1000}, Qt::AlignCenter);
+    engineProblem_->setWordWrap(true);
+    controls::setOpaqueBackground(engineProblem_, Qt::white);
+    controls::setTextColour(engineProblem_, QColor(160, 0, 0));
+    engineProblem_->setFont(fonts::bold());
+    engineProblem_->hide();
+}
+
+void DowelSizingPage::ShowResults() {
+    for (int c = 0; c < kDowelCaseCount; ++c) {
+        for (int row = 0; row < kResultRowCount; ++row) cells_[row][c]->setVisible(true);
+    }
+}
+
+void DowelSizingPage::HideResults() {
+    for (int c = 0; c < kDowelCaseCount; ++c) {
+        for (int row = 0; row < kResultRowCount; ++row) cells_[row][c]->setVisible(false);
+    }
+}
+
+void DowelSizingPage::RunAnalysis() {
+    // Start-up fills the boxes one by one; the analysis waits for all seven.
+    if (formLoading_) return;
+    HideResults();
+
+    std::array<std::string, kDesignInputCount> texts;
+    std::array<std::string_view, kDesignInputCount> views;
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        texts[i] = inputBoxes_[i]->text().toStdString();
+        views[i] = texts[i];
+    }
+    const AnalysisRun run = analysis_.run(views, engine_.calclte());
+
+    // Boxes found in range lose the red of an earlier run; the first box out of
+    // range turns red and ends the run.
+    for (int i = 0; i < run.inputsInRange; ++i) {
+        if (controls::backgroundColour(inputBoxes_[i]) == kOutOfRange) {
+            controls::setBackgroundColour(inputBoxes_[i], kInRange);
+        }
+    }
+    if (run.outcome == AnalysisRun::InputOutOfRange) {
+        controls::setBackgroundColour(inputBoxes_[run.inputsInRange], kOutOfRange);
+        return;
+    }
+    if (run.outcome == AnalysisRun::EngineMissing) {
+        engineProblem_->setText(engine_.problem());
+        engineProblem_->show();
+        return;
+    }
+    showRun(run);
+    ShowResults();
+}
+
+void DowelSizingPage::showRun(const AnalysisRun& run) {
+    lastRun_ = run;
+    for (int c = 0; c < kDowelCaseCount; ++c) {
+        const CaseResult& result = run.cases[c];
+        for (int row = 0; row < kResultRowCount; ++row) {
+            QLabel* cell = cells_[row][c];
+            const ResultCell& value = result.cells[row];
+            cell->setText(QString::fromStdString(value.text));
+            if (!value.grade) continue;  // ungraded rows keep their background
+            if (*value.grade == CaseGrade::Acceptable) {
+                controls::setTransparentBackground(cell);
+            } else {
+                controls::setOpaqueBackground(cell, gradeColour(*value.grade));
+            }
+        }
+        const DowelCase& dowel = kDowelCases[c];
+        for (int h = 0; h < dowel.headingCount; ++h) {
+            controls::setOpaqueBackground(lblDia_[dowel.headings[h]], gradeColour(result.grade));
+        }
+    }
+}
+
+}  // namespace tavrel

@@ -1,0 +1,60 @@
+// The "Dowel Sizing" page: seven design inputs and the table of the eight
+// dowel cases, analysed again on every edit.
+#pragma once
+
+#include <array>
+
+#include "analysis/design_analysis.h"
+#include "analysis/engine_library.h"
+#include "window/tab_page.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace tavrel {
+
+class DowelSizingPage : public TabPage {
+  public:
+    // `formLoading` is the window's start-up flag; `engineFolder` is where the
+    // engine library is looked for.
+    DowelSizingPage(QTabWidget* tabControl, const bool& formLoading, const QString& engineFolder);
+
+    void RunAnalysis();
+    void ShowResults();
+    void HideResults();
+
+    void txtsd_Change() { RunAnalysis(); }
+    void txtw_Change() { RunAnalysis(); }
+    void txtk_Change() { RunAnalysis(); }
+    void txtLoad_Change() { RunAnalysis(); }
+    void txtEc_Change() { RunAnalysis(); }
+    void txth_Change() { RunAnalysis(); }
+    void txtTirePres_Change() { RunAnalysis(); }
+
+    // The seven input boxes in reading order (txtsd, txtw, txtk, txtLoad, txtEc,
+    // txth, txtTirePres).
+    const std::array<QLineEdit*, kDesignInputCount>& inputBoxes() const { return inputBoxes_; }
+    QLabel* resultCell(ResultRow row, int column) const { return cells_[row][column]; }
+    QLabel* heading(int index) const { return lblDia_[index]; }
+    const DesignAnalysis& analysis() const { return analysis_; }
+    // The latest complete run's figures, case by case.
+    const AnalysisRun& lastRun() const { return lastRun_; }
+
+  private:
+    void buildInputs();
+    void buildLegend();
+    void buildTable();
+    void showRun(const AnalysisRun& run);
+
+    const bool& formLoading_;
+    EngineLibrary engine_;
+    DesignAnalysis analysis_;
+    AnalysisRun lastRun_;
+
+    std::array<QLineEdit*, kDesignInputCount> inputBoxes_{};
+    std::array<QLabel*, kDowelHeadingCount> lblDia_{};
+    std::array<std::array<QLabel*, kDowelCaseCount>, kResultRowCount> cells_{};
+    QLabel* engineProblem_ = nullptr;
+};
+
+}  // namespace tavrel
