@@ -1,0 +1,193 @@
+// The sizing page as the user meets it: start-up, edits, colours, and a
+// missing engine.
+#include "window/dowel_sizing_page.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "window/controls.h"
+#include "window/frm_main.h"
+
+using tavrel::DowelSizingPage;
+using tavrel::frmMain;
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kGreen(128, 255, 128);
+const QColor kYellow(255, 255, 128);
+const QColor kPink(255, 128, 128);
+
+QLineEdit* box(frmMain& w, const char* name) {
+    return w.findChild<QLineEdit*>(name);
+}
+
+QColor boxColour(frmMain& w, const char* name) {
+    return tavrel::controls::backgroundColour(box(w, name));
+}
+
+int visibleCells(const DowelSizingPage* page) {
+    int n = 0;
+    for (int row = 0; row < tavrel::kResultRowCount; ++row) {
+        for (int c = 0; c < tavrel::kDowelCaseCount; ++c) {
+            n += page->resultCell(static_cast<tavrel::ResultRow>(row), c)->isVisibleTo(page);
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
+class DowelSizingPageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startUpShowsTheAnalysedDefaultDesign() {
+        frmMain w;
+        const char* names[] = {"txtsd", "txtw", "txtk", "txtLoad", "txtEc", "txth", "txtTirePres"};
+        const char* texts[] = {"12", "0.25", "300", "9000", "4000000", "12", "90"};
+        const char* tips[] = {"Minimum: 6  Maximum: 36",
+                              "Minimum: 0.005  Maximum: 3",
+                              "Minimum: 50  Maximum: 5000",
+                              "Minimum: 1000  Maximum: 50000",
+                              "Minimum: 500000  Maximum: 10000000",
+                              "Minimum: 5  Maximum: 30",
+                              "Minimum: 20  Maximum: 500"};
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(box(w, names[i])->text(), QString::fromLatin1(texts[i]));
+            QCOMPARE(box(w, names[i])->toolTip(), QString::fromLatin1(tips[i]));
+            QCOMPARE(boxColour(w, names[i]), kWhite);
+        }
+        QCOMPARE(w.windowTitle(), QStringLiteral(" Tavrel Version 2.0.020"));
+        QCOMPARE(w.tabControl()->currentIndex(), 0);
+        QVERIFY(!w.formLoading());
+
+        // One analysis at the end of start-up: eight engine calls, not one run per box.
+        const DowelSizingPage* page = w.sizingPage();
+        QCOMPARE(page->analysis().engineCalls(), 8L);
+
+        const char* table[8][5] = {
+            {"71.6", "26.1", "46.2", "1479", "2469"}, {"77.2", "30.1", "47.0", "1060", "1744"},
+            {"80.8", "33.1", "47.5", "788", "1284"},  {"83.2", "35.4", "47.8", "602", "975"},
+            {"84.8", "37.1", "48.0", "469", "755"},   {"75.3", "28.6", "46.7", "1246", "2060"},
+            {"75.9", "29.0", "46.8", "758", "1252"},  {"79.1", "31.6", "47.2", "565", "926"},
+        };
+        const char* cellNames[5] = {"lblDeflLTE", "lblStressLTE", "lblEffectLTE",
+                                    "lblEdgeBearStress", "lblCornBearStress"};
+        for (int c = 0; c < 8; ++c) {
+            for (int row = 0; row < 5; ++row) {
+                auto* cell = w.findChild<QLabel*>(tavrel::controls::arrayName(cellNames[row], c));
+                QVERIFY(cell);
+                QCOMPARE(cell->text(), QString::fromLatin1(table[c][row]));
+                QVERIFY(cell->isVisibleTo(&w));
+                QVERIFY(!tavrel::controls::hasOpaqueBackground(cell));
+            }
+        }
+        for (int h = 0; h < 11; ++h) {
+            auto* head = w.findChild<QLabel*>(tavrel::controls::arrayName("lblDia", h));
+            QVERIFY(head);
+            QVERIFY(tavrel::controls::hasOpaqueBackground(head));
+            QCOMPARE(tavrel::controls::backgroundColour(head), kGreen);
+        }
+    }
+
+    void firstBadInputTurnsRedAndHidesTheTable() {
+        frmMain w;
+        const DowelSizingPage* page = w.sizingPage();
+        box(w, "txth")->setText("2");
+        QCOMPARE(boxColour(w, "txth"), kRed);
+        QCOMPARE(visibleCells(page), 0);
+
+        box(w, "txtsd")->setText("5.99");  // earlier in the reading order
+        QCOMPARE(boxColour(w, "txtsd"), kRed);
+        QCOMPARE(visibleCells(page), 0);
+
+        box(w, "txth")->setText("12");  // corrected while txtsd is still bad: stays red
+        QCOMPARE(boxColour(w, "txth"), kRed);
+
+        box(w, "txtsd")->setText("6");
+        QCOMPARE(boxColour(w, "txtsd"), kWhite);
+        QCOMPARE(boxColour(w, "txth"), kWhite);
+        QCOMPARE(visibleCells(page), 40);
+        QCOMPARE(page->analysis().engineCalls(), 16L);  // only the complete run called it
+    }
+
+    void gradeColoursFollowTheRunAndPersistWhileHidden() {
+        frmMain w;
+        // A heavy load on a thin slab: the small bars bear too much.
+        box(w, "txtLoad")->setText("40000");
+        box(w, "txth")->setText("7");
+        auto* head0 = w.findChild<QLabel*>("lblDia_0");
+        auto* head5 = w.findChild<QLabel*>("lblDia_5");
+        auto* head6 = w.findChild<QLabel*>("lblDia_6");
+        auto* edge0 = w.findChild<QLabel*>("lblEdgeBearStress_0");
+        const QColor grade = tavrel::controls::backgroundColour(head0);
+        QVERIFY(grade == kPink || grade == kYellow);
+        QVERIFY(tavrel::controls::hasOpaqueBackground(edge0));
+        // Both heads of an elliptical bar share its colour.
+        QCOMPARE(tavrel::controls::backgroundColour(head5),
+                 tavrel::controls::backgroundColour(head6));
+
+        box(w, "txtk")->setText("");  // out of range: table hidden, colours kept
+        QCOMPARE(tavrel::controls::backgroundColour(head0), grade);
+        QVERIFY(!edge0->isVisibleTo(&w));
+
+        box(w, "txtk")->setText("300");
+        box(w, "txtLoad")->setText("9000");
+        box(w, "txth")->setText("12");
+        QCOMPARE(tavrel::controls::backgroundColour(head0), kGreen);
+        QVERIFY(!tavrel::controls::hasOpaqueBackground(edge0));
+    }
+
+    void editingTheNumberReadsItsLeadingPart() {
+        frmMain w;
+        box(w, "txtLoad")->setText("10,000");  // reads as 10: below the minimum
+        QCOMPARE(boxColour(w, "txtLoad"), kRed);
+        box(w, "txtLoad")->setText("9000lbs");
+        QCOMPARE(boxColour(w, "txtLoad"), kWhite);
+        QCOMPARE(w.findChild<QLabel*>("lblDeflLTE_0")->text(), QStringLiteral("71.6"));
+    }
+
+    void missingEngineIsReportedAndNothingBreaks() {
+        QTemporaryDir emptyFolder;
+        // A library in the working directory must not stand in for the missing one.
+        QTemporaryDir workingFolder;
+        const QString real = QDir(QCoreApplication::applicationDirPath()).filePath("libQuorvix.so");
+        QFile::copy(real, QDir(workingFolder.path()).filePath("libQuorvix.so"));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(workingFolder.path());
+
+        frmMain w(emptyFolder.path());
+        QDir::setCurrent(before);
+        auto* problem = w.findChild<QLabel*>("lblEngineProblem");
+        QVERIFY(problem);
+        QVERIFY(problem->isVisibleTo(&w));
+        QVERIFY(problem->text().contains("libQuorvix.so"));
+        QVERIFY(problem->text().contains(QDir(emptyFolder.path()).absolutePath()));
+        QCOMPARE(visibleCells(w.sizingPage()), 0);
+        QCOMPARE(w.sizingPage()->analysis().engineCalls(), 0L);
+
+        // The inputs are still checked.
+        box(w, "txtsd")->setText("99");
+        QCOMPARE(boxColour(w, "txtsd"), kRed);
+        box(w, "txtsd")->setText("12");
+        QCOMPARE(boxColour(w, "txtsd"), kWhite);
+    }
+
+    void inputBoxesAreNamedForAssistiveTools() {
+        frmMain w;
+        QCOMPARE(box(w, "txtk")->accessibleName(),
+                 QStringLiteral("Slab Support Reaction Modulus:"));
+        QCOMPARE(box(w, "txtTirePres")->accessibleName(), QStringLiteral("Tire Pressure:"));
+    }
+};
+
+QTEST_MAIN(DowelSizingPageTest)
+#include "dowel_sizing_page_test.moc"
