@@ -10,7 +10,7 @@ packages=(
   # window
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-qpa-plugins fonts-liberation
   # running the window without a display, and looking at it
-  xvfb xauth x11-utils imagemagick poppler-utils
+  xvfb xauth x11-utils xdotool imagemagick poppler-utils
   # packaging
   dpkg-dev file
 )

@@ -34,7 +34,11 @@ frmMain::frmMain(const QString& engineFolder) {
 
     SSTab1_ = new QTabWidget(this);
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1_->setGeometry(twips::rect(75, 600, 11085, 7170));
+    // The sizing table's right-hand heavy rule stands at 11100 on the page; the
+    // tab control is widened by those 45 twips (3 px) so the rule is not cut off.
+    SSTab1_->setGeometry(twips::rect(75, 600, 11085 + 45, 7170));
+    // No pane frame: the pages use the tab control's full width.
+    SSTab1_->setDocumentMode(true);
     const QString folder =
         engineFolder.isEmpty() ? QCoreApplication::applicationDirPath() : engineFolder;
     sizingPage_ = new DowelSizingPage(SSTab1_, FormLoading_, folder);
