@@ -1,0 +1,240 @@
+// The about page as the user meets it: logos and host names that open their
+// sites, the guidelines button, the static texts, and pages that keep their values.
+#include "window/about_page.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "links/about_page_texts.h"
+#include "links/program_folder.h"
+#include "links/recording_opener.h"
+#include "links/web_sites.h"
+#include "window/controls.h"
+#include "window/dowel_sizing_page.h"
+#include "window/frm_main.h"
+#include "window/twips.h"
+#include "window/window_fonts.h"
+
+using tavrel::frmMain;
+using tavrel::links::ShellRequest;
+using tavrel::links::WebSite;
+
+namespace {
+
+constexpr int kAboutPage = 2;
+
+QLabel* label(const frmMain& w, const QString& name) {
+    return w.findChild<QLabel*>(name);
+}
+
+// Where a control stands on the tab control, in pixels.
+QPoint placeOnTabControl(const frmMain& w, const QWidget* control) {
+    return control->mapTo(w.tabControl(), QPoint(0, 0));
+}
+
+QPoint pixels(double left, double top) {
+    return QPoint(tavrel::twips::toPixels(left), tavrel::twips::toPixels(top));
+}
+
+// Everything the user could have changed on the sizing page.
+QStringList sizingTexts(const frmMain& w) {
+    QStringList texts;
+    for (const QLineEdit* box : w.sizingPage()->findChildren<QLineEdit*>()) texts << box->text();
+    for (const QLabel* l : w.sizingPage()->findChildren<QLabel*>()) {
+        texts << l->objectName() + u'=' + l->text() + (l->isVisibleTo(&w) ? u'+' : u'-');
+    }
+    return texts;
+}
+
+}  // namespace
+
+class AboutPageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        // The program's own look, so the fit checks measure what the user sees.
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setFont(tavrel::fonts::standard());
+    }
+
+    void logoAndHostNameOpenTheSameSite() {
+        frmMain w;
+        w.tabControl()->setCurrentIndex(kAboutPage);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QString folder = tavrel::links::programFolder();
+
+        for (WebSite site : tavrel::links::kWebSites) {
+            const QString host = tavrel::links::siteHost(site);
+            QLabel* logo = label(w, tavrel::links::logoControl(site));
+            QLabel* link = label(w, tavrel::links::labelControl(site));
+            QVERIFY(logo && link);
+            QCOMPARE(link->text(), host);
+
+            RecordingOpener opener;
+            QTest::mouseClick(logo, Qt::LeftButton, {}, logo->rect().center());
+            QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(2, 2));
+            QCOMPARE(opener.requests.size(), size_t(2));
+            QCOMPARE(opener.requests[0], opener.requests[1]);
+            const ShellRequest& request = opener.requests[0];
+            QCOMPARE(request.file, QStringLiteral("http://") + host);
+            QCOMPARE(request.verb, QStringLiteral("Open"));
+            QCOMPARE(request.showCommand, 1);
+            QCOMPARE(request.folder, folder);
+            QVERIFY(request.parameters.isEmpty());
+            QCOMPARE(request.owner, static_cast<quintptr>(w.effectiveWinId()));
+        }
+    }
+
+    void onlyACompletedLeftClickOpens() {
+        frmMain w;
+        w.tabControl()->setCurrentIndex(kAboutPage);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QLabel* link = label(w, QStringLiteral("Label11"));
+        RecordingOpener opener;
+
+        QTest::mouseClick(link, Qt::RightButton, {}, QPoint(2, 2));
+        QTest::mousePress(link, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, link->height() + 5));
+        QCOMPARE(opener.requests.size(), size_t(0));
+    }
+
+    void linkLabelsOpenFromTheKeyboard() {
+        frmMain w;
+        RecordingOpener opener;
+        const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
+        for (Qt::Key key : keys) QTest::keyClick(label(w, QStringLiteral("Label14")), key);
+        QTest::keyClick(label(w, QStringLiteral("Label14")), Qt::Key_A);
+        QCOMPARE(opener.requests.size(), size_t(3));
+        for (const ShellRequest& request : opener.requests) {
+            QCOMPARE(request.file, tavrel::links::siteAddress(WebSite::Partner));
+        }
+        QCOMPARE(label(w, QStringLiteral("Label14"))->focusPolicy(), Qt::TabFocus);
+        QCOMPARE(label(w, QStringLiteral("Image1"))->focusPolicy(), Qt::NoFocus);
+    }
+
+    void guidelinesButtonAsksForTheMaximizedDocument() {
+        frmMain w;
+        RecordingOpener opener;
+        QTest::mouseClick(w.findChild<QPushButton*>("cmdGuidelines"), Qt::LeftButton);
+        QCOMPARE(opener.requests.size(), size_t(1));
+        const ShellRequest& request = opener.requests[0];
+        QCOMPARE(request.file, QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
+                                                        QStringLiteral("/Praxendel.pdf")));
+        QCOMPARE(request.verb, QStringLiteral("open"));
+        QCOMPARE(request.owner, quintptr(0));
+        QVERIFY(request.folder.isEmpty());
+        QVERIFY(request.parameters.isEmpty());
+        QCOMPARE(request.showCommand, 3);
+    }
+
+    void missingGuidelinesChangeNothing() {
+        frmMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.tabControl()->setCurrentIndex(1);
+        const QString title = w.windowTitle();
+        const QStringList texts = sizingTexts(w);
+        const QWidgetList windowsBefore = QApplication::topLevelWidgets();
+
+        // The desktop's own opener, but aimed at a folder without the document, so
+        // nothing can be launched.
+        QTemporaryDir emptyFolder;
+        QVERIFY(emptyFolder.isValid());
+        std::vector<int> results;
+        auto previous = tavrel::links::setShellOpener([&](ShellRequest request) {
+            request.file = QDir(emptyFolder.path()).filePath(QStringLiteral("Praxendel.pdf"));
+            results.push_back(tavrel::links::openWithDesktop(request));
+            return results.back();
+        });
+        QTest::mouseClick(w.findChild<QPushButton*>("cmdGuidelines"), Qt::LeftButton);
+        tavrel::links::setShellOpener(previous);
+        QCoreApplication::processEvents();
+
+        QCOMPARE(results, std::vector<int>{tavrel::links::kShellFileNotFound});
+        QCOMPARE(w.tabControl()->currentIndex(), 1);
+        QCOMPARE(w.windowTitle(), title);
+        QCOMPARE(sizingTexts(w), texts);
+        QCOMPARE(QApplication::topLevelWidgets(), windowsBefore);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void captionsStandAtTheirPlacesAndFit() {
+        frmMain w;
+        const auto& captions = tavrel::links::assumptionCaptions();
+        for (int i = 0; i < tavrel::links::kAssumptionCaptionCount; ++i) {
+            const auto& expected = captions[i];
+            QLabel* l = label(w, tavrel::controls::arrayName("Label13", i));
+            QVERIFY2(l, qPrintable(QString::number(i)));
+            QCOMPARE(l->text(), expected.text);
+            QCOMPARE(placeOnTabControl(w, l), pixels(expected.left, expected.top));
+            QCOMPARE(l->font().bold(), expected.style == tavrel::links::CaptionStyle::Heading);
+            QCOMPARE(l->font().italic(), expected.style == tavrel::links::CaptionStyle::Category);
+            QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(expected.text));
+        }
+        QCOMPARE(label(w, "Label13_0")->palette().color(QPalette::WindowText),
+                 w.palette().color(QPalette::Highlight));
+
+        QLabel* disclaimer = label(w, QStringLiteral("Label2"));
+        QCOMPARE(disclaimer->text(), tavrel::links::disclaimerText());
+        QVERIFY(disclaimer->text().startsWith(
+            "DISCLAIMER: This software is intended for preliminary evaluation of the dowel bar "
+            "selection process only.  It should not be used for design purposes."));
+        QVERIFY(disclaimer->wordWrap());
+        QCOMPARE(placeOnTabControl(w, disclaimer), pixels(7200, 5550));
+        QVERIFY(disclaimer->heightForWidth(disclaimer->width()) <= disclaimer->height());
+    }
+
+    void logosAndLinksStandAtTheirPlacesAndFit() {
+        frmMain w;
+        const struct {
+            const char* logo;
+            double logoTop;
+            const char* link;
+            double linkTop;
+        } places[] = {
+            {"Image2", 3720, "Label15", 4470},
+            {"Image4", 4875, "Label11", 5550},
+            {"Image1", 6030, "Label14", 6780},
+        };
+        const QRect tabArea = w.tabControl()->rect();
+        for (const auto& place : places) {
+            QLabel* logo = label(w, place.logo);
+            QLabel* link = label(w, place.link);
+            QCOMPARE(placeOnTabControl(w, logo), pixels(300, place.logoTop));
+            QCOMPARE(placeOnTabControl(w, link), pixels(300, place.linkTop));
+            QCOMPARE(logo->size(), logo->pixmap().size());
+            QCOMPARE(link->width(), tavrel::twips::toPixels(3165));
+            QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::black));
+            QVERIFY(link->sizeHint().height() <= link->height());
+            QVERIFY(tabArea.contains(QRect(placeOnTabControl(w, link), link->size())));
+        }
+    }
+
+    void switchingPagesKeepsEveryValue() {
+        frmMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.findChild<QLineEdit*>("txth")->setText("10");
+        w.findChild<QLineEdit*>("txtsd")->setText("99");  // out of range: red, table hidden
+        const QStringList texts = sizingTexts(w);
+        const QColor red = tavrel::controls::backgroundColour(w.findChild<QLineEdit*>("txtsd"));
+
+        for (int page : {kAboutPage, 1, 0, kAboutPage, 0}) w.tabControl()->setCurrentIndex(page);
+        QCOMPARE(sizingTexts(w), texts);
+        QCOMPARE(tavrel::controls::backgroundColour(w.findChild<QLineEdit*>("txtsd")), red);
+    }
+};
+
+QTEST_MAIN(AboutPageTest)
+#include "about_page_test.moc"
