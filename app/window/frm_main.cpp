@@ -41,8 +41,8 @@ frmMain::frmMain(const QString& engineFolder) {
     SSTab1_->setDocumentMode(true);
     const QString folder =
         engineFolder.isEmpty() ? QCoreApplication::applicationDirPath() : engineFolder;
-    sizingPage_ = new DowelSizingPage(SSTab1_, FormLoading_, folder);
-    spacingPage_ = new DowelSpacingPage(SSTab1_, FormLoading_);
+    sizingPage_ = new DowelSizingPage(SSTab1_, FormLoading, folder);
+    spacingPage_ = new DowelSpacingPage(SSTab1_, FormLoading);
     aboutPage_ = new AboutPage(SSTab1_);
     SSTab1_->addTab(sizingPage_, QStringLiteral("Dowel Sizing"));
     SSTab1_->addTab(spacingPage_, QStringLiteral("Dowel Spacing"));
@@ -63,7 +63,7 @@ void frmMain::cmdGuidelines_Click() {
 }
 
 void frmMain::Form_Load() {
-    FormLoading_ = true;
+    FormLoading = true;
     const InputDefaults defaults = SetDefaults();
     // Each text change raises its change handler, which returns at once.
     const auto& boxes = sizingPage_->inputBoxes();
@@ -76,7 +76,7 @@ void frmMain::Form_Load() {
     }
     setWindowTitle(QString::fromStdString(
         versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION)));
-    FormLoading_ = false;
+    FormLoading = false;
 
     sizingPage_->RunAnalysis();
     spacingPage_->LoadComparisonTable();

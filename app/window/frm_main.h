@@ -26,13 +26,13 @@ class frmMain : public QWidget {
     DowelSpacingPage* spacingPage() const { return spacingPage_; }
     AboutPage* aboutPage() const { return aboutPage_; }
     QTabWidget* tabControl() const { return SSTab1_; }
-    bool formLoading() const { return FormLoading_; }
+    bool formLoading() const { return FormLoading; }
 
   private:
     void Form_Load();
 
     // True from the first step of start-up until just before its final calls.
-    bool FormLoading_ = true;
+    bool FormLoading = true;
 
     QLabel* Image3_ = nullptr;
     QLabel* Label1_ = nullptr;
