@@ -1,0 +1,144 @@
+/*
+ * Loads Quorvix.dll by its bare name, binds CALCLTE by name and calls it on the
+ * eight dowel cases of the default design, the way the window program does.
+ *
+ * Each case is called twice: once through the stdcall function pointer type of
+ * the engine header, and once by hand (push, push, call) so the stack pointer
+ * can be compared before and after: a stdcall callee removes its 8 argument
+ * bytes, a cdecl one would leave them and the pointer would come back 8 lower.
+ *
+ * Exit status 0 when every figure matches, 1 otherwise.
+ */
+#include <math.h>
+#include <stdio.h>
+#include <string.h>
+#include <windows.h>
+
+#include "quorvix/dowel_joint.h"
+
+struct DowelCase {
+    int32_t shape;
+    float diameter, width, height, supportModulus;
+    /* Figures to the digits they are known to: ratios 4 decimals, stresses 1. */
+    double deflectionLte, stressLte, effectiveness, edge, corner;
+};
+
+static const struct DowelCase kCases[8] = {
+    {1, 1.0f, 0, 0, 2500000, 0.7165, 0.2607, 0.4619, 1479.2, 2468.6},
+    {1, 1.25f, 0, 0, 2250000, 0.7719, 0.3005, 0.4698, 1060.0, 1744.0},
+    {1, 1.5f, 0, 0, 2000000, 0.8081, 0.3312, 0.4748, 788.0, 1284.1},
+    {1, 1.75f, 0, 0, 1750000, 0.8322, 0.3545, 0.4781, 602.2, 974.6},
+    {1, 2.0f, 0, 0, 1500000, 0.8480, 0.3713, 0.4802, 468.6, 754.8},
+    {2, 0, 1.41f, 0.88f, 2500000, 0.7534, 0.2864, 0.4672, 1246.2, 2060.2},
+    {2, 0, 1.66f, 1.13f, 1500000, 0.7587, 0.2903, 0.4679, 758.4, 1252.1},
+    {2, 0, 1.98f, 1.34f, 1300000, 0.7914, 0.3165, 0.4725, 565.4, 925.5},
+};
+
+static void defaultDesign(const struct DowelCase* c, DowelJointInput* in) {
+    memset(in, 0, sizeof *in);
+    in->includeDowels = -1;
+    in->includeAggregate = 0;
+    in->dowelShape = c->shape;
+    in->dowelDiameter = c->diameter;
+    in->dowelWidth = c->width;
+    in->dowelHeight = c->height;
+    in->dowelSupportModulus = c->supportModulus;
+    in->dowelPoisson = 0.3f;
+    in->dowelModulus = 29000000;
+    in->concretePoisson = 0.15f;
+    in->dowelSpacing = 12;
+    in->jointOpening = 0.25f;
+    in->subgradeModulus = 300;
+    in->wheelLoad = 9000;
+    in->concreteModulus = 4000000;
+    in->slabThickness = 12;
+    in->tirePressure = 90;
+}
+
+/* Calls fn(in, out) by hand; returns its result and stores how far the stack
+ * pointer moved across the call (0 when the callee cleaned up). */
+static int32_t callByHand(CalclteFunction fn, const DowelJointInput* in, DowelJointResult* out,
+                          long* stackMoved) {
+    int32_t returned;
+    long moved;
+    __asm__ volatile(
+        "movl %%esp, %%esi\n\t"
+        "pushl %[out]\n\t"
+        "pushl %[in]\n\t"
+        "call *%[fn]\n\t"
+        "movl %%esp, %%edx\n\t"
+        "subl %%esi, %%edx\n\t"
+        "movl %%esi, %%esp\n\t" /* whatever happened, carry on with a sound stack */
+        : "=a"(returned), "=d"(moved)
+        : [fn] "r"(fn), [in] "r"(in), [out] "r"(out)
+        : "ecx", "esi", "memory", "cc", "xmm0", "xmm1", "xmm2", "xmm3", "xmm4", "xmm5", "xmm6",
+          "xmm7");
+    *stackMoved = moved;
+    return returned;
+}
+
+static int failures = 0;
+
+/* value matches `printed`, shown with `decimals` digits after the point. */
+static void expectPrinted(int c, const char* what, double value, double printed, int decimals) {
+    const double halfUnit = 0.5 * pow(10.0, -decimals) * 1.0001;
+    if (!(fabs(value - printed) <= halfUnit)) {
+        printf("case %d: %s is %.*f, expected %.*f\n", c + 1, what, decimals + 2, value, decimals,
+               printed);
+        ++failures;
+    }
+}
+
+int main(void) {
+    HMODULE library = LoadLibraryA("Quorvix.dll");
+    if (library == NULL) {
+        printf("Quorvix.dll could not be loaded (error %lu)\n", (unsigned long)GetLastError());
+        return 1;
+    }
+    FARPROC entry = GetProcAddress(library, "CALCLTE");
+    if (entry == NULL) {
+        printf("Quorvix.dll has no entry named CALCLTE\n");
+        return 1;
+    }
+    CalclteFunction calclte = (CalclteFunction)entry;
+
+    for (int c = 0; c < 8; ++c) {
+        DowelJointInput in;
+        defaultDesign(&kCases[c], &in);
+
+        DowelJointResult typed;
+        memset(&typed, 0, sizeof typed);
+        const int32_t returned = calclte(&in, &typed);
+        if (returned != 0) {
+            printf("case %d: CALCLTE returned %ld\n", c + 1, (long)returned);
+            ++failures;
+        }
+        expectPrinted(c, "deflectionLte", typed.deflectionLte, kCases[c].deflectionLte, 4);
+        expectPrinted(c, "stressLte", typed.stressLte, kCases[c].stressLte, 4);
+        expectPrinted(c, "effectiveness", typed.effectiveness, kCases[c].effectiveness, 4);
+        expectPrinted(c, "edgeBearingStress", typed.edgeBearingStress, kCases[c].edge, 1);
+        expectPrinted(c, "cornerBearingStress", typed.cornerBearingStress, kCases[c].corner, 1);
+
+        DowelJointResult byHand;
+        memset(&byHand, 0xA5, sizeof byHand);
+        long stackMoved = 0;
+        const int32_t returnedByHand = callByHand(calclte, &in, &byHand, &stackMoved);
+        if (stackMoved != 0) {
+            printf("case %d: the stack pointer moved by %ld bytes across the call\n", c + 1,
+                   stackMoved);
+            ++failures;
+        }
+        if (returnedByHand != 0 || memcmp(&byHand, &typed, sizeof typed) != 0) {
+            printf("case %d: the two calls disagree\n", c + 1);
+            ++failures;
+        }
+        printf("case %d: edge %.1f psi, corner %.1f psi, stack moved %ld\n", c + 1,
+               typed.edgeBearingStress, typed.cornerBearingStress, stackMoved);
+    }
+    if (failures != 0) {
+        printf("%d mismatches\n", failures);
+        return 1;
+    }
+    printf("all eight cases match\n");
+    return 0;
+}
