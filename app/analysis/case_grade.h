@@ -28,6 +28,20 @@ inline CaseGrade gradeBearingStress(float psi) {
     return CaseGrade::Unacceptable;
 }
 
+// The grade in words, for text output: "acceptable", "conditional" (acceptable
+// for wide lanes, tied shoulders, good support and/or low traffic), "unacceptable".
+inline const char* gradeWord(CaseGrade grade) {
+    switch (grade) {
+        case CaseGrade::Acceptable:
+            return "acceptable";
+        case CaseGrade::Conditional:
+            return "conditional";
+        case CaseGrade::Unacceptable:
+            break;
+    }
+    return "unacceptable";
+}
+
 inline CaseGrade worse(CaseGrade a, CaseGrade b) {
     return std::max(a, b);
 }

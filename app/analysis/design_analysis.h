@@ -41,6 +41,9 @@ struct AnalysisRun {
 // The grading and texts of one case from what the engine wrote.
 CaseResult describeCase(const DowelJointResult& engine);
 
+// The seven input values in reading order, as the engine takes them.
+using DesignValues = std::array<float, kDesignInputCount>;
+
 // Owns the engine's two records, reused by every run and every case as the
 // engine contract expects; neither is cleared between runs.
 class DesignAnalysis {
@@ -49,6 +52,8 @@ class DesignAnalysis {
     // the engine could not be loaded: the inputs are still read and checked.
     AnalysisRun run(const std::array<std::string_view, kDesignInputCount>& texts,
                     CalclteFunction calclte);
+    // The same run from values already read, for callers that hold numbers.
+    AnalysisRun run(const DesignValues& values, CalclteFunction calclte);
 
     const DowelJointInput& input() const { return input_; }
     long engineCalls() const { return engineCalls_; }

@@ -1,5 +1,7 @@
 #include "analysis/dowel_cases.h"
 
+#include "analysis/design_inputs.h"
+
 namespace tavrel {
 
 // Round bars step K down by 250000 psi/in per quarter inch; the elliptical bars
@@ -14,6 +16,11 @@ const std::array<DowelCase, kDowelCaseCount> kDowelCases = {{
     {2, 0, 1.66f, 1.13f, 1500000, {8, 7}, 2},
     {2, 0, 1.98f, 1.34f, 1300000, {10, 9}, 2},
 }};
+
+std::string dowelCaseLabel(const DowelCase& dowel) {
+    if (dowel.shape == QUORVIX_ROUND_DOWEL) return plainDecimal(dowel.diameter);
+    return plainDecimal(dowel.width) + "x" + plainDecimal(dowel.height);
+}
 
 void applyDowelCase(const DowelCase& dowel, DowelJointInput& input) {
     input.dowelShape = dowel.shape;

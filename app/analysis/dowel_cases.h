@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "quorvix/dowel_joint.h"
 
@@ -21,6 +22,10 @@ constexpr int kDowelCaseCount = 8;
 constexpr int kDowelHeadingCount = 11;
 
 extern const std::array<DowelCase, kDowelCaseCount> kDowelCases;
+
+// The bar's size in inches, as text: "1.25" for a round bar, width by height
+// "1.41x0.88" for an elliptical one.
+std::string dowelCaseLabel(const DowelCase& dowel);
 
 // Writes the case's shape, dimensions and K into the engine's input; the other
 // shape's dimensions are zeroed.

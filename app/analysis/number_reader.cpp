@@ -41,13 +41,14 @@ bool isHuge(std::string_view number) {
     return place + exponent > 0;
 }
 
-}  // namespace
+// The number at the start of `text` (no blanks skipped): how many characters it
+// takes, none when there is no number, and its value.
+struct ScannedNumber {
+    size_t length = 0;
+    double value = 0;
+};
 
-double readLeadingNumber(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    text.remove_prefix(i);
-
+ScannedNumber scanNumber(std::string_view text) {
     bool negative = false;
     size_t start = 0;
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
@@ -61,7 +62,7 @@ double readLeadingNumber(std::string_view text) {
         hasDigits = hasDigits || fractionEnd > end + 1;
         end = fractionEnd;
     }
-    if (!hasDigits) return 0;
+    if (!hasDigits) return {};
     // An exponent counts only when digits follow it: "2e" reads as 2.
     if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
         size_t j = end + 1;
@@ -76,7 +77,21 @@ double readLeadingNumber(std::string_view text) {
     if (ec == std::errc::result_out_of_range) {
         value = isHuge(number) ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return negative ? -value : value;
+    return {end, negative ? -value : value};
+}
+
+}  // namespace
+
+double readLeadingNumber(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    return scanNumber(text.substr(i)).value;
+}
+
+std::optional<double> readCompleteNumber(std::string_view text) {
+    const ScannedNumber number = scanNumber(text);
+    if (number.length == 0 || number.length != text.size()) return std::nullopt;
+    return number.value;
 }
 
 }  // namespace tavrel

@@ -2,15 +2,76 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 namespace tavrel {
 
 namespace {
 
-// Fixed notation with `decimals` digits, correctly rounded from the exact binary
-// value (exact halves go to even), independent of the locale.
-std::string fixed(double value, int decimals) {
+// Texts for the table's cells are made eight cases at a time, on every
+// keystroke and for every design of a study; the general conversion of the
+// standard library is several times slower than this exact shortcut.
+constexpr int kFastDecimals = 15;
+constexpr double kFastLimit = 4503599627370496.0;  // 2^52: integer part and fraction exact
+
+// Halves of a double for Dekker's product: each has at most 26 significant bits,
+// so products of halves are exact.
+void split(double a, double& high, double& low) {
+    const double c = 134217729.0 * a;  // 2^27 + 1
+    high = c - (c - a);
+    low = a - high;
+}
+
+// a * b - product exactly, where product is a * b rounded (no overflow assumed).
+double productError(double a, double b, double product) {
+    double ah, al, bh, bl;
+    split(a, ah, al);
+    split(b, bh, bl);
+    return ((ah * bh - product) + ah * bl + al * bh) + al * bl;
+}
+
+// `magnitude` times 10^decimals rounded to an integer, halves to even, exactly as if
+// the product were formed without rounding; nothing when it would not be exact.
+std::optional<uint64_t> scaledExactly(double magnitude, int decimals) {
+    double power = 1;
+    for (int i = 0; i < decimals; ++i) power *= 10;
+    const double product = magnitude * power;
+    if (!(product < kFastLimit)) return std::nullopt;
+    // The product's rounding error is itself a double (Dekker's exact product,
+    // without a call to fma), so product + error is the exact scaled value.
+    const double error = productError(magnitude, power, product);
+    uint64_t n = static_cast<uint64_t>(product);  // the floor: product is not negative
+    // Sign of the exact fraction minus one half; both terms exact, so the rounded
+    // sum has the sign of the exact one and is zero only on an exact tie.
+    const double beyondHalf = (product - static_cast<double>(n) - 0.5) + error;
+    if (beyondHalf > 0 || (beyondHalf == 0 && n % 2 == 1)) ++n;
+    return n;
+}
+
+}  // namespace
+
+std::string formatFixed(double value, int decimals) {
     if (!std::isfinite(value)) return "n/a";
+    if (decimals >= 0 && decimals <= kFastDecimals) {
+        if (const std::optional<uint64_t> scaled = scaledExactly(std::fabs(value), decimals)) {
+            // Digits from the last one back, the point after `decimals` of them and
+            // a zero before it when the value is below one.
+            char text[48];
+            char* const end = text + sizeof text;
+            char* p = end;
+            uint64_t n = *scaled;
+            int written = 0;
+            do {
+                *--p = static_cast<char>('0' + n % 10);
+                n /= 10;
+                if (++written == decimals) *--p = '.';
+            } while (n != 0 || written <= decimals);
+            // A value that rounds to zero shows without a sign.
+            if (value < 0 && *scaled != 0) *--p = '-';
+            return std::string(p, end);
+        }
+    }
     char buffer[400];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
@@ -21,14 +82,12 @@ std::string fixed(double value, int decimals) {
     return text;
 }
 
-}  // namespace
-
 std::string formatPercent(float fraction) {
-    return fixed(static_cast<double>(fraction) * 100, 1);
+    return formatFixed(static_cast<double>(fraction) * 100, 1);
 }
 
 std::string formatWholeNumber(float value) {
-    return fixed(value, 0);
+    return formatFixed(value, 0);
 }
 
 }  // namespace tavrel

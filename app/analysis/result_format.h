@@ -5,6 +5,11 @@
 
 namespace tavrel {
 
+// Fixed notation with `decimals` digits ("0.01234"), correctly rounded from the
+// exact binary value with halves to even, whatever the locale. A value that is
+// not finite shows as "n/a".
+std::string formatFixed(double value, int decimals);
+
 // A ratio as a percentage with one decimal ("71.6"), rounded half to even on the
 // widened value. A value that is not finite shows as "n/a".
 std::string formatPercent(float fraction);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
+#include "analysis/working_summary.h"
 #include "window/controls.h"
 #include "window/grade_colours.h"
 #include "window/window_fonts.h"
@@ -293,6 +294,10 @@ void DowelSizingPage::showRun(const AnalysisRun& run) {
         for (int h = 0; h < dowel.headingCount; ++h) {
             controls::setOpaqueBackground(lblDia_[dowel.headings[h]], gradeColour(result.grade));
         }
+        // The working behind the grade, on hover over the bar's size.
+        const QString working = QString::fromStdString(describeWorking(dowel, result.engine));
+        for (int h = 0; h < dowel.headingCount; ++h)
+            lblDia_[dowel.headings[h]]->setToolTip(working);
     }
 }
 
