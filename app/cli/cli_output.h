@@ -1,0 +1,53 @@
+// Where tavrel-cli writes: a buffer flushed in large blocks, so sweeps of
+// millions of rows are not held back by per-field stream calls.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace tavrel::cli {
+
+class Output {
+  public:
+    // Writes to `file`; a null file discards everything (for measuring).
+    explicit Output(std::FILE* file) : file_(file) {}
+    // Collects everything in `capture`.
+    explicit Output(std::string& capture) : capture_(&capture) {}
+    ~Output() { flush(); }
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+
+    void write(std::string_view text) {
+        if (used_ + text.size() > kBlock) {
+            flush();
+            if (text.size() > kBlock) {
+                send(text);
+                return;
+            }
+        }
+        // Fields are a few characters: a plain loop beats a call to memcpy.
+        char* to = block_ + used_;
+        for (char c : text) *to++ = c;
+        used_ += text.size();
+    }
+    void put(char c) {
+        if (used_ == kBlock) flush();
+        block_[used_++] = c;
+    }
+    void flush();
+    // Everything written so far, flushed or not.
+    std::size_t bytes() const { return flushed_ + used_; }
+
+  private:
+    static constexpr std::size_t kBlock = 1 << 16;
+    void send(std::string_view text);
+
+    std::FILE* file_ = nullptr;
+    std::string* capture_ = nullptr;
+    char block_[kBlock];
+    std::size_t used_ = 0;
+    std::size_t flushed_ = 0;
+};
+
+}  // namespace tavrel::cli
