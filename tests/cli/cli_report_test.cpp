@@ -1,0 +1,194 @@
+// What tavrel-cli writes: the window's texts, sweeps in order, and CSV and JSON
+// that read back to the same numbers.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <charconv>
+#include <set>
+#include <tuple>
+
+#include "analysis/design_analysis.h"
+#include "analysis/dowel_cases.h"
+#include "cli_test_support.h"
+#include "comparison/comparison_table.h"
+
+namespace {
+
+using cli_test::parseCsv;
+using cli_test::runCli;
+
+constexpr int kShownColumn = 9;  // after the seven inputs, the dowel and its shape
+constexpr int kGradeColumn = kShownColumn + tavrel::kResultRowCount;
+
+float parseFloat(const std::string& text) {
+    float value = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_TRUE(r.ec == std::errc() && r.ptr == text.data() + text.size()) << text;
+    return value;
+}
+
+TEST(Report, DefaultDesignIsTheWindowsTable) {
+    const char* table[8][5] = {
+        {"71.6", "26.1", "46.2", "1479", "2469"}, {"77.2", "30.1", "47.0", "1060", "1744"},
+        {"80.8", "33.1", "47.5", "788", "1284"},  {"83.2", "35.4", "47.8", "602", "975"},
+        {"84.8", "37.1", "48.0", "469", "755"},   {"75.3", "28.6", "46.7", "1246", "2060"},
+        {"75.9", "29.0", "46.8", "758", "1252"},  {"79.1", "31.6", "47.2", "565", "926"},
+    };
+    const auto csv = runCli({"--format", "csv"});
+    ASSERT_EQ(csv.status, 0) << csv.error;
+    const auto rows = parseCsv(csv.out);
+    ASSERT_EQ(rows.size(), 9u);
+    const auto table_ = runCli({});
+    ASSERT_EQ(table_.status, 0);
+    for (int c = 0; c < 8; ++c) {
+        const auto& row = rows[c + 1];
+        EXPECT_EQ(row[7], tavrel::dowelCaseLabel(tavrel::kDowelCases[c]));
+        for (int k = 0; k < 5; ++k) EXPECT_EQ(row[kShownColumn + k], table[c][k]);
+        EXPECT_EQ(row[kGradeColumn], "acceptable");
+        // The reading table carries the same texts on the bar's line.
+        const std::string label = row[7] + " ";
+        const size_t line = table_.out.find("\n" + label);
+        ASSERT_NE(line, std::string::npos) << label;
+        const std::string text =
+            table_.out.substr(line + 1, table_.out.find('\n', line + 1) - line);
+        for (int k = 0; k < 5; ++k) {
+            EXPECT_NE(text.find(std::string(" ") + table[c][k] + " "), std::string::npos) << text;
+        }
+    }
+}
+
+TEST(Report, GradesInWords) {
+    // A thin slab under a heavy load on soft support: every grade shows somewhere.
+    const auto r = runCli(
+        {"--format", "csv", "--thickness", "6", "--load", "20000", "--k", "50", "--spacing", "18"});
+    ASSERT_EQ(r.status, 0);
+    const auto rows = parseCsv(r.out);
+    tavrel::DesignAnalysis analysis;
+    const auto run =
+        analysis.run(tavrel::DesignValues{18, 0.25f, 50, 20000, 4e6f, 6, 90}, &CALCLTE);
+    std::set<std::string> words;
+    for (int c = 0; c < 8; ++c) {
+        EXPECT_EQ(rows[c + 1][kGradeColumn], gradeWord(run.cases[c].grade));
+        words.insert(rows[c + 1][kGradeColumn]);
+    }
+    EXPECT_GE(words.size(), 2u);
+}
+
+TEST(Report, SweepRowsRunThroughTheGridInOrder) {
+    const auto r =
+        runCli({"--format", "csv", "--sweep", "thickness=8:12:2", "--sweep", "spacing=12:18:6"});
+    ASSERT_EQ(r.status, 0) << r.error;
+    const auto rows = parseCsv(r.out);
+    ASSERT_EQ(rows.size(), 1u + 3 * 2 * 8);
+    int i = 1;
+    for (const char* thickness : {"8", "10", "12"}) {
+        for (const char* spacing : {"12", "18"}) {
+            // Each design's rows are what a run of that design alone prints.
+            const auto single = parseCsv(
+                runCli({"--format", "csv", "--thickness", thickness, "--spacing", spacing}).out);
+            for (int c = 0; c < 8; ++c, ++i) {
+                EXPECT_EQ(rows[i][5], thickness);
+                EXPECT_EQ(rows[i][0], spacing);
+                EXPECT_EQ(rows[i], single[c + 1]) << "row " << i;
+            }
+        }
+    }
+}
+
+TEST(Report, CsvReadsBackToTheEngineRecord) {
+    const auto r = runCli({"--format", "csv", "--all-fields", "--sweep", "opening=0.1:0.3:0.1"});
+    ASSERT_EQ(r.status, 0);
+    const auto rows = parseCsv(r.out);
+    ASSERT_EQ(rows.size(), 1u + 3 * 8);
+    const size_t columns = rows[0].size();
+    EXPECT_EQ(columns, 25u);
+    for (const auto& row : rows) EXPECT_EQ(row.size(), columns);
+
+    tavrel::DesignAnalysis analysis;
+    for (size_t i = 1; i < rows.size(); ++i) {
+        tavrel::DesignValues values;
+        for (int k = 0; k < tavrel::kDesignInputCount; ++k) values[k] = parseFloat(rows[i][k]);
+        const auto run = analysis.run(values, &CALCLTE);
+        const DowelJointResult& e = run.cases[(i - 1) % 8].engine;
+        const float expected[] = {
+            e.deflectionTransferRatio, e.loadedDeflection, e.unloadedDeflection,
+            e.freeEdgeDeflection,      e.loadedStress,     e.unloadedStress,
+            e.freeEdgeStress,          e.dowelStiffness,   e.aggregateStiffness,
+            e.jointStiffness};
+        for (int k = 0; k < 10; ++k) {
+            EXPECT_EQ(parseFloat(rows[i][kGradeColumn + 1 + k]), expected[k])
+                << rows[0][kGradeColumn + 1 + k] << " row " << i;
+        }
+    }
+    EXPECT_EQ(rows[1][1], "0.1");
+    EXPECT_EQ(rows[24][1], "0.3");
+}
+
+TEST(Report, JsonRoundTripsThroughAParser) {
+    const auto json =
+        runCli({"--format", "json", "--all-fields", "--sweep", "load=8000:10000:1000"});
+    const auto csv = runCli({"--format", "csv", "--all-fields", "--sweep", "load=8000:10000:1000"});
+    ASSERT_EQ(json.status, 0);
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json.out), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonArray designs = doc.object().value("designs").toArray();
+    ASSERT_EQ(designs.size(), 3);
+
+    const auto rows = parseCsv(csv.out);
+    const auto& header = rows[0];
+    int i = 1;
+    for (const QJsonValue design : designs) {
+        const QJsonObject inputs = design.toObject().value("inputs").toObject();
+        const QJsonArray cases = design.toObject().value("cases").toArray();
+        ASSERT_EQ(cases.size(), 8);
+        for (const QJsonValue item : cases) {
+            const QJsonObject c = item.toObject();
+            const auto& row = rows[i++];
+            for (int k = 0; k < tavrel::kDesignInputCount; ++k) {
+                EXPECT_EQ(inputs.value(QString::fromStdString(header[k])).toDouble(),
+                          std::stod(row[k]));
+            }
+            EXPECT_EQ(c.value("dowel").toString().toStdString(), row[7]);
+            EXPECT_EQ(c.value("shape").toString().toStdString(), row[8]);
+            EXPECT_EQ(c.value("grade").toString().toStdString(), row[kGradeColumn]);
+            for (size_t k = kShownColumn; k < header.size(); ++k) {
+                if (k == static_cast<size_t>(kGradeColumn)) continue;
+                const QJsonValue v = c.value(QString::fromStdString(header[k]));
+                ASSERT_TRUE(v.isDouble()) << header[k];
+                // Same number: shown texts exactly, raw floats to the last bit.
+                EXPECT_EQ(static_cast<float>(v.toDouble()), parseFloat(row[k])) << header[k];
+            }
+        }
+    }
+}
+
+TEST(Report, ComparisonTableWithItsLabels) {
+    const auto r = runCli({"--comparison"});
+    ASSERT_EQ(r.status, 0);
+    const auto rows = parseCsv(r.out);
+    ASSERT_EQ(rows.size(), 1u + 288);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"a", "analysis_type", "v", "variant", "d", "dowel",
+                                                 "q", "quantity", "unit", "value"}));
+    std::set<std::tuple<int, int, int, int>> seen;
+    for (size_t i = 1; i < rows.size(); ++i) {
+        const auto& row = rows[i];
+        ASSERT_EQ(row.size(), 10u);
+        const int a = std::stoi(row[0]), v = std::stoi(row[2]), d = std::stoi(row[4]),
+                  q = std::stoi(row[6]);
+        seen.insert({a, v, d, q});
+        EXPECT_EQ(parseFloat(row[9]), tavrel::comparison::comparisonValue(a, v, d, q));
+        EXPECT_EQ(row[8], q < 2 ? "psi" : "in.");
+    }
+    EXPECT_EQ(seen.size(), 288u);
+    // The inch mark inside a label survives the quoting.
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"0", "Corner Dowel Spacing", "0",
+                                                 "6 inches (baseline)", "0", "1\" Round", "0",
+                                                 "Dowel Bearing Stress", "psi", "4410"}));
+    EXPECT_EQ(rows[288][3], "8 Dowels (Alternate C)");
+    EXPECT_EQ(rows[288][5], "Large Elliptical");
+}
+
+}  // namespace
