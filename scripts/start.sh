@@ -15,6 +15,13 @@ fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display here. To see the window, run this on a desktop, or under a virtual one:"
   echo "  xvfb-run -a $program"
+  cli=build/release/bin/tavrel-cli
+  if [ -x "$cli" ]; then
+    echo
+    echo "Meanwhile, the default design's analysis through the command line ($cli --help for more):"
+    echo
+    "$cli"
+  fi
   exit 0
 fi
 exec "$program"
