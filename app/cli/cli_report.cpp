@@ -225,10 +225,12 @@ class TableWriter : public ReportWriter {
         left("Dowel (in.)", kDowelWidth);
         left("Shape", kShapeWidth);
         for (const char* caption : kShownCaptions) right(caption, kValueWidth);
-        line_ += "  Grade";
+        line_ += "  ";
         if (allFields_) {
-            line_ += "  ";
+            left("Grade", kGradeWidth);
             for (const ExtraField& f : kExtraFields) right(f.key, extraWidth(f));
+        } else {
+            line_ += "Grade";
         }
         finishLine();
 
