@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tavrel and runs every test.
+# Installs what is missing, builds Tavrel and runs every test: the release
+# build, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# a minute of fuzzing per harness, and the engine's 32-bit Windows DLL check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -7,3 +9,30 @@ scripts/install-deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release
 ctest --preset release
+passed=("release tests")
+
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
+passed+=("tests under ASan and UBSan")
+
+skipped=()
+if command -v clang++ >/dev/null &&
+  compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null; then
+  scripts/fuzz.sh 60
+  passed+=("fuzzing, 60 s per harness")
+else
+  skipped+=("fuzzing (clang's libFuzzer is not installed)")
+fi
+
+if command -v i686-w64-mingw32-g++-win32 >/dev/null; then
+  scripts/check-windows-dll.sh
+  passed+=("Windows DLL contract")
+else
+  skipped+=("Windows DLL check (the MinGW-w64 cross compiler is not installed)")
+fi
+
+echo
+for s in "${skipped[@]}"; do echo "skipped: $s"; done
+summary=$(printf '%s; ' "${passed[@]}")
+echo "passed: ${summary%; }"
