@@ -26,7 +26,7 @@ TEST(FormatFixed, ExactHalvesAndNearHalves) {
     const struct {
         double value;
         int decimals;
-        const char* text;
+        std::string text;
     } cases[] = {
         {0.5, 0, "0"},
         {1.5, 0, "2"},
@@ -42,7 +42,7 @@ TEST(FormatFixed, ExactHalvesAndNearHalves) {
         {0.004, 2, "0.00"},
         {71.6, 1, "71.6"},
         {0.0047323583, 5, "0.00473"},
-        {1e300, 1, reference(1e300, 1).c_str()},
+        {1e300, 1, reference(1e300, 1)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(tavrel::formatFixed(c.value, c.decimals), c.text)
