@@ -7,6 +7,7 @@
 #include "analysis/working_summary.h"
 #include "window/controls.h"
 #include "window/grade_colours.h"
+#include "window/window_colours.h"
 #include "window/window_fonts.h"
 
 namespace tavrel {
@@ -15,8 +16,6 @@ namespace {
 
 using controls::Box;
 
-const QColor kBlue(0, 0, 255);
-const QColor kMagenta(255, 0, 255);
 const QColor kGreyBand(192, 192, 192);
 const QColor kOutOfRange(255, 0, 0);
 const QColor kInRange(255, 255, 255);
@@ -100,7 +99,7 @@ void DowelSizingPage::buildInputs() {
         auto* caption =
             controls::label(s, QStringLiteral("lbl") + stem, QLatin1String(input.caption),
                             {left - 2475, top, 2400, 315}, Qt::AlignRight | Qt::AlignVCenter);
-        controls::setTextColour(caption, kBlue);
+        controls::setTextColour(caption, colours::kCaptionBlue);
         controls::label(s, QStringLiteral("lbl%1Units").arg(stem), QLatin1String(input.units),
                         {left + 975, top, 1200, 315}, Qt::AlignLeft | Qt::AlignVCenter);
         // The stored text is a placeholder that start-up replaces.
@@ -170,14 +169,16 @@ void DowelSizingPage::buildTable() {
     const double roundDiameters[] = {495, 630, 750, 885, 1005};
     for (int c = 0; c < 5; ++c) {
         const double d = roundDiameters[c];
-        controls::shape(s, QStringLiteral("shpRound%1").arg(c + 1), ShapeControl::Circle, kBlue,
+        controls::shape(s, QStringLiteral("shpRound%1").arg(c + 1), ShapeControl::Circle,
+                        colours::kRoundDowel,
                         {columnLeft(c) + (columnWidth(c) - d) / 2, kSectionBase - d, d, d});
     }
     const struct { double width, height; } ovals[] = {{705, 435}, {825, 570}, {990, 675}};
     for (int e = 0; e < 3; ++e) {
         const int c = 5 + e;
         const auto [w, h] = ovals[e];
-        controls::shape(s, QStringLiteral("shpEllipse%1").arg(e + 1), ShapeControl::Oval, kMagenta,
+        controls::shape(s, QStringLiteral("shpEllipse%1").arg(e + 1), ShapeControl::Oval,
+                        colours::kEllipticalDowel,
                         {columnLeft(c) + (columnWidth(c) - w) / 2, kSectionBase - h, w, h});
     }
 

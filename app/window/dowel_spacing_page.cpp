@@ -13,6 +13,7 @@
 #include "window/line_control.h"
 #include "window/shape_control.h"
 #include "window/twips.h"
+#include "window/window_colours.h"
 #include "window/window_fonts.h"
 
 namespace tavrel {
@@ -24,8 +25,6 @@ using comparison::kVariantCount;
 using comparison::Picture;
 using controls::Box;
 
-const QColor kBlue(0, 0, 255);
-const QColor kMagenta(255, 0, 255);
 const QColor kDarkGrey(64, 64, 64);
 const QColor kPurple(128, 0, 128);
 const QColor kBaselineBarFill(64, 64, 64);
@@ -84,7 +83,7 @@ void DowelSpacingPage::buildAnalysisChoice() {
     QWidget* s = surface();
     QGroupBox* Frame1 = controls::frame(s, QStringLiteral("Frame1"),
                                         QStringLiteral("Analysis Type"), {150, 450, 2790, 1515});
-    controls::setTextColour(Frame1, kBlue);
+    controls::setTextColour(Frame1, colours::kCaptionBlue);
     auto* typeGroup = new QButtonGroup(this);
     for (int a = 0; a < kAnalysisTypeCount; ++a) {
         optAnType_[a] =
@@ -103,7 +102,7 @@ void DowelSpacingPage::buildAnalysisChoice() {
         QGroupBox* frame =
             controls::frame(s, *comparison::variantFrameObjectName(a),
                             *comparison::variantFrameCaption(a), {150, 2025, width, 1890});
-        controls::setTextColour(frame, kBlue);
+        controls::setTextColour(frame, colours::kCaptionBlue);
         const QByteArray groupName = comparison::variantGroupName(a)->toLatin1();
         auto* group = new QButtonGroup(this);
         for (int v = 0; v < kVariantCount; ++v) {
@@ -133,10 +132,10 @@ void DowelSpacingPage::buildAnalysisChoice() {
 void DowelSpacingPage::buildDowelSelection() {
     QGroupBox* Frame2 = controls::frame(surface(), QStringLiteral("Frame2"),
                                         QStringLiteral("Dowel Selection"), {75, 5025, 5490, 2040});
-    controls::setTextColour(Frame2, kBlue);
+    controls::setTextColour(Frame2, colours::kCaptionBlue);
     QLabel* Label21 = controls::label(Frame2, QStringLiteral("Label21"),
                                       QStringLiteral("Dowel Size/Shape:"), {150, 375, 1590, 255});
-    controls::setTextColour(Label21, kBlue);
+    controls::setTextColour(Label21, colours::kCaptionBlue);
 
     QStringList items;
     for (int d = 0; d < comparison::kDowelCount; ++d) items << *comparison::dowelItemCaption(d);
@@ -154,7 +153,8 @@ void DowelSpacingPage::buildDowelSelection() {
         const comparison::DowelPictureSpan span = *comparison::dowelPictureSpan(d);
         const bool round = d < 3;
         controls::shape(Frame2, controls::arrayName("shpDowelPic", d),
-                        round ? ShapeControl::Circle : ShapeControl::Oval, round ? kBlue : kMagenta,
+                        round ? ShapeControl::Circle : ShapeControl::Oval,
+                        round ? colours::kRoundDowel : colours::kEllipticalDowel,
                         {static_cast<double>(span.left), kDowelPictureRows[d].top,
                          static_cast<double>(span.width), kDowelPictureRows[d].height});
     }
@@ -201,7 +201,7 @@ void DowelSpacingPage::buildChart() {
     QWidget* s = surface();
     QLabel* Label25 = controls::label(s, QStringLiteral("Label25"), QStringLiteral("Plot:"),
                                       {4950, 3900, 450, 255});
-    controls::setTextColour(Label25, kBlue);
+    controls::setTextColour(Label25, colours::kCaptionBlue);
     cboPlotVar_ = controls::dropDownList(
         s, QStringLiteral("cboPlotVar"),
         {QStringLiteral("Peak Dwl. Br. Stress"), QStringLiteral("Peak Edge Stress"),
