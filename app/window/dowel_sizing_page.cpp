@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <utility>
 
 #include "analysis/working_summary.h"
 #include "window/controls.h"
@@ -254,7 +255,7 @@ void DowelSizingPage::RunAnalysis() {
         texts[i] = inputBoxes_[i]->text().toStdString();
         views[i] = texts[i];
     }
-    const AnalysisRun run = analysis_.run(views, engine_.calclte());
+    AnalysisRun run = analysis_.run(views, engine_.calclte());
 
     // Boxes found in range lose the red of an earlier run; the first box out of
     // range turns red and ends the run.
@@ -272,14 +273,14 @@ void DowelSizingPage::RunAnalysis() {
         engineProblem_->show();
         return;
     }
-    showRun(run);
+    showRun(std::move(run));
     ShowResults();
 }
 
-void DowelSizingPage::showRun(const AnalysisRun& run) {
-    lastRun_ = run;
+void DowelSizingPage::showRun(AnalysisRun run) {
+    lastRun_ = std::move(run);
     for (int c = 0; c < kDowelCaseCount; ++c) {
-        const CaseResult& result = run.cases[c];
+        const CaseResult& result = lastRun_.cases[c];
         for (int row = 0; row < kResultRowCount; ++row) {
             QLabel* cell = cells_[row][c];
             const ResultCell& value = result.cells[row];

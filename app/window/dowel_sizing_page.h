@@ -44,7 +44,7 @@ class DowelSizingPage : public TabPage {
     void buildInputs();
     void buildLegend();
     void buildTable();
-    void showRun(const AnalysisRun& run);
+    void showRun(AnalysisRun run);
 
     const bool& formLoading_;
     EngineLibrary engine_;
