@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "analysis/exact_decimal.h"
+
 namespace tavrel {
 
 const std::array<DesignInput, kDesignInputCount> kDesignInputs = {{
@@ -17,10 +19,16 @@ const std::array<DesignInput, kDesignInputCount> kDesignInputs = {{
 }};
 
 std::string plainDecimal(float value) {
+#if defined(__cpp_lib_to_chars)
+    // The longest float in fixed notation, the smallest subnormal with its
+    // sign, takes 48 characters.
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return std::string(buffer, result.ptr);
+#else
+    return shortestFixed(value);
+#endif
 }
 
 std::string rangeTooltip(const DesignInput& input) {

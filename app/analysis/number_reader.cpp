@@ -1,9 +1,6 @@
 #include "analysis/number_reader.h"
 
-#include <charconv>
-#include <cmath>
-#include <limits>
-#include <system_error>
+#include <fast_float/fast_float.h>
 
 namespace tavrel {
 
@@ -16,29 +13,6 @@ bool isDigit(char c) {
 size_t skipDigits(std::string_view s, size_t i) {
     while (i < s.size() && isDigit(s[i])) ++i;
     return i;
-}
-
-// Whether an unsigned decimal that overflows or underflows a double is huge
-// rather than tiny: the place of its first significant digit plus its exponent.
-bool isHuge(std::string_view number) {
-    const size_t e = number.find_first_of("eE");
-    const std::string_view mantissa = number.substr(0, e);
-    const size_t point = mantissa.find('.');
-    const size_t integerDigits = point == std::string_view::npos ? mantissa.size() : point;
-    const size_t first = mantissa.find_first_of("123456789");
-    if (first == std::string_view::npos) return false;
-    const long place = first < integerDigits ? static_cast<long>(integerDigits - first)
-                                             : -static_cast<long>(first - integerDigits - 1);
-    long exponent = 0;
-    if (e != std::string_view::npos) {
-        const std::string_view digits = number.substr(e + 1);
-        const bool negative = !digits.empty() && digits[0] == '-';
-        for (char c : digits) {
-            if (isDigit(c) && exponent < 100000) exponent = exponent * 10 + (c - '0');
-        }
-        if (negative) exponent = -exponent;
-    }
-    return place + exponent > 0;
 }
 
 // The number at the start of `text` (no blanks skipped): how many characters it
@@ -72,11 +46,11 @@ ScannedNumber scanNumber(std::string_view text) {
     }
 
     const std::string_view number = text.substr(start, end - start);
+    // fast_float rather than std::from_chars: the same correctly rounded value,
+    // in every C++ library (the WebAssembly build's has no floating-point
+    // from_chars). Beyond double range it gives an infinity, below it zero.
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        value = isHuge(number) ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    fast_float::from_chars(number.data(), number.data() + number.size(), value);
     return {end, negative ? -value : value};
 }
 

@@ -1,9 +1,12 @@
 #include "analysis/result_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <optional>
+
+#include "analysis/exact_decimal.h"
 
 namespace tavrel {
 
@@ -72,10 +75,15 @@ std::string formatFixed(double value, int decimals) {
             return std::string(p, end);
         }
     }
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string text(buffer, result.ptr);
+#if defined(__cpp_lib_to_chars)
+    // A double has at most 309 digits before the point; room for the rest.
+    std::string text(312 + static_cast<size_t>(std::max(decimals, 6)), '\0');
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+                                      std::chars_format::fixed, decimals);
+    text.resize(static_cast<size_t>(result.ptr - text.data()));
+#else
+    std::string text = exactFixed(value, decimals);
+#endif
     // A tiny negative value rounds to zero; show it without a sign.
     if (text.front() == '-' && text.find_first_of("123456789") == std::string::npos)
         text.erase(0, 1);
