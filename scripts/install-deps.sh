@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs, only those that are missing.
+# Installs the Debian packages the project needs, only those that are missing,
+# and the web tests' npm packages pinned by package-lock.json.
 # Safe to run again: a machine that has everything installs nothing.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
   # build and test
@@ -15,20 +17,31 @@ packages=(
   dpkg-dev file
   # fuzzing (clang with libFuzzer) and the engine as a 32-bit Windows DLL
   clang libclang-rt-14-dev g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+  # number reading without the C++ library's floating-point conversions
+  libfast-float-dev
+  # the web page: compiler, and the browser its tests drive
+  emscripten chromium
 )
+# A Node.js installed otherwise (for example a newer one) serves as well.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then packages+=(nodejs npm); fi
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 
-if ((${#missing[@]} == 0)); then
-  exit 0
+if ((${#missing[@]} > 0)); then
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get -o DPkg::Lock::Timeout=300 update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=300 install -y -qq \
+    --no-install-recommends "${missing[@]}"
 fi
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-echo "Installing: ${missing[*]}"
-$sudo apt-get -o DPkg::Lock::Timeout=300 update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=300 install -y -qq \
-  --no-install-recommends "${missing[@]}"
+# puppeteer-core drives the installed chromium and downloads no browser; npm
+# installs exactly the locked versions, again only when the lock file changed.
+if ! cmp -s package-lock.json node_modules/.installed-lock.json 2>/dev/null; then
+  npm ci --ignore-scripts --no-audit --no-fund
+  cp package-lock.json node_modules/.installed-lock.json
+fi
