@@ -42,6 +42,52 @@ inline const char* gradeWord(CaseGrade grade) {
     return "unacceptable";
 }
 
+// The grade in a phrase, for readers who cannot tell it by colour.
+inline const char* gradeDescription(CaseGrade grade) {
+    switch (grade) {
+        case CaseGrade::Acceptable:
+            return "acceptable";
+        case CaseGrade::Conditional:
+            return "conditional: acceptable for wide lanes, tied shoulders, good support and/or "
+                   "low traffic";
+        case CaseGrade::Unacceptable:
+            break;
+    }
+    return "unacceptable";
+}
+
+// A colour as red, green and blue, 0 to 255, for every front end.
+struct Rgb {
+    int red, green, blue;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// The colour marking a grade: size heads, graded cells and the legend.
+inline Rgb gradeColourRgb(CaseGrade grade) {
+    switch (grade) {
+        case CaseGrade::Acceptable:
+            return {128, 255, 128};  // light green
+        case CaseGrade::Conditional:
+            return {255, 255, 128};  // light yellow
+        case CaseGrade::Unacceptable:
+            break;
+    }
+    return {255, 128, 128};  // light red
+}
+
+// The legend's text beside the grade's colour.
+inline const char* gradeLegendText(CaseGrade grade) {
+    switch (grade) {
+        case CaseGrade::Acceptable:
+            return "= Acceptable Option";
+        case CaseGrade::Conditional:
+            return "= Acceptable for Wide Lanes, Tied Shoulders, Good Support, and/or Low Traffic ";
+        case CaseGrade::Unacceptable:
+            break;
+    }
+    return "= Unacceptable Option";
+}
+
 inline CaseGrade worse(CaseGrade a, CaseGrade b) {
     return std::max(a, b);
 }

@@ -18,8 +18,8 @@ namespace {
 using controls::Box;
 
 const QColor kGreyBand(192, 192, 192);
-const QColor kOutOfRange(255, 0, 0);
-const QColor kInRange(255, 255, 255);
+const QColor kOutOfRange = toQColor(kOutOfRangeBox);
+const QColor kInRange = toQColor(kInRangeBox);
 
 // Where each input box stands, in reading order; its caption label stands 2475
 // to the left and its units label 975 to the right.
@@ -129,18 +129,16 @@ void DowelSizingPage::buildLegend() {
         CaseGrade grade;
         double left;
         const char* label;
-        const char* text;
         double textWidth;
     } legend[] = {
-        {"Shape7", CaseGrade::Acceptable, 150, "Label16", "= Acceptable Option", 1800},
-        {"Shape6", CaseGrade::Conditional, 2325, "Label17",
-         "= Acceptable for Wide Lanes, Tied Shoulders, Good Support, and/or Low Traffic ", 6450},
-        {"Shape5", CaseGrade::Unacceptable, 8850, "Label18", "= Unacceptable Option", 2175},
+        {"Shape7", CaseGrade::Acceptable, 150, "Label16", 1800},
+        {"Shape6", CaseGrade::Conditional, 2325, "Label17", 6450},
+        {"Shape5", CaseGrade::Unacceptable, 8850, "Label18", 2175},
     };
     for (const auto& entry : legend) {
         controls::shape(s, QLatin1String(entry.square), ShapeControl::Rectangle,
                         gradeColour(entry.grade), {entry.left, 2325, 315, 315});
-        controls::label(s, QLatin1String(entry.label), QLatin1String(entry.text),
+        controls::label(s, QLatin1String(entry.label), QLatin1String(gradeLegendText(entry.grade)),
                         {entry.left + 390, 2325, entry.textWidth, 315},
                         Qt::AlignLeft | Qt::AlignVCenter);
     }

@@ -7,16 +7,12 @@
 
 namespace tavrel {
 
+inline QColor toQColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
 inline QColor gradeColour(CaseGrade grade) {
-    switch (grade) {
-        case CaseGrade::Acceptable:
-            return QColor(128, 255, 128);  // light green
-        case CaseGrade::Conditional:
-            return QColor(255, 255, 128);  // light yellow
-        case CaseGrade::Unacceptable:
-            break;
-    }
-    return QColor(255, 128, 128);  // light red
+    return toQColor(gradeColourRgb(grade));
 }
 
 }  // namespace tavrel

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../default_design_table.h"
 #include "window/controls.h"
 #include "window/frm_main.h"
 
@@ -73,12 +74,7 @@ class DowelSizingPageTest : public QObject {
         const DowelSizingPage* page = w.sizingPage();
         QCOMPARE(page->analysis().engineCalls(), 8L);
 
-        const char* table[8][5] = {
-            {"71.6", "26.1", "46.2", "1479", "2469"}, {"77.2", "30.1", "47.0", "1060", "1744"},
-            {"80.8", "33.1", "47.5", "788", "1284"},  {"83.2", "35.4", "47.8", "602", "975"},
-            {"84.8", "37.1", "48.0", "469", "755"},   {"75.3", "28.6", "46.7", "1246", "2060"},
-            {"75.9", "29.0", "46.8", "758", "1252"},  {"79.1", "31.6", "47.2", "565", "926"},
-        };
+        const auto& table = testing_support::kDefaultDesignTable;
         const char* cellNames[5] = {"lblDeflLTE", "lblStressLTE", "lblEffectLTE",
                                     "lblEdgeBearStress", "lblCornBearStress"};
         for (int c = 0; c < 8; ++c) {
