@@ -1,0 +1,11 @@
+// Appended to the generated module: the binding's answers as plain objects.
+Module['facts'] = function () {
+  return JSON.parse(Module['ccall']('tavrel_facts', 'string', [], []));
+};
+Module['runDesign'] = (function () {
+  let run = null;
+  return function (texts) {
+    run = run || Module['cwrap']('tavrel_run', 'string', Array(7).fill('string'));
+    return JSON.parse(run.apply(null, texts));
+  };
+})();

@@ -1,0 +1,183 @@
+// The web page's one way into the rules: the page hands over the seven texts as
+// typed and gets back, as JSON, everything it writes into the table. Nothing
+// here decides anything; it only lays out what the rules decided.
+#include <emscripten/emscripten.h>
+
+#include <string>
+#include <string_view>
+
+#include "analysis/case_grade.h"
+#include "analysis/design_analysis.h"
+#include "analysis/design_inputs.h"
+#include "analysis/dowel_cases.h"
+#include "analysis/start_up.h"
+#include "analysis/working_summary.h"
+#include "cli/cli_options.h"
+
+namespace {
+
+using namespace tavrel;
+
+// A JSON text built piece by piece; keys and values are escaped as needed.
+class Json {
+  public:
+    Json& raw(std::string_view text) {
+        out_ += text;
+        return *this;
+    }
+    Json& string(std::string_view text) {
+        out_ += '"';
+        for (const char c : text) {
+            if (c == '"' || c == '\\') {
+                out_ += '\\';
+                out_ += c;
+            } else if (c == '\n') {
+                out_ += "\\n";
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                static const char hex[] = "0123456789abcdef";
+                out_ += "\\u00";
+                out_ += hex[c >> 4];
+                out_ += hex[c & 15];
+            } else {
+                out_ += c;
+            }
+        }
+        out_ += '"';
+        return *this;
+    }
+    Json& key(std::string_view name) {
+        comma();
+        string(name);
+        out_ += ':';
+        return *this;
+    }
+    // Separates a member or element from the one before it.
+    Json& comma() {
+        if (!out_.empty() && out_.back() != '{' && out_.back() != '[' && out_.back() != ':')
+            out_ += ',';
+        return *this;
+    }
+    Json& colour(Rgb rgb) {
+        return string("rgb(" + std::to_string(rgb.red) + ", " + std::to_string(rgb.green) + ", " +
+                      std::to_string(rgb.blue) + ")");
+    }
+    const char* text() const { return out_.c_str(); }
+    void clear() { out_.clear(); }
+
+  private:
+    std::string out_;
+};
+
+Json& grade(Json& json, CaseGrade g) {
+    json.key("grade").raw(std::to_string(static_cast<int>(g)));
+    json.key("gradeWord").string(gradeWord(g));
+    json.key("gradeText").string(gradeDescription(g));
+    return json.key("colour").colour(gradeColourRgb(g));
+}
+
+// The heads of a bar as the table shows them: the diameter, or the width over
+// the height of an elliptical bar.
+Json& barCaptions(Json& json, const DowelCase& dowel) {
+    json.key("captions").raw("[");
+    if (dowel.shape == QUORVIX_ROUND_DOWEL) {
+        json.comma().string(plainDecimal(dowel.diameter));
+    } else {
+        json.comma().string(plainDecimal(dowel.width));
+        json.comma().string(plainDecimal(dowel.height));
+    }
+    return json.raw("]");
+}
+
+DesignAnalysis& analysis() {
+    static DesignAnalysis a;  // the engine's records live as long as the page
+    return a;
+}
+
+}  // namespace
+
+extern "C" {
+
+// What the page shows before any run: the caption, the inputs, the legend, the bars.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
+    static Json json;
+    json.clear();
+    json.raw("{");
+    json.key("caption").string(
+        versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION));
+    json.key("outOfRangeColour").colour(kOutOfRangeBox);
+    json.key("inRangeColour").colour(kInRangeBox);
+    json.key("inputs").raw("[");
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        const DesignInput& input = kDesignInputs[i];
+        json.comma().raw("{");
+        json.key("caption").string(input.caption);
+        json.key("units").string(input.units);
+        json.key("option").string(cli::kInputOptionNames[i]);
+        json.key("text").string(plainDecimal(input.defaultValue));
+        json.key("tooltip").string(rangeTooltip(input));
+        json.raw("}");
+    }
+    json.raw("]");
+    json.key("legend").raw("[");
+    for (CaseGrade g : {CaseGrade::Acceptable, CaseGrade::Conditional, CaseGrade::Unacceptable}) {
+        json.comma().raw("{");
+        json.key("text").string(gradeLegendText(g));
+        grade(json, g).raw("}");
+    }
+    json.raw("]");
+    json.key("bars").raw("[");
+    for (const DowelCase& dowel : kDowelCases) {
+        const bool round = dowel.shape == QUORVIX_ROUND_DOWEL;
+        json.comma().raw("{");
+        json.key("round").raw(round ? "true" : "false");
+        barCaptions(json, dowel);
+        json.key("width").raw(plainDecimal(round ? dowel.diameter : dowel.width));
+        json.key("height").raw(plainDecimal(round ? dowel.diameter : dowel.height));
+        json.raw("}");
+    }
+    json.raw("]}");
+    return json.text();
+}
+
+// One run on the seven texts in reading order. `inputsInRange` below seven
+// names the first input out of range; then no case is given.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_run(const char* t0, const char* t1, const char* t2,
+                                            const char* t3, const char* t4, const char* t5,
+                                            const char* t6) {
+    static Json json;
+    const AnalysisRun run = analysis().run({t0, t1, t2, t3, t4, t5, t6}, &CALCLTE);
+    json.clear();
+    json.raw("{");
+    json.key("inputsInRange").raw(std::to_string(run.inputsInRange));
+    json.key("complete").raw(run.outcome == AnalysisRun::Complete ? "true" : "false");
+    json.key("cases").raw("[");
+    if (run.outcome == AnalysisRun::Complete) {
+        for (int c = 0; c < kDowelCaseCount; ++c) {
+            const CaseResult& result = run.cases[c];
+            json.comma().raw("{");
+            grade(json, result.grade);
+            json.key("cells").raw("[");
+            for (const ResultCell& cell : result.cells) {
+                json.comma().raw("{");
+                json.key("text").string(cell.text);
+                // An ungraded cell keeps its background; an acceptable one has none.
+                json.key("background");
+                if (!cell.grade) {
+                    json.raw("null");
+                } else if (*cell.grade == CaseGrade::Acceptable) {
+                    json.string("transparent");
+                } else {
+                    json.colour(gradeColourRgb(*cell.grade));
+                }
+                json.key("gradeWord").string(cell.grade ? gradeWord(*cell.grade) : "");
+                json.raw("}");
+            }
+            json.raw("]");
+            json.key("working").string(describeWorking(kDowelCases[c], result.engine));
+            json.raw("}");
+        }
+    }
+    json.raw("]}");
+    return json.text();
+}
+}
