@@ -1,0 +1,119 @@
+// What the web tests share: where the site and tavrel-cli are, random designs,
+// tavrel-cli's answer for a design, and a headless Chromium that may not reach
+// anything but the site's own files.
+import { execFileSync, spawnSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+export const siteDir = path.resolve(process.env.TAVREL_WEB_SITE || path.join(root, 'build/web/site'));
+export const cliPath = path.resolve(process.env.TAVREL_CLI || path.join(root, 'build/release/bin/tavrel-cli'));
+export const siteUrl = pathToFileURL(path.join(siteDir, 'index.html')).href;
+export const optionNames = ['spacing', 'opening', 'k', 'load', 'ec', 'thickness', 'tire-pressure'];
+export const limits = [[6, 36], [0.005, 3], [50, 5000], [1000, 50000], [500000, 10000000], [5, 30], [20, 500]];
+
+// A small seeded generator, so that a failure can be replayed.
+export function randomSource(seed) {
+  let s = seed >>> 0;
+  return () => {
+    s = (s + 0x6d2b79f5) >>> 0;
+    let t = s;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+// Seven texts as a user types them: in range, with up to four decimals.
+export function randomDesign(random) {
+  return limits.map(([low, high]) => {
+    const decimals = Math.floor(random() * 5);
+    let text = (low + random() * (high - low)).toFixed(decimals);
+    if (Number(text) < low) text = String(low);
+    if (Number(text) > high) text = String(high);
+    return text;
+  });
+}
+
+// tavrel-cli's CSV rows for the options `args`, eight a design: the inputs as
+// it wrote them, and per bar its label, five texts and grade.
+export function cliDesigns(args) {
+  const run = spawnSync(cliPath, ['--format', 'csv', ...args], { encoding: 'utf8', maxBuffer: 1 << 26 });
+  if (run.status !== 0) return { status: run.status, designs: [] };
+  const lines = run.stdout.trim().split('\n');
+  const header = lines[0].split(',');
+  const column = (name) => header.indexOf(name);
+  const keys = ['deflection_lte_pct', 'stress_lte_pct', 'effectiveness_pct', 'edge_bearing_psi',
+    'corner_bearing_psi'];
+  const designs = [];
+  for (let first = 1; first < lines.length; first += 8) {
+    const rows = lines.slice(first, first + 8).map((line) => line.split(','));
+    designs.push({
+      texts: optionNames.map((name) => rows[0][column(name)]),
+      rows: rows.map((f) => ({ dowel: f[column('dowel')], texts: keys.map((k) => f[column(k)]), grade: f[column('grade')] })),
+    });
+  }
+  return { status: 0, designs };
+}
+
+// tavrel-cli's rows for one design given as seven texts.
+export function cliRows(texts) {
+  const args = [];
+  texts.forEach((text, i) => args.push('--' + optionNames[i], text));
+  const { status, designs } = cliDesigns(args);
+  return { status, rows: status === 0 ? designs[0].rows : [] };
+}
+
+// The expected default table, from the header the desktop tests include.
+export function defaultDesignTable() {
+  const source = fs.readFileSync(path.join(root, 'tests/default_design_table.h'), 'utf8');
+  const body = source.slice(source.indexOf('kDefaultDesignTable'));
+  const texts = [...body.matchAll(/"([^"]*)"/g)].map((m) => m[1]);
+  return Array.from({ length: 8 }, (_, c) => texts.slice(c * 5, c * 5 + 5));
+}
+
+export async function launchBrowser() {
+  const puppeteer = (await import('puppeteer-core')).default;
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tavrel-web-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
+  });
+  browser.on('disconnected', () => fs.rmSync(profile, { recursive: true, force: true }));
+  return browser;
+}
+
+// A page whose every request is checked: only the site's own files may load.
+export async function openPage(browser, query = '', { width = 1100, height = 900 } = {}) {
+  const page = await browser.newPage();
+  const refused = [];
+  const errors = [];
+  await page.setRequestInterception(true);
+  page.on('request', (request) => {
+    const url = request.url();
+    const own = url.startsWith('data:') || (url.startsWith('file://') &&
+      path.dirname(fileURLToPath(url.split(/[?#]/)[0])) === siteDir);
+    if (own) {
+      request.continue();
+    } else {
+      refused.push(url);
+      request.abort();
+    }
+  });
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('console', (message) => {
+    if (message.type() === 'error') errors.push(message.text());
+  });
+  await page.setViewport({ width, height });
+  await page.goto(siteUrl + query);
+  await page.waitForSelector('html[data-ready]', { timeout: 10000 });
+  return { page, refused, errors };
+}
+
+export function pdfText(pdf) {
+  return execFileSync('pdftotext', ['-layout', '-', '-'], { input: pdf, encoding: 'utf8' });
+}
