@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tavrel and runs every test: the release
-# build, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# build, the web page in headless Chromium, the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer,
 # a minute of fuzzing per harness, and the engine's 32-bit Windows DLL check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,6 +11,9 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 ctest --preset release
 passed=("release tests")
+
+scripts/check-web.sh
+passed+=("web page tests in headless Chromium")
 
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize

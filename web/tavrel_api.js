@@ -9,3 +9,6 @@ Module['runDesign'] = (function () {
     return JSON.parse(run.apply(null, texts));
   };
 })();
+Module['working'] = function (bar) {
+  return Module['ccall']('tavrel_working', 'string', ['number'], [bar]);
+};

@@ -93,6 +93,12 @@ DesignAnalysis& analysis() {
     return a;
 }
 
+// The last complete run, whose working the heads show until the next one.
+AnalysisRun& lastComplete() {
+    static AnalysisRun run;
+    return run;
+}
+
 }  // namespace
 
 extern "C" {
@@ -145,7 +151,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_run(const char* t0, const char* t1, cons
                                             const char* t3, const char* t4, const char* t5,
                                             const char* t6) {
     static Json json;
-    const AnalysisRun run = analysis().run({t0, t1, t2, t3, t4, t5, t6}, &CALCLTE);
+    AnalysisRun run = analysis().run({t0, t1, t2, t3, t4, t5, t6}, &CALCLTE);
     json.clear();
     json.raw("{");
     json.key("inputsInRange").raw(std::to_string(run.inputsInRange));
@@ -169,15 +175,24 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_run(const char* t0, const char* t1, cons
                 } else {
                     json.colour(gradeColourRgb(*cell.grade));
                 }
-                json.key("gradeWord").string(cell.grade ? gradeWord(*cell.grade) : "");
                 json.raw("}");
             }
-            json.raw("]");
-            json.key("working").string(describeWorking(kDowelCases[c], result.engine));
-            json.raw("}");
+            json.raw("]}");
         }
+        lastComplete() = std::move(run);
     }
     json.raw("]}");
     return json.text();
+}
+
+// The full working behind bar `bar` (0 to 7) in the last complete run, asked for
+// only when a head is hovered or focused: a keystroke need not write it.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_working(int bar) {
+    static std::string text;
+    const AnalysisRun& run = lastComplete();
+    text = run.outcome == AnalysisRun::Complete && bar >= 0 && bar < kDowelCaseCount
+               ? describeWorking(kDowelCases[bar], run.cases[bar].engine)
+               : std::string();
+    return text.c_str();
 }
 }

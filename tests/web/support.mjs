@@ -83,7 +83,13 @@ export async function launchBrowser() {
     args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
   });
-  browser.on('disconnected', () => fs.rmSync(profile, { recursive: true, force: true }));
+  browser.on('disconnected', () => {
+    try {
+      fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5, retryDelay: 200 });
+    } catch {
+      // Chromium may still be writing its profile as it exits; the folder is temporary.
+    }
+  });
   return browser;
 }
 
