@@ -86,7 +86,7 @@
       picture.append(crossSection(bar));
       sections.append(picture);
 
-      const head = element('th', { scope: 'col', tabindex: '0', 'aria-describedby': 'working' });
+      const head = element('th', { scope: 'col', tabindex: '0' });
       for (const caption of bar.captions) head.append(element('span', { class: 'head-size' }, caption));
       const spoken = element('span', { class: 'screen-reader-only' });
       const printed = element('span', { class: 'grade-word print-only', 'aria-hidden': 'true' });
@@ -118,6 +118,8 @@
     if (!gradeTexts[c]) return;
     working.textContent = gradeTexts[c] + '\n' + rules.working(c);
     working.hidden = false;
+    for (const head of heads) head.removeAttribute('aria-describedby');
+    heads[c].setAttribute('aria-describedby', 'working');
     const place = heads[c].getBoundingClientRect();
     const left = Math.min(place.left, document.documentElement.clientWidth - working.offsetWidth - 4);
     working.style.left = Math.max(4, left + window.scrollX) + 'px';
@@ -126,6 +128,7 @@
 
   function hideWorking() {
     working.hidden = true;
+    for (const head of heads) head.removeAttribute('aria-describedby');
   }
 
   function setBox(i, colour) {
