@@ -168,7 +168,27 @@
   }
 
   // The design travels as a link: the command line's option names and the texts as typed.
+  // Browsers ignore address changes beyond about 200 in 10 s (a held-down key makes
+  // more), so the address follows at most every 100 ms, and always the last edit.
+  const ADDRESS_INTERVAL_MS = 100;
+  let addressWritten = -Infinity;
+  let addressTimer = 0;
+
   function keepDesignInAddress() {
+    if (addressTimer) return; // the update already due will take the latest texts
+    const wait = addressWritten + ADDRESS_INTERVAL_MS - performance.now();
+    if (wait <= 0) {
+      writeAddress();
+    } else {
+      addressTimer = setTimeout(() => {
+        addressTimer = 0;
+        writeAddress();
+      }, wait);
+    }
+  }
+
+  function writeAddress() {
+    addressWritten = performance.now();
     const query = new URLSearchParams();
     facts.inputs.forEach((input, i) => query.set(input.option, boxes[i].value));
     const address = '?' + query.toString();
