@@ -6,10 +6,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+scripts/check-format.sh
+passed=("formatting")
 cmake --preset release >/dev/null
 cmake --build --preset release
 ctest --preset release
-passed=("release tests")
+passed+=("release tests")
 
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
@@ -17,8 +19,9 @@ ctest --preset sanitize
 passed+=("tests under ASan and UBSan")
 
 skipped=()
-if command -v clang++ >/dev/null &&
-  compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null; then
+# The clang that scripts/install-deps.sh installs and scripts/fuzz.sh uses.
+if command -v clang++-14 >/dev/null &&
+  compgen -G "/usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null; then
   scripts/fuzz.sh 60
   passed+=("fuzzing, 60 s per harness")
 else
