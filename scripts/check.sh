@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tavrel and runs every test: the release
 # build, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# a minute of fuzzing per harness, and the engine's 32-bit Windows DLL check.
+# a minute of fuzzing per harness, and the engine's Windows DLL checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,11 +28,12 @@ else
   skipped+=("fuzzing (clang's libFuzzer is not installed)")
 fi
 
-if command -v i686-w64-mingw32-g++-win32 >/dev/null; then
+if command -v i686-w64-mingw32-g++-win32 >/dev/null &&
+  command -v x86_64-w64-mingw32-g++-win32 >/dev/null; then
   scripts/check-windows-dll.sh
-  passed+=("Windows DLL contract")
+  passed+=("Windows DLL contracts, 32- and 64-bit")
 else
-  skipped+=("Windows DLL check (the MinGW-w64 cross compiler is not installed)")
+  skipped+=("Windows DLL checks (the MinGW-w64 cross compilers are not installed)")
 fi
 
 echo
