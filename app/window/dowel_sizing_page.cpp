@@ -81,7 +81,7 @@ constexpr const char* kHeadingCaptions[kDowelHeadingCount] = {
 }  // namespace
 
 DowelSizingPage::DowelSizingPage(QTabWidget* tabControl, const QString& engineFolder)
-    : TabPage(tabControl, QStringLiteral("SSTab1_page0")), engine_(engineFolder) {
+    : TabPage(tabControl, QStringLiteral("SSTab1_page0")), engine_(engineFolder.toStdString()) {
     buildInputs();
     buildLegend();
     buildTable();
@@ -250,7 +250,7 @@ void DowelSizingPage::runAnalysis() {
         return;
     }
     if (run.outcome == AnalysisRun::EngineMissing) {
-        engineProblem_->setText(engine_.problem());
+        engineProblem_->setText(QString::fromStdString(engine_.problem()));
         engineProblem_->show();
         return;
     }

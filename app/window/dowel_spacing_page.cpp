@@ -11,6 +11,7 @@
 #include "comparison/dowel_selection.h"
 #include "comparison/layout_drawing.h"
 #include "window/controls.h"
+#include "window/layout_pictures.h"
 #include "window/line_control.h"
 #include "window/shape_control.h"
 #include "window/twips.h"
@@ -90,22 +91,24 @@ void DowelSpacingPage::buildAnalysisChoice() {
     for (int a = 0; a < kAnalysisTypeCount; ++a) {
         analysisTypeOptions_[a] =
             blackOption(typeFrame, controls::arrayName("optAnType", a),
-                        *comparison::analysisTypeCaption(a), {150, kOptionTops[a], 2520, 465});
+                        QString::fromStdString(*comparison::analysisTypeCaption(a)),
+                        {150, kOptionTops[a], 2520, 465});
         analysisTypeGroup_->addButton(analysisTypeOptions_[a], a);
     }
 
     for (int a = 0; a < kAnalysisTypeCount; ++a) {
         const double width = kVariantFrameWidth[a];
-        QGroupBox* frame =
-            controls::frame(s, *comparison::variantFrameObjectName(a),
-                            *comparison::variantFrameCaption(a), {150, 2025, width, 1890});
+        QGroupBox* frame = controls::frame(
+            s, QString::fromStdString(*comparison::variantFrameObjectName(a)),
+            QString::fromStdString(*comparison::variantFrameCaption(a)), {150, 2025, width, 1890});
         controls::setTextColour(frame, colours::kCaptionBlue);
-        const QByteArray groupName = comparison::variantGroupName(a)->toLatin1();
+        const QByteArray groupName = QByteArray::fromStdString(*comparison::variantGroupName(a));
         auto* group = new QButtonGroup(this);
         for (int v = 0; v < kVariantCount; ++v) {
-            QRadioButton* option = blackOption(frame, controls::arrayName(groupName.constData(), v),
-                                               *comparison::variantCaption(a, v),
-                                               {150, kOptionTops[v], width - 225, 465});
+            QRadioButton* option =
+                blackOption(frame, controls::arrayName(groupName.constData(), v),
+                            QString::fromStdString(*comparison::variantCaption(a, v)),
+                            {150, kOptionTops[v], width - 225, 465});
             group->addButton(option, v);
             variantOptions_[a][v] = option;
         }
@@ -137,7 +140,8 @@ void DowelSpacingPage::buildDowelSelection() {
     controls::setTextColour(dowelCaption, colours::kCaptionBlue);
 
     QStringList items;
-    for (int d = 0; d < comparison::kDowelCount; ++d) items << *comparison::dowelItemCaption(d);
+    for (int d = 0; d < comparison::kDowelCount; ++d)
+        items << QString::fromStdString(*comparison::dowelItemCaption(d));
     dowelList_ = controls::dropDownList(selectionFrame, QStringLiteral("cboDia"), items,
                                         {1800, 300, 1665, 315});
     controls::setTextColour(dowelList_, Qt::black);
@@ -189,8 +193,9 @@ void DowelSpacingPage::buildDrawings() {
         const bool upper = p == Picture::Baseline || p == Picture::Corner06;
         const Box box = lane ? Box{3675, upper ? 600.0 : 2175.0, 7230, 1050}
                              : Box{7725, upper ? 600.0 : 2175.0, 2010, 1350};
-        QLabel* image = controls::label(s, comparison::pictureObjectName(p), QString(), box);
-        image->setPixmap(QPixmap::fromImage(comparison::pictureImage(p)));
+        QLabel* image = controls::label(s, QString::fromStdString(comparison::pictureObjectName(p)),
+                                        QString(), box);
+        image->setPixmap(QPixmap::fromImage(pictureImage(p)));
         image->hide();
         pictures_[static_cast<std::size_t>(p)] = image;
     }
@@ -244,8 +249,8 @@ void DowelSpacingPage::buildChart() {
     }
     baselineCaption_ =
         chartLabel(s, "lblBar1", QStringLiteral("6\" Spac."), {7747, 6600, 1740, 225}, kDarkGrey);
-    chartLabel(s, "lblBar1a", comparison::baselineBarSubCaption(), {7747, 6825, 1740, 225},
-               kDarkGrey);
+    chartLabel(s, "lblBar1a", QString::fromStdString(comparison::baselineBarSubCaption()),
+               {7747, 6825, 1740, 225}, kDarkGrey);
     alternativeCaption_ = chartLabel(s, "lblBar2", QStringLiteral("8\" Spac."),
                                      {9337, 6600, 1740, 225}, kAlternativeText);
     alternativeSubCaption_ =
@@ -303,7 +308,7 @@ void DowelSpacingPage::showLayoutPictures(int type) {
     for (Picture p : comparison::kAllPictures) {
         if (view.visiblePictures.contains(p)) picture(p)->show();
     }
-    if (view.savingsText) savingsLabel_->setText(*view.savingsText);
+    if (view.savingsText) savingsLabel_->setText(QString::fromStdString(*view.savingsText));
 }
 
 void DowelSpacingPage::showAnalysisType(int type) {
@@ -342,8 +347,8 @@ void DowelSpacingPage::showDowelMarker() {
             markerLines_[k]->setX2(l.x2);
         }
     }
-    if (const std::optional<QString> caption = comparison::slabClassCaption(i)) {
-        slabClassLabel_->setText(*caption);
+    if (const std::optional<std::string> caption = comparison::slabClassCaption(i)) {
+        slabClassLabel_->setText(QString::fromStdString(*caption));
     }
 }
 
@@ -360,12 +365,15 @@ void DowelSpacingPage::updateChart() {
     const comparison::ChartUpdate update =
         comparison::updateComparisonChart(table_, selection, bars_);
     if (update.axisTitle) {
-        for (int i = 0; i < 4; ++i) axisTitleLabels_[i]->setText((*update.axisTitle)[i]);
+        for (int i = 0; i < 4; ++i)
+            axisTitleLabels_[i]->setText(QString::fromStdString((*update.axisTitle)[i]));
     }
-    if (update.baselineCaption) baselineCaption_->setText(*update.baselineCaption);
-    if (update.alternativeCaption) alternativeCaption_->setText(*update.alternativeCaption);
+    if (update.baselineCaption)
+        baselineCaption_->setText(QString::fromStdString(*update.baselineCaption));
+    if (update.alternativeCaption)
+        alternativeCaption_->setText(QString::fromStdString(*update.alternativeCaption));
     if (update.alternativeSubCaption)
-        alternativeSubCaption_->setText(*update.alternativeSubCaption);
+        alternativeSubCaption_->setText(QString::fromStdString(*update.alternativeSubCaption));
     bars_ = update.bars;
     drawBars(update.drawing);
 }
@@ -376,8 +384,8 @@ void DowelSpacingPage::drawBars(const std::optional<comparison::BarsDrawing>& dr
     if (!drawing) return;
     const comparison::BarGeometry& b1 = drawing->baseline;
     const comparison::BarGeometry& b2 = drawing->alternative;
-    baselineValue_->setText(b1.valueText);
-    alternativeValue_->setText(b2.valueText);
+    baselineValue_->setText(QString::fromStdString(b1.valueText));
+    alternativeValue_->setText(QString::fromStdString(b2.valueText));
     baselineBar_->setGeometry(twips::rect(kBar1Left, b1.top, kBarWidth, b1.height));
     alternativeBar_->setGeometry(twips::rect(kBar2Left, b2.top, kBarWidth, b2.height));
     baselineValue_->setGeometry(
@@ -386,7 +394,7 @@ void DowelSpacingPage::drawBars(const std::optional<comparison::BarsDrawing>& dr
         twips::rect(kBar2ValueLeft, b2.valueTop, kValueWidth, kChartTextHeight));
     percentLabel_->setGeometry(
         twips::rect(kPctLeft, drawing->percentTop, kPctWidth, kChartTextHeight));
-    percentLabel_->setText(drawing->percentText);
+    percentLabel_->setText(QString::fromStdString(drawing->percentText));
 }
 
 }  // namespace tavrel
