@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-class QLabel;
-class QPushButton;
 class QTabWidget;
 
 namespace tavrel {
@@ -14,30 +12,21 @@ class AboutPage;
 class DowelSizingPage;
 class DowelSpacingPage;
 
-class frmMain : public QWidget {
+class MainWindow : public QWidget {
   public:
     // `engineFolder` is where the engine library must lie: the program's own
     // folder unless a test says otherwise.
-    explicit frmMain(const QString& engineFolder = QString());
-
-    void cmdGuidelines_Click();
+    explicit MainWindow(const QString& engineFolder = QString());
 
     DowelSizingPage* sizingPage() const { return sizingPage_; }
     DowelSpacingPage* spacingPage() const { return spacingPage_; }
     AboutPage* aboutPage() const { return aboutPage_; }
-    QTabWidget* tabControl() const { return SSTab1_; }
-    bool formLoading() const { return FormLoading; }
+    QTabWidget* tabControl() const { return tabs_; }
 
   private:
-    void Form_Load();
+    void startUp();
 
-    // True from the first step of start-up until just before its final calls.
-    bool FormLoading = true;
-
-    QLabel* Image3_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    QPushButton* cmdGuidelines_ = nullptr;
-    QTabWidget* SSTab1_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
     DowelSizingPage* sizingPage_ = nullptr;
     DowelSpacingPage* spacingPage_ = nullptr;
     AboutPage* aboutPage_ = nullptr;
