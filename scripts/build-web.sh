@@ -17,7 +17,7 @@ fi
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
 emcmake cmake --no-warn-unused-cli -S . -B "$build" -DCMAKE_BUILD_TYPE=MinSizeRel \
-  -DTAVREL_BUILD_APP=OFF -DTAVREL_BUILD_RULES=ON -DTAVREL_BUILD_WEB=ON \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DTAVREL_BUILD_APP=OFF -DTAVREL_BUILD_RULES=ON -DTAVREL_BUILD_WEB=ON \
   -DTAVREL_BUILD_TESTS=OFF -DTAVREL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target tavrel_web
 
