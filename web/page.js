@@ -137,8 +137,16 @@
     boxes[i].setAttribute('aria-invalid', colour === facts.outOfRangeColour ? 'true' : 'false');
   }
 
+  // Writes only what changed: most keystrokes change few texts and fewer colours.
   function write(node, text) {
-    if (node.textContent !== text) node.textContent = text;
+    if (node.firstChild?.nodeValue !== text) node.textContent = text;
+  }
+
+  const painted = new WeakMap();
+  function paint(node, colour) {
+    if (painted.get(node) === colour) return;
+    painted.set(node, colour);
+    node.style.backgroundColor = colour;
   }
 
   // One run on the boxes as they read now, written into the page at once.
@@ -155,16 +163,18 @@
     }
     gradeTexts = run.cases.map((bar) => bar.gradeText);
     run.cases.forEach((bar, c) => {
-      heads[c].style.backgroundColor = bar.colour;
+      paint(heads[c], bar.colour);
       write(headTexts[c].spoken, bar.gradeText);
       write(headTexts[c].printed, bar.gradeWord);
       bar.cells.forEach((cell, row) => {
         const node = cells[row][c];
         write(node, cell.text);
-        if (cell.background !== null) node.style.backgroundColor = cell.background;
+        if (cell.background !== null) paint(node, cell.background);
       });
     });
-    table.classList.remove('hidden-results', 'not-run');
+    if (table.classList.contains('hidden-results') || table.classList.contains('not-run')) {
+      table.classList.remove('hidden-results', 'not-run');
+    }
   }
 
   // The design travels as a link: the command line's option names and the texts as typed.
