@@ -5,6 +5,7 @@
 //  - one keystroke (an input event: a full run and the table's update, with the
 //    layout it forces) over 1000 synthetic input events.
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import { pathToFileURL } from 'node:url';
@@ -21,6 +22,7 @@ for (const name of fs.readdirSync(site)) {
   bytes += data.length;
   gzipped += zlib.gzipSync(data, { level: 9 }).length;
 }
+console.log(`load average ${os.loadavg().map((l) => l.toFixed(1)).join(' ')} on ${os.cpus().length} cores`);
 console.log(`site size: ${(bytes / 1024).toFixed(1)} KiB uncompressed, ${(gzipped / 1024).toFixed(1)} KiB gzipped`);
 
 async function loadTime(page) {
