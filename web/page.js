@@ -99,13 +99,19 @@
       head.addEventListener('blur', hideWorking);
       headRow.append(head);
       heads.push(head);
+      // Until a run grades it, a head has the colour the desktop's layout gives it.
+      paint(head, facts.legend[0].colour);
     });
     for (const row of table.querySelectorAll('tr.result')) {
       const rowCells = [];
       for (let c = 0; c < facts.bars.length; ++c) {
+        // The text in a span of its own: hiding the results hides the texts and
+        // colours but keeps the table's rules, as on the desktop.
         const cell = element('td', { class: 'cell' });
+        const text = element('span');
+        cell.append(text);
         row.append(cell);
-        rowCells.push(cell);
+        rowCells.push({ cell, text });
       }
       cells.push(rowCells);
     }
@@ -168,8 +174,8 @@
       write(headTexts[c].printed, bar.gradeWord);
       bar.cells.forEach((cell, row) => {
         const node = cells[row][c];
-        write(node, cell.text);
-        if (cell.background !== null) paint(node, cell.background);
+        write(node.text, cell.text);
+        if (cell.background !== null) paint(node.cell, cell.background);
       });
     });
     if (table.classList.contains('hidden-results') || table.classList.contains('not-run')) {
