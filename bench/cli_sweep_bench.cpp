@@ -23,7 +23,7 @@ void SweepToCsv(benchmark::State& state) {
     std::size_t bytes = 0;
     for (auto _ : state) {
         tavrel::cli::Output sink(nullptr);
-        calls += tavrel::cli::runStudy(options, &CALCLTE, sink);
+        calls += tavrel::cli::runStudy(options, &CALCLTE, sink).engineCalls;
         bytes += sink.bytes();
     }
     state.SetItemsProcessed(calls);
