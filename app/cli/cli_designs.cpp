@@ -132,7 +132,8 @@ class FileSource : public DesignSource {
             // Equal parts need the number of designs first: count, then come back.
             const long start = std::ftell(file_);
             if (start < 0) {
-                error_ = "--shard: " + name_ + " cannot be read twice to count its designs";
+                error_ = "--shard: " + name_ +
+                         " cannot be read twice to count its designs (name a file instead)";
                 return false;
             }
             long count = 0;
