@@ -1,5 +1,4 @@
 // tavrel-cli: the sizing analysis for scripts and studies.
-#include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
 
@@ -8,8 +7,8 @@
 #include <unistd.h>
 #endif
 
-#include "analysis/engine_library.h"
 #include "cli/cli_run.h"
+#include "platform/engine_library.h"
 
 namespace {
 
@@ -36,13 +35,12 @@ int main(int argc, char* argv[]) {
     closedAndReserved(2);
 
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    QCoreApplication app(argc, argv);
 
     // Like the window, the engine is looked for in the program's own folder only.
-    tavrel::EngineLibrary engine(QCoreApplication::applicationDirPath());
+    tavrel::EngineLibrary engine(tavrel::programFolder());
     const tavrel::cli::EngineBinder bind = [&engine](std::string& problem) {
         const CalclteFunction calclte = engine.calclte();
-        if (calclte == nullptr) problem = engine.problem().toStdString();
+        if (calclte == nullptr) problem = engine.problem();
         return calclte;
     };
 
