@@ -78,6 +78,17 @@ class Pipeline {
         inOrder_.push_back(std::move(chunk));
         workAvailable_.notify_one();
     }
+    // A chunk to fill: one already written when there is one, so that its
+    // buffers, grown to size, are used again rather than allocated anew.
+    std::unique_ptr<Chunk> freeChunk() {
+        std::lock_guard lock(mutex_);
+        if (free_.empty()) return std::make_unique<Chunk>();
+        std::unique_ptr<Chunk> chunk = std::move(free_.back());
+        free_.pop_back();
+        chunk->done = false;
+        chunk->text.clear();
+        return chunk;
+    }
     // Writes everything still in flight, in order, until a write fails.
     void drain(Output& out) {
         std::unique_lock lock(mutex_);
@@ -107,6 +118,7 @@ class Pipeline {
         out.write(chunk->text);
         out.flush();  // a failed write is seen here, before more is computed
         lock.lock();
+        free_.push_back(std::move(chunk));
     }
 
     void work(Worker& worker) {
@@ -131,6 +143,7 @@ class Pipeline {
     std::condition_variable chunkDone_;
     std::deque<std::unique_ptr<Chunk>> inOrder_;  // read, not yet written
     std::deque<Chunk*> waiting_;                  // read, not yet taken by a worker
+    std::vector<std::unique_ptr<Chunk>> free_;    // written, ready to be filled again
     size_t limit_ = 0;
     bool stopping_ = false;
 };
@@ -172,7 +185,7 @@ StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& o
         Pipeline pipeline(jobs, settings, calclte);
         bool more = true;
         while (more && !out.failed()) {
-            auto chunk = std::make_unique<Chunk>();
+            std::unique_ptr<Chunk> chunk = pipeline.freeChunk();
             chunk->firstIndex = index;
             chunk->designs.resize(kChunkDesigns);
             size_t filled = 0;
