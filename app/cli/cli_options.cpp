@@ -338,7 +338,7 @@ std::string helpText(UnitSystem units) {
     for (int i = 0; i < kDesignInputCount; ++i) {
         const DesignInput& d = kDesignInputs[i];
         std::string line = std::string("  --") + kInputOptionNames[i] + " VALUE";
-        line.resize(26, ' ');
+        line.resize(27, ' ');
         line += std::string(d.caption) + " " +
                 plainDecimal(static_cast<float>(fromAnalysisUnits(units, i, defaults[i]))) + " " +
                 inputScale(units, i).caption + " (" + inputMinimumText(units, i) + " to " +
