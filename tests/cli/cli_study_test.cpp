@@ -2,6 +2,9 @@
 // shards giving the very bytes of one plain run, and the small things a user meets.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <cmath>
 #include <deque>
@@ -44,6 +47,18 @@ TEST(Designs, ColumnsCopiedToTheFrontAndInputsFromFileOptionsOrDefaults) {
     }
     // Quoted again only where the value needs it.
     EXPECT_NE(r.out.find("\nA1,\"I-80, east\",12,"), std::string::npos);
+
+    // In JSON the copied columns are strings, escaped, in front of the inputs.
+    const auto json = runCli({"--designs", "-", "--format", "json"},
+                             "id,note \\,k\n\"say \"\"hi\"\"\",\t\\,300\n");
+    ASSERT_EQ(json.status, 0) << json.error;
+    const QJsonObject design = QJsonDocument::fromJson(QByteArray::fromStdString(json.out))
+                                   .object()["designs"]
+                                   .toArray()[0]
+                                   .toObject();
+    EXPECT_EQ(design["columns"].toObject()["id"].toString(), QString("say \"hi\""));
+    EXPECT_EQ(design["columns"].toObject()["note \\"].toString(), QString("\t\\"));
+    EXPECT_EQ(design["inputs"].toObject()["k"].toDouble(), 300);
 }
 
 TEST(Designs, ABadLineStopsTheRunAfterWholeRowsWithLineColumnAndRange) {
