@@ -45,12 +45,6 @@ bool outsideFittedRelations(const DowelJointResult& engine) {
            engine.edgeBearingStress == 0.0f || engine.cornerBearingStress == 0.0f;
 }
 
-CaseResult describeCase(const DowelJointResult& engine) {
-    CaseResult c;
-    describeCaseInto(engine, c);
-    return c;
-}
-
 AnalysisRun DesignAnalysis::run(const std::array<std::string_view, kDesignInputCount>& texts,
                                 CalclteFunction calclte) {
     DesignValues values;

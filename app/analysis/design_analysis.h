@@ -45,9 +45,6 @@ struct AnalysisRun {
 bool outsideFittedRelations(const DowelJointResult& engine);
 constexpr const char* kOutsideFittedRelations = "outside the range of the fitted relations";
 
-// The grading and texts of one case from what the engine wrote.
-CaseResult describeCase(const DowelJointResult& engine);
-
 // The seven input values in reading order, as the engine takes them.
 using DesignValues = std::array<float, kDesignInputCount>;
 

@@ -324,9 +324,10 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
 std::string helpText(UnitSystem units) {
     const bool si = units == UnitSystem::Si;
     std::string text =
-        "Usage: tavrel-cli [INPUTS] [--sweep NAME=FROM:TO:STEP]... [OPTIONS]\n"
-        "       tavrel-cli --designs FILE|- [INPUTS] [OPTIONS]\n"
-        "       tavrel-cli --comparison\n"
+        // One line per form, the second led by "or:", as help2man reads a synopsis.
+        "Usage: tavrel-cli [OPTION]...\n"
+        "  or:  tavrel-cli --designs FILE|- [OPTION]...\n"
+        "  or:  tavrel-cli --comparison\n"
         "\n"
         "Analyses the eight dowel bars for one design, a grid of designs or a list of\n"
         "designs, the way the window's \"Dowel Sizing\" page does: deflection and stress\n"
