@@ -119,6 +119,68 @@ bool readsBack(const std::string& digits, int place, float magnitude) {
     return value == magnitude;
 }
 
+// The fewest significant digits that read back as `magnitude` (above zero),
+// the nearest to it when several do.
+Decimal shortestDigits(float magnitude) {
+    const Decimal exact = exactDecimal(magnitude);
+    const auto length = static_cast<int>(exact.digits.size());
+    Decimal shortest = exact;
+    for (int k = 1; k < length; ++k) {
+        const int place = exact.exponent + length - k;
+        bool up = false;
+        std::string nearest = roundedAt(exact, place, up);
+        if (readsBack(nearest, place, magnitude)) {
+            shortest = {nearest, place};
+            break;
+        }
+        // Next to a power of two the values that read back lie closer on one
+        // side than on the other: the k digits beyond the value may still do.
+        std::string other = nearest;
+        if (up) {
+            decrement(other);
+        } else {
+            increment(other);
+        }
+        if (readsBack(other, place, magnitude)) {
+            shortest = {other, place};
+            break;
+        }
+    }
+    const size_t last = shortest.digits.find_last_not_of('0');
+    shortest.exponent += static_cast<int>(shortest.digits.size() - last - 1);
+    shortest.digits.resize(last + 1);
+    return shortest;
+}
+
+// The digits fixed notation writes: an integral value in full, a fraction cut short.
+Decimal fixedDigits(float magnitude) {
+    if (magnitude == std::floor(magnitude)) return exactDecimal(magnitude);
+    return shortestDigits(magnitude);
+}
+
+// digits × 10^exponent without an exponent: "1250", "0.0125", "0" for none.
+std::string fixedText(const Decimal& d) {
+    const std::string& digits = d.digits;
+    const long point = static_cast<long>(digits.size()) + d.exponent;
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) on some string assignments.
+    std::string text;
+    if (digits.empty()) {
+        text.push_back('0');
+    } else if (d.exponent >= 0) {
+        text.append(digits);
+        text.append(static_cast<size_t>(d.exponent), '0');
+    } else if (point > 0) {
+        text.append(digits, 0, static_cast<size_t>(point));
+        text += '.';
+        text.append(digits, static_cast<size_t>(point));
+    } else {
+        text.append("0.");
+        text.append(static_cast<size_t>(-point), '0');
+        text.append(digits);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string exactFixed(double value, int decimals) {
@@ -135,55 +197,34 @@ std::string exactFixed(double value, int decimals) {
 
 std::string shortestFixed(float value) {
     if (!std::isfinite(value)) return nonFinite(value);
-    const float magnitude = std::fabs(value);
-    Decimal shortest = exactDecimal(magnitude);
-    // An integral value is written in full; only a fraction is cut short.
-    if (magnitude != std::floor(magnitude)) {
-        const Decimal exact = shortest;
-        const auto length = static_cast<int>(exact.digits.size());
-        for (int k = 1; k < length; ++k) {
-            const int place = exact.exponent + length - k;
-            bool up = false;
-            std::string nearest = roundedAt(exact, place, up);
-            if (readsBack(nearest, place, magnitude)) {
-                shortest = {nearest, place};
-                break;
-            }
-            // Next to a power of two the values that read back lie closer on one
-            // side than on the other: the k digits beyond the value may still do.
-            std::string other = nearest;
-            if (up) {
-                decrement(other);
-            } else {
-                increment(other);
-            }
-            if (readsBack(other, place, magnitude)) {
-                shortest = {other, place};
-                break;
-            }
-        }
-        const size_t last = shortest.digits.find_last_not_of('0');
-        shortest.exponent += static_cast<int>(shortest.digits.size() - last - 1);
-        shortest.digits.resize(last + 1);
-    }
-
     std::string text = std::signbit(value) ? "-" : "";
-    const std::string& digits = shortest.digits;
-    const long point = static_cast<long>(digits.size()) + shortest.exponent;
-    if (digits.empty()) {
+    text += fixedText(fixedDigits(std::fabs(value)));
+    return text;
+}
+
+std::string shortestText(float value) {
+    if (!std::isfinite(value)) return nonFinite(value);
+    const float magnitude = std::fabs(value);
+    std::string text = std::signbit(value) ? "-" : "";
+    if (magnitude == 0) {
         text += '0';
-    } else if (shortest.exponent >= 0) {
-        text += digits;
-        text.append(static_cast<size_t>(shortest.exponent), '0');
-    } else if (point > 0) {
-        text.append(digits, 0, static_cast<size_t>(point));
-        text += '.';
-        text.append(digits, static_cast<size_t>(point));
-    } else {
-        text += "0.";
-        text.append(static_cast<size_t>(-point), '0');
-        text += digits;
+        return text;
     }
+    const Decimal shortest = shortestDigits(magnitude);
+    const std::string& digits = shortest.digits;
+    // d.ddde+XX: the exponent has a sign and at least two digits.
+    std::string scientific(1, digits[0]);
+    if (digits.size() > 1) {
+        scientific += '.';
+        scientific.append(digits, 1);
+    }
+    const int exponent = shortest.exponent + static_cast<int>(digits.size()) - 1;
+    scientific += exponent < 0 ? "e-" : "e+";
+    if (std::abs(exponent) < 10) scientific += '0';
+    scientific += std::to_string(std::abs(exponent));
+    // The shorter of the two forms; fixed when they are as long.
+    const std::string fixed = fixedText(fixedDigits(magnitude));
+    text += scientific.size() < fixed.size() ? scientific : fixed;
     return text;
 }
 

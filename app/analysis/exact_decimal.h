@@ -20,4 +20,9 @@ std::string exactFixed(double value, int decimals);
 // ("1073741824", not "1073741800").
 std::string shortestFixed(float value);
 
+// As std::to_chars(value): the fewest significant digits that read back as
+// `value`, in fixed notation ("0.71632") or with an exponent ("1.25e-05"),
+// whichever is shorter, fixed when they are as long.
+std::string shortestText(float value);
+
 }  // namespace tavrel

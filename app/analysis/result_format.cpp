@@ -100,9 +100,13 @@ std::string formatWholeNumber(float value) {
 
 std::string formatShortest(float value) {
     if (!std::isfinite(value)) return "n/a";
+#if defined(__cpp_lib_to_chars)
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+#else
+    return shortestText(value);
+#endif
 }
 
 }  // namespace tavrel

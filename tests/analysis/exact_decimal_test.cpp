@@ -81,6 +81,25 @@ TEST(ShortestFixed, AgreesWithTheStandardConversion) {
     }
 }
 
+TEST(ShortestText, AgreesWithTheStandardConversion) {
+    const auto standard = [](float value) {
+        char buffer[64];
+        const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
+        return std::string(buffer, r.ptr);
+    };
+    std::mt19937 random(17);
+    std::uniform_int_distribution<uint32_t> bits;
+    for (int i = 0; i < 300000; ++i) {
+        const float value = fromBits<float>(bits(random));
+        ASSERT_EQ(tavrel::shortestText(value), standard(value)) << std::hexfloat << value;
+    }
+    // Where fixed and scientific notation are about as long, and the edges.
+    for (float value : {0.0001f, 0.00012f, 0.001f, 1e5f, 1e6f, 1234567.0f, 1e7f, 1.25e-5f, 0.71632f,
+                        1073741824.0f, 3e38f, 1e-45f, 0.0f, -0.0f, -2.5f, INFINITY, NAN}) {
+        EXPECT_EQ(tavrel::shortestText(value), standard(value)) << value;
+    }
+}
+
 // Texts wider than any cell needs are whole, not cut at a buffer's end.
 TEST(FormatFixed, WideTextsAreWhole) {
     const std::string text = tavrel::formatFixed(-1e300, 120);
