@@ -12,19 +12,25 @@ enum class CaseGrade {
     Unacceptable = 2,
 };
 
+// The thresholds, compared in single precision; the report draws them too.
+inline constexpr float kLteAcceptableFrom = 0.7f;  // deflection load transfer, a fraction
+inline constexpr float kLteConditionalFrom = 0.5f;
+inline constexpr float kStressConditionalFrom = 3000.0f;  // bearing stress, psi
+inline constexpr float kStressUnacceptableFrom = 4500.0f;
+
 // Deflection load transfer as a fraction: 0.7 and up acceptable, from 0.5
 // conditional, below (or not a number) unacceptable.
 inline CaseGrade gradeDeflectionLte(float fraction) {
-    if (fraction >= 0.7f) return CaseGrade::Acceptable;
-    if (fraction >= 0.5f) return CaseGrade::Conditional;
+    if (fraction >= kLteAcceptableFrom) return CaseGrade::Acceptable;
+    if (fraction >= kLteConditionalFrom) return CaseGrade::Conditional;
     return CaseGrade::Unacceptable;
 }
 
 // Bearing stress in psi: below 3000 acceptable, below 4500 conditional, else
 // (or not a number) unacceptable.
 inline CaseGrade gradeBearingStress(float psi) {
-    if (psi < 3000.0f) return CaseGrade::Acceptable;
-    if (psi < 4500.0f) return CaseGrade::Conditional;
+    if (psi < kStressConditionalFrom) return CaseGrade::Acceptable;
+    if (psi < kStressUnacceptableFrom) return CaseGrade::Conditional;
     return CaseGrade::Unacceptable;
 }
 
