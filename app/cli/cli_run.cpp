@@ -1,6 +1,7 @@
 #include "cli/cli_run.h"
 
 #include "cli/cli_report.h"
+#include "cli/cli_solve.h"
 
 namespace tavrel::cli {
 
@@ -40,6 +41,7 @@ long runStudy(const Options& options, CalclteFunction calclte, Output& out) {
 
 int runCli(const std::vector<std::string_view>& args, Output& out, std::string& error,
            const EngineBinder& engine) {
+    if (asksForSolveOrReport(args)) return runSolveOrReport(args, out, error, engine);
     const ParsedArguments parsed = parseArguments(args);
     if (!parsed.options) {
         error = "tavrel-cli: " + parsed.error + "\n";
@@ -47,7 +49,7 @@ int runCli(const std::vector<std::string_view>& args, Output& out, std::string& 
     }
     const Options& options = *parsed.options;
     if (options.help) {
-        out.write(helpText());
+        out.write(helpText() + solveAndReportHelp());
         return kExitOk;
     }
     if (options.version) {

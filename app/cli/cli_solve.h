@@ -1,0 +1,33 @@
+// --solve and --report: where each bar's grade changes as one input moves, and
+// the design report as a PDF file, for the one design the options give.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cli_output.h"
+#include "cli/cli_run.h"
+
+namespace tavrel::cli {
+
+// Exit status when the report file could not be written.
+constexpr int kExitReportNotWritten = 3;
+
+// Whether the arguments ask for --solve or --report; runCli hands those on to
+// runSolveOrReport.
+bool asksForSolveOrReport(const std::vector<std::string_view>& args);
+// Whether they ask for --report, which draws and so needs a GUI application.
+bool asksForReport(const std::vector<std::string_view>& args);
+
+// The solver's answer for input `input` as a table, CSV or JSON.
+void writeGradeChanges(const DesignValues& design, int input, Format format,
+                       CalclteFunction calclte, Output& out);
+
+int runSolveOrReport(const std::vector<std::string_view>& args, Output& out, std::string& error,
+                     const EngineBinder& engine);
+
+// The lines --help adds for these two options.
+std::string solveAndReportHelp();
+
+}  // namespace tavrel::cli
