@@ -1,14 +1,15 @@
 #include "cli/cli_solve.h"
 
-#include <QDateTime>
-#include <QGuiApplication>
-
 #include "analysis/grade_solver.h"
-#include "report/design_report.h"
 
 namespace tavrel::cli {
 
 namespace {
+
+ReportFileWriter& reportFileWriter() {
+    static ReportFileWriter writer;
+    return writer;
+}
 
 // One of the two options with its value, taken out of the arguments; the rest
 // are the ordinary design options.
@@ -120,6 +121,10 @@ void writeTable(const DesignValues& design, int input, const InputGrades& grades
 
 }  // namespace
 
+void setReportFileWriter(ReportFileWriter writer) {
+    reportFileWriter() = std::move(writer);
+}
+
 bool asksForSolveOrReport(const std::vector<std::string_view>& args) {
     return mentions(args, "--solve") || mentions(args, "--report");
 }
@@ -205,21 +210,12 @@ int runSolveOrReport(const std::vector<std::string_view>& args, Output& out, std
         return kExitOk;
     }
 
-    // Drawing needs a GUI application; tavrel-cli makes one on the offscreen
-    // platform when it sees --report.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        error = "tavrel-cli: --report: no drawing available in this process\n";
-        return kExitReportNotWritten;
-    }
-    const std::optional<DesignStudy> study = studyDesign(options.values, calclte);
-    const QString path =
-        QString::fromUtf8(e.report.data(), static_cast<qsizetype>(e.report.size()));
-    const QString failure = study
-                                ? report::writeReportPdf(path, *study, QDateTime::currentDateTime())
-                                : QStringLiteral("the design could not be analysed");
-    if (!failure.isEmpty()) {
-        error =
-            "tavrel-cli: --report: " + std::string(e.report) + ": " + failure.toStdString() + "\n";
+    const ReportFileWriter& write = reportFileWriter();
+    const std::string path(e.report);
+    const std::string failure =
+        write ? write(path, options.values, calclte) : "this build cannot draw reports";
+    if (!failure.empty()) {
+        error = "tavrel-cli: --report: " + path + ": " + failure + "\n";
         return kExitReportNotWritten;
     }
     return kExitOk;

@@ -2,6 +2,7 @@
 // the design report as a PDF file, for the one design the options give.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,14 @@ constexpr int kExitReportNotWritten = 3;
 bool asksForSolveOrReport(const std::vector<std::string_view>& args);
 // Whether they ask for --report, which draws and so needs a GUI application.
 bool asksForReport(const std::vector<std::string_view>& args);
+
+// Writes the design report of `values` as a PDF at `path`; returns why it
+// failed, or an empty text.
+using ReportFileWriter = std::function<std::string(
+    const std::string& path, const DesignValues& values, CalclteFunction calclte)>;
+// The report is drawn with Qt, which the rest of tavrel-cli does without:
+// the program hands the writer in at start. Without one, --report fails.
+void setReportFileWriter(ReportFileWriter writer);
 
 // The solver's answer for input `input` as a table, CSV or JSON.
 void writeGradeChanges(const DesignValues& design, int input, Format format,

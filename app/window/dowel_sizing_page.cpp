@@ -84,7 +84,7 @@ DowelSizingPage::DowelSizingPage(QTabWidget* tabControl, const bool& formLoading
                                  const QString& engineFolder)
     : TabPage(tabControl, QStringLiteral("SSTab1_page0")),
       formLoading_(formLoading),
-      engine_(engineFolder) {
+      engine_(engineFolder.toStdString()) {
     buildInputs();
     buildLegend();
     buildTable();
@@ -269,7 +269,7 @@ void DowelSizingPage::RunAnalysis() {
         return;
     }
     if (run.outcome == AnalysisRun::EngineMissing) {
-        engineProblem_->setText(engine_.problem());
+        engineProblem_->setText(QString::fromStdString(engine_.problem()));
         engineProblem_->show();
         return;
     }

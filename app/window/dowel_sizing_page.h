@@ -5,7 +5,7 @@
 #include <array>
 
 #include "analysis/design_analysis.h"
-#include "analysis/engine_library.h"
+#include "platform/engine_library.h"
 #include "window/tab_page.h"
 
 class QLabel;

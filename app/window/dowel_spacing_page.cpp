@@ -10,6 +10,7 @@
 #include "comparison/dowel_selection.h"
 #include "comparison/layout_drawing.h"
 #include "window/controls.h"
+#include "window/layout_pictures.h"
 #include "window/line_control.h"
 #include "window/shape_control.h"
 #include "window/twips.h"
@@ -86,9 +87,9 @@ void DowelSpacingPage::buildAnalysisChoice() {
     controls::setTextColour(Frame1, colours::kCaptionBlue);
     auto* typeGroup = new QButtonGroup(this);
     for (int a = 0; a < kAnalysisTypeCount; ++a) {
-        optAnType_[a] =
-            blackOption(Frame1, controls::arrayName("optAnType", a),
-                        *comparison::analysisTypeCaption(a), {150, kOptionTops[a], 2520, 465});
+        optAnType_[a] = blackOption(Frame1, controls::arrayName("optAnType", a),
+                                    QString::fromStdString(*comparison::analysisTypeCaption(a)),
+                                    {150, kOptionTops[a], 2520, 465});
         typeGroup->addButton(optAnType_[a], a);
     }
 
@@ -99,16 +100,17 @@ void DowelSpacingPage::buildAnalysisChoice() {
     };
     for (int a = 0; a < kAnalysisTypeCount; ++a) {
         const double width = kVariantFrameWidth[a];
-        QGroupBox* frame =
-            controls::frame(s, *comparison::variantFrameObjectName(a),
-                            *comparison::variantFrameCaption(a), {150, 2025, width, 1890});
+        QGroupBox* frame = controls::frame(
+            s, QString::fromStdString(*comparison::variantFrameObjectName(a)),
+            QString::fromStdString(*comparison::variantFrameCaption(a)), {150, 2025, width, 1890});
         controls::setTextColour(frame, colours::kCaptionBlue);
-        const QByteArray groupName = comparison::variantGroupName(a)->toLatin1();
+        const QByteArray groupName = QByteArray::fromStdString(*comparison::variantGroupName(a));
         auto* group = new QButtonGroup(this);
         for (int v = 0; v < kVariantCount; ++v) {
-            QRadioButton* option = blackOption(frame, controls::arrayName(groupName.constData(), v),
-                                               *comparison::variantCaption(a, v),
-                                               {150, kOptionTops[v], width - 225, 465});
+            QRadioButton* option =
+                blackOption(frame, controls::arrayName(groupName.constData(), v),
+                            QString::fromStdString(*comparison::variantCaption(a, v)),
+                            {150, kOptionTops[v], width - 225, 465});
             group->addButton(option, v);
             variantOptions_[a][v] = option;
         }
@@ -138,7 +140,8 @@ void DowelSpacingPage::buildDowelSelection() {
     controls::setTextColour(Label21, colours::kCaptionBlue);
 
     QStringList items;
-    for (int d = 0; d < comparison::kDowelCount; ++d) items << *comparison::dowelItemCaption(d);
+    for (int d = 0; d < comparison::kDowelCount; ++d)
+        items << QString::fromStdString(*comparison::dowelItemCaption(d));
     cboDia_ =
         controls::dropDownList(Frame2, QStringLiteral("cboDia"), items, {1800, 300, 1665, 315});
     controls::setTextColour(cboDia_, Qt::black);
@@ -190,8 +193,9 @@ void DowelSpacingPage::buildDrawings() {
         const bool upper = p == Picture::Baseline || p == Picture::Corner06;
         const Box box = lane ? Box{3675, upper ? 600.0 : 2175.0, 7230, 1050}
                              : Box{7725, upper ? 600.0 : 2175.0, 2010, 1350};
-        QLabel* image = controls::label(s, comparison::pictureObjectName(p), QString(), box);
-        image->setPixmap(QPixmap::fromImage(comparison::pictureImage(p)));
+        QLabel* image = controls::label(s, QString::fromStdString(comparison::pictureObjectName(p)),
+                                        QString(), box);
+        image->setPixmap(QPixmap::fromImage(pictureImage(p)));
         image->hide();
         pictures_[static_cast<std::size_t>(p)] = image;
     }
@@ -245,8 +249,8 @@ void DowelSpacingPage::buildChart() {
     }
     lblBar1_ =
         chartLabel(s, "lblBar1", QStringLiteral("6\" Spac."), {7747, 6600, 1740, 225}, kDarkGrey);
-    chartLabel(s, "lblBar1a", comparison::baselineBarSubCaption(), {7747, 6825, 1740, 225},
-               kDarkGrey);
+    chartLabel(s, "lblBar1a", QString::fromStdString(comparison::baselineBarSubCaption()),
+               {7747, 6825, 1740, 225}, kDarkGrey);
     lblBar2_ = chartLabel(s, "lblBar2", QStringLiteral("8\" Spac."), {9337, 6600, 1740, 225},
                           kAlternativeText);
     lblBar2a_ = chartLabel(s, "lblBar2a", QString(), {9337, 6825, 1740, 225}, kAlternativeText);
@@ -301,7 +305,7 @@ void DowelSpacingPage::showGroup(int a) {
     for (Picture p : comparison::kAllPictures) {
         if (view.visiblePictures.contains(p)) picture(p)->show();
     }
-    if (view.savingsText) lblSavings_->setText(*view.savingsText);
+    if (view.savingsText) lblSavings_->setText(QString::fromStdString(*view.savingsText));
 }
 
 void DowelSpacingPage::optAnType_Click(int Index) {
@@ -364,8 +368,8 @@ void DowelSpacingPage::cboDia_Click() {
             linDowelPic_[k]->setX2(l.x2);
         }
     }
-    if (const std::optional<QString> caption = comparison::slabClassCaption(i)) {
-        lblThixComment_->setText(*caption);
+    if (const std::optional<std::string> caption = comparison::slabClassCaption(i)) {
+        lblThixComment_->setText(QString::fromStdString(*caption));
     }
     UpdateComparisonChart();
 }
@@ -379,11 +383,14 @@ void DowelSpacingPage::UpdateComparisonChart() {
     const comparison::ChartUpdate update =
         comparison::updateComparisonChart(ComparisonTable, selection, ComparisonBars);
     if (update.axisTitle) {
-        for (int i = 0; i < 4; ++i) lblYaxis_[i]->setText((*update.axisTitle)[i]);
+        for (int i = 0; i < 4; ++i)
+            lblYaxis_[i]->setText(QString::fromStdString((*update.axisTitle)[i]));
     }
-    if (update.baselineCaption) lblBar1_->setText(*update.baselineCaption);
-    if (update.alternativeCaption) lblBar2_->setText(*update.alternativeCaption);
-    if (update.alternativeSubCaption) lblBar2a_->setText(*update.alternativeSubCaption);
+    if (update.baselineCaption) lblBar1_->setText(QString::fromStdString(*update.baselineCaption));
+    if (update.alternativeCaption)
+        lblBar2_->setText(QString::fromStdString(*update.alternativeCaption));
+    if (update.alternativeSubCaption)
+        lblBar2a_->setText(QString::fromStdString(*update.alternativeSubCaption));
     ComparisonBars = update.bars;
     DrawComparisonBars();
 }
@@ -395,8 +402,8 @@ void DowelSpacingPage::DrawComparisonBars() {
     if (!drawing) return;
     const comparison::BarGeometry& b1 = drawing->baseline;
     const comparison::BarGeometry& b2 = drawing->alternative;
-    lblBar1val_->setText(b1.valueText);
-    lblBar2val_->setText(b2.valueText);
+    lblBar1val_->setText(QString::fromStdString(b1.valueText));
+    lblBar2val_->setText(QString::fromStdString(b2.valueText));
     shpBar1_->setGeometry(twips::rect(kBar1Left, b1.top, kBarWidth, b1.height));
     shpBar2_->setGeometry(twips::rect(kBar2Left, b2.top, kBarWidth, b2.height));
     lblBar1val_->setGeometry(
@@ -404,7 +411,7 @@ void DowelSpacingPage::DrawComparisonBars() {
     lblBar2val_->setGeometry(
         twips::rect(kBar2ValueLeft, b2.valueTop, kValueWidth, kChartTextHeight));
     lblPct_->setGeometry(twips::rect(kPctLeft, drawing->percentTop, kPctWidth, kChartTextHeight));
-    lblPct_->setText(drawing->percentText);
+    lblPct_->setText(QString::fromStdString(drawing->percentText));
 }
 
 }  // namespace tavrel

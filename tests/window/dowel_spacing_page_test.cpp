@@ -46,7 +46,7 @@ QRadioButton* option(const frmMain& w, const char* group, int index) {
 std::set<QString> visiblePictures(const frmMain& w) {
     std::set<QString> names;
     for (tavrel::comparison::Picture p : tavrel::comparison::kAllPictures) {
-        const QString name = tavrel::comparison::pictureObjectName(p);
+        const QString name = QString::fromStdString(tavrel::comparison::pictureObjectName(p));
         if (shown(w, name)) names.insert(name);
     }
     return names;
