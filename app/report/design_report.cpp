@@ -197,7 +197,7 @@ void designSection(PageFlow& flow, QPainter& painter, const DesignStudy& study,
 
 // The sizing table as the window shows it, with the grade words in a last row.
 void resultsTable(PageFlow& flow, QPainter& painter, const AnalysisRun& run) {
-    constexpr double kCaptionWidth = 150;
+    constexpr double kCaptionWidth = 136;
     constexpr double kRow = 16;
     constexpr double kHeadRow = 24;
     const double column = (flow.contentWidth() - kCaptionWidth) / kDowelCaseCount;
@@ -257,7 +257,7 @@ void resultsTable(PageFlow& flow, QPainter& painter, const AnalysisRun& run) {
     painter.setFont(captionFont);
     painter.drawText(flow.rect(x0 + 3, y, kCaptionWidth - 6, kRow),
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Grade"));
-    painter.setFont(fonts::text(7.5));
+    painter.setFont(fonts::text(7));
     for (int c = 0; c < kDowelCaseCount; ++c) {
         painter.fillRect(cellRect(c, y, kRow), toQColor(gradeRgb(run.cases[c].grade)));
         painter.drawText(cellRect(c, y, kRow), Qt::AlignCenter,
