@@ -88,9 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         checkReader(texts[i]);
         values[i] = static_cast<float>(tavrel::readLeadingNumber(texts[i]));
         const bool in = tavrel::inRange(values[i], kDesignInputs[i]);
-        FUZZ_CHECK(in == (values[i] >= kDesignInputs[i].minimum &&
-                          values[i] <= kDesignInputs[i].maximum),
-                   "the range check is the inclusive limits");
+        FUZZ_CHECK(
+            in == (values[i] >= kDesignInputs[i].minimum && values[i] <= kDesignInputs[i].maximum),
+            "the range check is the inclusive limits");
         if (!in && firstOutOfRange == kDesignInputCount) firstOutOfRange = i;
     }
 

@@ -80,11 +80,8 @@ constexpr const char* kHeadingCaptions[kDowelHeadingCount] = {
 
 }  // namespace
 
-DowelSizingPage::DowelSizingPage(QTabWidget* tabControl, const bool& formLoading,
-                                 const QString& engineFolder)
-    : TabPage(tabControl, QStringLiteral("SSTab1_page0")),
-      formLoading_(formLoading),
-      engine_(engineFolder.toStdString()) {
+DowelSizingPage::DowelSizingPage(QTabWidget* tabControl, const QString& engineFolder)
+    : TabPage(tabControl, QStringLiteral("SSTab1_page0")), engine_(engineFolder.toStdString()) {
     buildInputs();
     buildLegend();
     buildTable();
@@ -109,16 +106,8 @@ void DowelSizingPage::buildInputs() {
         edit->setText(box);
         caption->setBuddy(edit);
         inputBoxes_[i] = edit;
-    }
-    // Every edit, by the user or by start-up, runs the analysis.
-    void (DowelSizingPage::*handlers[kDesignInputCount])() = {
-        &DowelSizingPage::txtsd_Change,       &DowelSizingPage::txtw_Change,
-        &DowelSizingPage::txtk_Change,        &DowelSizingPage::txtLoad_Change,
-        &DowelSizingPage::txtEc_Change,       &DowelSizingPage::txth_Change,
-        &DowelSizingPage::txtTirePres_Change,
-    };
-    for (int i = 0; i < kDesignInputCount; ++i) {
-        connect(inputBoxes_[i], &QLineEdit::textChanged, this, handlers[i]);
+        // Every edit runs the analysis; start-up fills the boxes with this held back.
+        connect(edit, &QLineEdit::textChanged, this, &DowelSizingPage::runAnalysis);
     }
 }
 
@@ -199,7 +188,7 @@ void DowelSizingPage::buildTable() {
         QLabel* head = controls::label(s, controls::arrayName("lblDia", i),
                                        QLatin1String(kHeadingCaptions[i]), box, Qt::AlignCenter);
         controls::setOpaqueBackground(head, gradeColour(CaseGrade::Acceptable));
-        lblDia_[i] = head;
+        headings_[i] = head;
     }
 
     // Row captions and the result cells.
@@ -232,22 +221,14 @@ void DowelSizingPage::buildTable() {
     engineProblem_->hide();
 }
 
-void DowelSizingPage::ShowResults() {
+void DowelSizingPage::setResultsVisible(bool visible) {
     for (int c = 0; c < kDowelCaseCount; ++c) {
-        for (int row = 0; row < kResultRowCount; ++row) cells_[row][c]->setVisible(true);
+        for (int row = 0; row < kResultRowCount; ++row) cells_[row][c]->setVisible(visible);
     }
 }
 
-void DowelSizingPage::HideResults() {
-    for (int c = 0; c < kDowelCaseCount; ++c) {
-        for (int row = 0; row < kResultRowCount; ++row) cells_[row][c]->setVisible(false);
-    }
-}
-
-void DowelSizingPage::RunAnalysis() {
-    // Start-up fills the boxes one by one; the analysis waits for all seven.
-    if (formLoading_) return;
-    HideResults();
+void DowelSizingPage::runAnalysis() {
+    setResultsVisible(false);
 
     std::array<std::string, kDesignInputCount> texts;
     std::array<std::string_view, kDesignInputCount> views;
@@ -274,7 +255,7 @@ void DowelSizingPage::RunAnalysis() {
         return;
     }
     showRun(std::move(run));
-    ShowResults();
+    setResultsVisible(true);
 }
 
 void DowelSizingPage::showRun(AnalysisRun run) {
@@ -294,12 +275,12 @@ void DowelSizingPage::showRun(AnalysisRun run) {
         }
         const DowelCase& dowel = kDowelCases[c];
         for (int h = 0; h < dowel.headingCount; ++h) {
-            controls::setOpaqueBackground(lblDia_[dowel.headings[h]], gradeColour(result.grade));
+            controls::setOpaqueBackground(headings_[dowel.headings[h]], gradeColour(result.grade));
         }
         // The working behind the grade, on hover over the bar's size.
         const QString working = QString::fromStdString(describeWorking(dowel, result.engine));
         for (int h = 0; h < dowel.headingCount; ++h)
-            lblDia_[dowel.headings[h]]->setToolTip(working);
+            headings_[dowel.headings[h]]->setToolTip(working);
     }
 }
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "window/frm_main.h"
+#include "window/main_window.h"
 #include "window/window_fonts.h"
 
 int main(int argc, char* argv[]) {
@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
     // One look on every desktop, so the fixed layout holds.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(tavrel::fonts::standard());
-    tavrel::frmMain window;
+    tavrel::MainWindow window;
     window.show();
     return app.exec();
 }
