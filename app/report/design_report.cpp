@@ -9,7 +9,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <cmath>
-#include <functional>
+#include <limits>
 
 #include "analysis/results_table.h"
 #include "analysis/start_up.h"

@@ -56,12 +56,13 @@ Axis fitAxis(double low, double high, double lengthPoints, const QFontMetricsF& 
     return {low, high, step};
 }
 
-}  // namespace
-
-double chartLegendHeight(int curves, double /*widthPoints*/) {
+// The height the legend needs below the plot, in points.
+double chartLegendHeight(int curves) {
     const int rows = (curves + kLegendColumns - 1) / kLegendColumns;
     return kLegendGap + rows * kLegendRow;
 }
+
+}  // namespace
 
 void drawChart(QPainter& painter, const QRectF& area, double point, const ChartSpec& spec) {
     painter.save();
@@ -81,7 +82,7 @@ void drawChart(QPainter& painter, const QRectF& area, double point, const ChartS
     const double xLow = xs.front(), xHigh = xs.back();
 
     // Title, legend and axis labels around the plot.
-    const double legendHeight = chartLegendHeight(static_cast<int>(spec.curves.size()), 0) * point;
+    const double legendHeight = chartLegendHeight(static_cast<int>(spec.curves.size())) * point;
     painter.setFont(titleFont);
     painter.setPen(Qt::black);
     const QRectF titleBox(area.left(), area.top(), area.width(), 12 * point);

@@ -47,8 +47,4 @@ struct ChartSpec {
 // in device units.
 void drawChart(QPainter& painter, const QRectF& area, double point, const ChartSpec& spec);
 
-// The height the legend needs below the plot, in points, for `curves` curves
-// in `widthPoints` of width.
-double chartLegendHeight(int curves, double widthPoints);
-
 }  // namespace tavrel::report
