@@ -224,6 +224,8 @@ int runSolveOrReport(const std::vector<std::string_view>& args, Output& out, std
 std::string solveAndReportHelp() {
     return "\n"
            "One design, further:\n"
+           "       tavrel-cli --solve NAME [INPUTS] [--format table|csv|json]\n"
+           "       tavrel-cli --report FILE.pdf [INPUTS]\n"
            "  --solve NAME             for each dowel bar, every value of NAME (an input\n"
            "                           above) within its range, the other inputs held, at\n"
            "                           which the bar's grade changes, with the grade below\n"
