@@ -358,7 +358,7 @@ void sensitivitySection(PageFlow& flow, QPainter& painter, const DesignStudy& st
         const QString xLabel = inputName + QStringLiteral(" (") + QLatin1String(d.units) + ")";
         const QString design = QStringLiteral("design: ") + qs(plainDecimal(study.values[i]));
 
-        ChartSpec stress;
+        ChartContent stress;
         stress.title = QStringLiteral("Bearing stress as ") + inputName + " varies";
         stress.xLabel = xLabel;
         stress.yLabel = QStringLiteral("Governing bearing stress (psi)");
@@ -372,7 +372,7 @@ void sensitivitySection(PageFlow& flow, QPainter& painter, const DesignStudy& st
         stress.designLabel = design;
         stress.yCeiling = stress2 * 1.2;
 
-        ChartSpec lte = stress;
+        ChartContent lte = stress;
         lte.title = QStringLiteral("Deflection load transfer as ") + inputName + " varies";
         lte.yLabel = QStringLiteral("Deflection LTE (%)");
         lte.bands = {{lte1, inf, toQColor(green)},

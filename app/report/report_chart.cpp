@@ -64,7 +64,7 @@ double chartLegendHeight(int curves) {
 
 }  // namespace
 
-void drawChart(QPainter& painter, const QRectF& area, double point, const ChartSpec& spec) {
+void drawChart(QPainter& painter, const QRectF& area, double point, const ChartContent& chart) {
     painter.save();
     const QFont titleFont = fonts::text(8.5, true);
     const QFont labelFont = fonts::text(7.5);
@@ -72,26 +72,26 @@ void drawChart(QPainter& painter, const QRectF& area, double point, const ChartS
     const QFontMetricsF tickMetrics(tickFont, painter.device());
 
     // The y range: from the floor to the ceiling or the highest curve.
-    double top = spec.yCeiling;
-    for (const ChartCurve& curve : spec.curves) {
+    double top = chart.yCeiling;
+    for (const ChartCurve& curve : chart.curves) {
         for (double y : *curve.y) {
             if (std::isfinite(y)) top = std::max(top, y);
         }
     }
-    const std::vector<double>& xs = *spec.x;
+    const std::vector<double>& xs = *chart.x;
     const double xLow = xs.front(), xHigh = xs.back();
 
     // Title, legend and axis labels around the plot.
-    const double legendHeight = chartLegendHeight(static_cast<int>(spec.curves.size())) * point;
+    const double legendHeight = chartLegendHeight(static_cast<int>(chart.curves.size())) * point;
     painter.setFont(titleFont);
     painter.setPen(Qt::black);
     const QRectF titleBox(area.left(), area.top(), area.width(), 12 * point);
-    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignTop, spec.title);
+    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignTop, chart.title);
 
     const double plotTop = area.top() + 16 * point;
     const double plotBottom = area.bottom() - legendHeight - 22 * point;
     const Axis yAxis =
-        fitAxis(spec.yFloor, top, (plotBottom - plotTop) / point, tickMetrics, point, false, true);
+        fitAxis(chart.yFloor, top, (plotBottom - plotTop) / point, tickMetrics, point, false, true);
     double tickWidth = 0;
     for (double v = yAxis.first(); v <= yAxis.high + yAxis.step * 1e-6; v += yAxis.step) {
         tickWidth = std::max(tickWidth, tickMetrics.horizontalAdvance(tickText(v, yAxis.step)));
@@ -107,7 +107,7 @@ void drawChart(QPainter& painter, const QRectF& area, double point, const ChartS
     };
 
     // Grade bands behind everything.
-    for (const ChartBand& band : spec.bands) {
+    for (const ChartBand& band : chart.bands) {
         const double from = std::clamp(band.from, yAxis.low, yAxis.high);
         const double to = std::clamp(band.to, yAxis.low, yAxis.high);
         if (to <= from) continue;
@@ -140,7 +140,7 @@ void drawChart(QPainter& painter, const QRectF& area, double point, const ChartS
     }
 
     // Thresholds, labelled at the right end.
-    for (const ChartThreshold& t : spec.thresholds) {
+    for (const ChartThreshold& t : chart.thresholds) {
         if (t.y < yAxis.low || t.y > yAxis.high) continue;
         const double y = toY(t.y);
         painter.setPen(QPen(QColor(90, 90, 90), 0.8 * point, Qt::DashLine));
@@ -154,7 +154,7 @@ void drawChart(QPainter& painter, const QRectF& area, double point, const ChartS
     painter.save();
     painter.setClipRect(plot);
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const ChartCurve& curve : spec.curves) {
+    for (const ChartCurve& curve : chart.curves) {
         QPainterPath path;
         bool drawing = false;
         for (size_t i = 0; i < xs.size(); ++i) {
@@ -177,14 +177,15 @@ void drawChart(QPainter& painter, const QRectF& area, double point, const ChartS
     painter.restore();
 
     // The design's own value.
-    const double designX = toX(spec.designX);
+    const double designX = toX(chart.designX);
     painter.setPen(QPen(Qt::black, 0.9 * point, Qt::DotLine));
     painter.drawLine(QPointF(designX, plot.top()), QPointF(designX, plot.bottom()));
     painter.setPen(Qt::black);
     const bool labelLeft = designX > plot.center().x();
     painter.drawText(QRectF(labelLeft ? designX - 82 * point : designX + 2 * point,
                             plot.top() + 1 * point, 80 * point, 9 * point),
-                     (labelLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop, spec.designLabel);
+                     (labelLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
+                     chart.designLabel);
 
     painter.setPen(axisPen);
     painter.setBrush(Qt::NoBrush);
@@ -193,20 +194,20 @@ void drawChart(QPainter& painter, const QRectF& area, double point, const ChartS
     // Axis labels: the x label under the ticks, the y label turned upright.
     painter.setFont(labelFont);
     painter.drawText(QRectF(plot.left(), plot.bottom() + 10 * point, plot.width(), 10 * point),
-                     Qt::AlignHCenter | Qt::AlignTop, spec.xLabel);
+                     Qt::AlignHCenter | Qt::AlignTop, chart.xLabel);
     painter.save();
     painter.translate(area.left(), plot.center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), 10 * point),
-                     Qt::AlignHCenter | Qt::AlignTop, spec.yLabel);
+                     Qt::AlignHCenter | Qt::AlignTop, chart.yLabel);
     painter.restore();
 
     // Legend: a short stroke of each curve and its name.
     painter.setFont(tickFont);
     const double legendTop = plot.bottom() + 22 * point + kLegendGap * point;
     const double column = area.width() / kLegendColumns;
-    for (size_t i = 0; i < spec.curves.size(); ++i) {
-        const ChartCurve& curve = spec.curves[i];
+    for (size_t i = 0; i < chart.curves.size(); ++i) {
+        const ChartCurve& curve = chart.curves[i];
         const double x = area.left() + static_cast<double>(i % kLegendColumns) * column;
         const double y = legendTop + static_cast<double>(i / kLegendColumns) * kLegendRow * point;
         painter.setPen(QPen(curve.colour, 1.4 * point, curve.style));

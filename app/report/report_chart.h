@@ -29,7 +29,7 @@ struct ChartThreshold {
     QString label;
 };
 
-struct ChartSpec {
+struct ChartContent {
     QString title;
     QString xLabel;  // with the unit
     QString yLabel;
@@ -45,6 +45,6 @@ struct ChartSpec {
 
 // Draws into `area` (device units); `point` is the size of a typographic point
 // in device units.
-void drawChart(QPainter& painter, const QRectF& area, double point, const ChartSpec& spec);
+void drawChart(QPainter& painter, const QRectF& area, double point, const ChartContent& chart);
 
 }  // namespace tavrel::report
