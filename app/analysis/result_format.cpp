@@ -90,4 +90,11 @@ std::string formatWholeNumber(float value) {
     return formatFixed(value, 0);
 }
 
+std::string formatShortest(float value) {
+    if (!std::isfinite(value)) return "n/a";
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 }  // namespace tavrel

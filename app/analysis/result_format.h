@@ -18,4 +18,9 @@ std::string formatPercent(float fraction);
 // A value that is not finite shows as "n/a".
 std::string formatWholeNumber(float value);
 
+// The shortest text that reads back as the very same single-precision number
+// ("0.71632", "1.25e-05"), for programs that need the unrounded value. A value
+// that is not finite shows as "n/a".
+std::string formatShortest(float value);
+
 }  // namespace tavrel

@@ -183,10 +183,17 @@ int runSolveOrReport(const std::vector<std::string_view>& args, Output& out, std
     const Options& options = *parsed.options;
     const char* what = e.solveGiven ? "--solve" : "--report";
     if (options.help || options.version || options.comparison || options.allFields ||
-        !options.sweeps.empty()) {
+        !options.sweeps.empty() || !options.designs.empty() || mentions(e.rest, "--shard") ||
+        mentions(e.rest, "--jobs")) {
         return fail(std::string(what) +
-                    ": takes the design inputs only (no --sweep, --all-fields, --comparison, "
-                    "--help or --version)");
+                    ": takes one design's inputs only (no --sweep, --designs, --shard, --jobs, "
+                    "--all-fields, --comparison, --help or --version)");
+    }
+    // The solved values and the report are in the window's units.
+    if (options.units != UnitSystem::Us) return fail(std::string(what) + ": US units only");
+    DesignValues design;
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        design[i] = toAnalysisUnits(options.units, i, options.values[i]);
     }
     int input = -1;
     if (e.solveGiven) {
@@ -206,17 +213,17 @@ int runSolveOrReport(const std::vector<std::string_view>& args, Output& out, std
         return kExitEngineMissing;
     }
     if (e.solveGiven) {
-        writeGradeChanges(options.values, input, options.format, calclte, out);
+        writeGradeChanges(design, input, options.format, calclte, out);
         return kExitOk;
     }
 
     const ReportFileWriter& write = reportFileWriter();
     const std::string path(e.report);
     const std::string failure =
-        write ? write(path, options.values, calclte) : "this build cannot draw reports";
+        write ? write(path, design, calclte) : "this build cannot draw reports";
     if (!failure.empty()) {
         error = "tavrel-cli: --report: " + path + ": " + failure + "\n";
-        return kExitReportNotWritten;
+        return kExitWriteFailed;
     }
     return kExitOk;
 }
@@ -234,7 +241,7 @@ std::string solveAndReportHelp() {
            "  --report FILE.pdf        write the design report (inputs, results, working,\n"
            "                           sensitivity charts, what makes each bar acceptable)\n"
            "                           as a PDF file; needs no display\n"
-           "Exit status 3: the report file could not be written.\n";
+           "Both take US units only.\n";
 }
 
 }  // namespace tavrel::cli

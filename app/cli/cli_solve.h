@@ -12,9 +12,6 @@
 
 namespace tavrel::cli {
 
-// Exit status when the report file could not be written.
-constexpr int kExitReportNotWritten = 3;
-
 // Whether the arguments ask for --solve or --report; runCli hands those on to
 // runSolveOrReport.
 bool asksForSolveOrReport(const std::vector<std::string_view>& args);

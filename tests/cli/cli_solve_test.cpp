@@ -68,6 +68,8 @@ TEST(Solve, MisuseIsRefused) {
         {"--solve", "k", "--report", "a.pdf"},
         {"--report", "a.pdf", "--format", "csv"},
         {"--solve", "k", "--thickness", "40"},
+        {"--solve", "k", "--units", "si"},
+        {"--report", "a.pdf", "--designs", "-"},
     };
     for (const auto& args : misuse) {
         const auto r = runCli(args);
@@ -77,7 +79,7 @@ TEST(Solve, MisuseIsRefused) {
     }
     // In-process there is no drawing: the report is refused, not half written.
     const auto report = runCli({"--report", "never.pdf"});
-    EXPECT_EQ(report.status, tavrel::cli::kExitReportNotWritten);
+    EXPECT_EQ(report.status, tavrel::cli::kExitWriteFailed);
 }
 
 }  // namespace
