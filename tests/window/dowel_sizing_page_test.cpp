@@ -13,6 +13,8 @@
 
 #include "window/controls.h"
 #include "window/main_window.h"
+#include "window/shape_control.h"
+#include "window/twips.h"
 
 using tavrel::DowelSizingPage;
 using tavrel::MainWindow;
@@ -178,6 +180,40 @@ class DowelSizingPageTest : public QObject {
         QCOMPARE(boxColour(w, "txtsd"), kRed);
         box(w, "txtsd")->setText("12");
         QCOMPARE(boxColour(w, "txtsd"), kWhite);
+    }
+
+    // The bar catalogue is the one source of the headings and the drawings: a
+    // caption typed into the page, or a size drawn from another table, fails here.
+    void headingsAndCrossSectionsShowTheCatalogue() {
+        MainWindow w;
+        const DowelSizingPage* page = w.sizingPage();
+        int rounds = 0, ellipses = 0;
+        for (int c = 0; c < tavrel::kDowelCaseCount; ++c) {
+            const tavrel::DowelCase& dowel = tavrel::kDowelCases[c];
+            const QString label = QString::fromStdString(tavrel::dowelCaseLabel(dowel));
+            const QLabel* first = page->heading(dowel.headings[0]);
+            QString shown = first->text();
+            if (dowel.headingCount == 2) {
+                const QLabel* second = page->heading(dowel.headings[1]);
+                shown += u'x' + second->text();
+                QVERIFY(first->y() < second->y());
+            }
+            QCOMPARE(shown, label);
+            QVERIFY2(first->toolTip().startsWith(label + QStringLiteral(" in. ")),
+                     qPrintable(first->toolTip()));
+
+            const bool round = tavrel::isRound(dowel);
+            const QString name = round ? QStringLiteral("shpRound%1").arg(++rounds)
+                                       : QStringLiteral("shpEllipse%1").arg(++ellipses);
+            const auto* section = w.findChild<tavrel::ShapeControl*>(name);
+            QVERIFY2(section, qPrintable(name));
+            QCOMPARE(section->kind(),
+                     round ? tavrel::ShapeControl::Circle : tavrel::ShapeControl::Oval);
+            QVERIFY(qAbs(section->width() - tavrel::twips::toPixels(dowel.drawnWidth)) <= 1);
+            QVERIFY(qAbs(section->height() - tavrel::twips::toPixels(dowel.drawnHeight)) <= 1);
+            // Under its own heading.
+            QVERIFY(qAbs(section->geometry().center().x() - first->geometry().center().x()) <= 1);
+        }
     }
 
     void inputBoxesAreNamedForAssistiveTools() {
