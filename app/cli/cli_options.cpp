@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "analysis/case_grade.h"
 #include "analysis/number_reader.h"
 #include "analysis/start_up.h"
 
@@ -273,8 +274,10 @@ std::string helpText() {
         "  --version                print the version\n"
         "  -h, --help               print this help\n"
         "\n"
-        "Grades: acceptable; conditional (acceptable for wide lanes, tied shoulders, good\n"
-        "support and/or low traffic); unacceptable.\n"
+        "Grades: acceptable; conditional; unacceptable.\n"
+        "conditional: " +
+        conditionalGradeMeaning() +
+        "\n"
         "Options take their value as the next argument or after '=' (--k=300).\n"
         "The analysis engine is loaded from the program's own folder.\n"
         "\n"

@@ -256,9 +256,7 @@ class TableWriter : public ReportWriter {
 
     void end() override {
         if (first_) return;
-        out_.write(
-            "\nconditional: acceptable for wide lanes, tied shoulders, good support and/or low "
-            "traffic\n");
+        out_.write("\nconditional: " + conditionalGradeMeaning() + "\n");
     }
 
   private:

@@ -48,6 +48,22 @@ Box cellBox(int column, double top, double height) {
     return {columnLeft(column) + 4, top, columnWidth(column) - 8, height};
 }
 
+// The legend's wording of the conditional grade: the conditions every surface
+// names, in title case as the legend writes its captions.
+QString conditionalLegend() {
+    QStringList conditions;
+    for (const char* condition : kConditionalGradeConditions) {
+        QString words = QString::fromLatin1(condition);
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            if (i == 0 || words[i - 1] == u' ') words[i] = words[i].toUpper();
+        }
+        conditions << words;
+    }
+    const QString last = conditions.takeLast();
+    return QStringLiteral("= Acceptable for ") + conditions.join(QStringLiteral(", ")) +
+           QStringLiteral(", and/or ") + last + u' ';
+}
+
 template <size_t N>
 bool contains(const double (&values)[N], double v) {
     for (double x : values) {
@@ -115,18 +131,19 @@ void DowelSizingPage::buildLegend() {
         CaseGrade grade;
         double left;
         const char* label;
-        const char* text;
+        QString text;
         double textWidth;
     } legend[] = {
-        {"Shape7", CaseGrade::Acceptable, 150, "Label16", "= Acceptable Option", 1800},
-        {"Shape6", CaseGrade::Conditional, 2325, "Label17",
-         "= Acceptable for Wide Lanes, Tied Shoulders, Good Support, and/or Low Traffic ", 6450},
-        {"Shape5", CaseGrade::Unacceptable, 8850, "Label18", "= Unacceptable Option", 2175},
+        {"Shape7", CaseGrade::Acceptable, 150, "Label16", QStringLiteral("= Acceptable Option"),
+         1800},
+        {"Shape6", CaseGrade::Conditional, 2325, "Label17", conditionalLegend(), 6450},
+        {"Shape5", CaseGrade::Unacceptable, 8850, "Label18",
+         QStringLiteral("= Unacceptable Option"), 2175},
     };
     for (const auto& entry : legend) {
         controls::shape(s, QLatin1String(entry.square), ShapeControl::Rectangle,
                         gradeColour(entry.grade), {entry.left, 2325, 315, 315});
-        controls::label(s, QLatin1String(entry.label), QLatin1String(entry.text),
+        controls::label(s, QLatin1String(entry.label), entry.text,
                         {entry.left + 390, 2325, entry.textWidth, 315},
                         Qt::AlignLeft | Qt::AlignVCenter);
     }

@@ -68,6 +68,9 @@ class DowelSizingPageTest : public QObject {
             QCOMPARE(boxColour(w, names[i]), kWhite);
         }
         QCOMPARE(w.windowTitle(), QStringLiteral(" Tavrel Version 2.0.020"));
+        QCOMPARE(w.findChild<QLabel*>("Label17")->text(),
+                 QStringLiteral("= Acceptable for Wide Lanes, Tied Shoulders, Good Support, "
+                                "and/or Low Traffic "));
         QCOMPARE(w.tabControl()->currentIndex(), 0);
 
         // One analysis at the end of start-up: eight engine calls, not one run per box.
