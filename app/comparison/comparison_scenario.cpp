@@ -1,8 +1,8 @@
 #include "comparison/comparison_scenario.h"
 
+#include "analysis/result_format.h"
 #include "comparison/comparison_table.h"
 #include "comparison/layout_drawing.h"
-#include "comparison/number_format.h"
 
 namespace tavrel::comparison {
 
