@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "default_design_table.h"
 #include "window/controls.h"
 #include "window/main_window.h"
 #include "window/shape_control.h"
@@ -54,7 +55,6 @@ class DowelSizingPageTest : public QObject {
     void startUpShowsTheAnalysedDefaultDesign() {
         MainWindow w;
         const char* names[] = {"txtsd", "txtw", "txtk", "txtLoad", "txtEc", "txth", "txtTirePres"};
-        const char* texts[] = {"12", "0.25", "300", "9000", "4000000", "12", "90"};
         const char* tips[] = {"Minimum: 6  Maximum: 36",
                               "Minimum: 0.005  Maximum: 3",
                               "Minimum: 50  Maximum: 5000",
@@ -63,7 +63,8 @@ class DowelSizingPageTest : public QObject {
                               "Minimum: 5  Maximum: 30",
                               "Minimum: 20  Maximum: 500"};
         for (int i = 0; i < 7; ++i) {
-            QCOMPARE(box(w, names[i])->text(), QString::fromLatin1(texts[i]));
+            const std::string_view text = testing_support::kDefaultDesignTexts[i];
+            QCOMPARE(box(w, names[i])->text(), QString::fromUtf8(text.data(), text.size()));
             QCOMPARE(box(w, names[i])->toolTip(), QString::fromLatin1(tips[i]));
             QCOMPARE(boxColour(w, names[i]), kWhite);
         }
@@ -77,12 +78,7 @@ class DowelSizingPageTest : public QObject {
         const DowelSizingPage* page = w.sizingPage();
         QCOMPARE(page->analysis().engineCalls(), 8L);
 
-        const char* table[8][5] = {
-            {"71.6", "26.1", "46.2", "1479", "2469"}, {"77.2", "30.1", "47.0", "1060", "1744"},
-            {"80.8", "33.1", "47.5", "788", "1284"},  {"83.2", "35.4", "47.8", "602", "975"},
-            {"84.8", "37.1", "48.0", "469", "755"},   {"75.3", "28.6", "46.7", "1246", "2060"},
-            {"75.9", "29.0", "46.8", "758", "1252"},  {"79.1", "31.6", "47.2", "565", "926"},
-        };
+        const auto& table = testing_support::kDefaultDesignTable;
         const char* cellNames[5] = {"lblDeflLTE", "lblStressLTE", "lblEffectLTE",
                                     "lblEdgeBearStress", "lblCornBearStress"};
         for (int c = 0; c < 8; ++c) {
