@@ -37,6 +37,11 @@ inline bool isRound(const DowelCase& dowel) {
     return dowel.shape == QUORVIX_ROUND_DOWEL;
 }
 
+// The bar's shape in words: "round" or "elliptical".
+inline const char* dowelShapeWord(const DowelCase& dowel) {
+    return isRound(dowel) ? "round" : "elliptical";
+}
+
 // The bar's size in inches, as text: "1.25" for a round bar, width by height
 // "1.41x0.88" for an elliptical one.
 std::string dowelCaseLabel(const DowelCase& dowel);

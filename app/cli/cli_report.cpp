@@ -49,7 +49,7 @@ std::string_view rawValue(float value, char (&buffer)[32]) {
 }
 
 const char* shapeWord(const DowelCase& dowel) {
-    return dowel.shape == QUORVIX_ROUND_DOWEL ? "round" : "elliptical";
+    return dowelShapeWord(dowel);
 }
 
 const std::array<std::string, kDowelCaseCount>& dowelLabels() {
