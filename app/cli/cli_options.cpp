@@ -134,7 +134,7 @@ long designCount(const Options& options) {
 
 ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
     Options options;
-    options.values = SetDefaults();
+    options.values = inputDefaults();
     std::array<bool, kDesignInputCount> given{};
     std::array<bool, kDesignInputCount> swept{};
     bool formatGiven = false;
