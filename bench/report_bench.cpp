@@ -16,7 +16,7 @@
 namespace {
 
 void WholeReport(benchmark::State& state) {
-    const tavrel::DesignValues design = tavrel::SetDefaults();
+    const tavrel::DesignValues design = tavrel::inputDefaults();
     long calls = 0;
     qint64 bytes = 0;
     int pages = 0;
@@ -39,7 +39,7 @@ BENCHMARK(WholeReport)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Each of the seven inputs in turn.
 void SolveOneInput(benchmark::State& state) {
-    const tavrel::DesignValues design = tavrel::SetDefaults();
+    const tavrel::DesignValues design = tavrel::inputDefaults();
     for (auto _ : state) {
         std::string text;
         tavrel::cli::Output out(text);

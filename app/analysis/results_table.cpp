@@ -45,6 +45,29 @@ std::string cell(const char* tag, const std::string& text, const Rgb* colour) {
 
 }  // namespace
 
+std::string legendText(CaseGrade grade) {
+    switch (grade) {
+        case CaseGrade::Acceptable:
+            return "= Acceptable Option";
+        case CaseGrade::Conditional:
+            break;
+        case CaseGrade::Unacceptable:
+            return "= Unacceptable Option";
+    }
+    // The window's legend capitalises each word and ends in a blank.
+    std::string text = "= Acceptable for ";
+    const std::size_t count = kConditionalGradeConditions.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) text += i + 1 < count ? ", " : ", and/or ";
+        bool wordStart = true;
+        for (char c : std::string(kConditionalGradeConditions[i])) {
+            text += wordStart && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+            wordStart = c == ' ';
+        }
+    }
+    return text + " ";
+}
+
 std::string resultsTabSeparated(const AnalysisRun& run) {
     std::string text = kBarsCaption;
     for (const DowelCase& dowel : kDowelCases) {

@@ -21,15 +21,10 @@ inline constexpr std::array<const char*, kResultRowCount> kResultRowCaptions = {
 // The first row under the bearing stress section.
 inline constexpr int kFirstBearingRow = EdgeStressRow;
 
-// The legend's texts, by grade.
-inline constexpr std::array<const char*, 3> kGradeLegend = {
-    "= Acceptable Option",
-    "= Acceptable for Wide Lanes, Tied Shoulders, Good Support, and/or Low Traffic ",
-    "= Unacceptable Option"};
-
-inline const char* legendText(CaseGrade grade) {
-    return kGradeLegend[static_cast<int>(grade)];
-}
+// The legend's text for a grade: "= Acceptable Option", the conditions of a
+// conditional bar in title case ("= Acceptable for Wide Lanes, ... Traffic "),
+// "= Unacceptable Option".
+std::string legendText(CaseGrade grade);
 
 // A grade's colour: a case's heads and its graded cells of that grade (an
 // acceptable cell stays uncoloured).

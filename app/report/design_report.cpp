@@ -296,7 +296,7 @@ void resultsSection(PageFlow& flow, QPainter& painter, const DesignStudy& study)
         painter.setFont(fonts::text(9));
         painter.drawText(flow.rect(flow.left() + 14, flow.y(), flow.contentWidth() - 14, 12),
                          Qt::AlignLeft | Qt::AlignVCenter,
-                         QLatin1String(legendText(grade)).trimmed() +
+                         qs(legendText(grade)).trimmed() +
                              QStringLiteral("  (\u201c%1\u201d)").arg(gradeWord(grade)));
         flow.advance(14);
     }
@@ -346,9 +346,9 @@ void sensitivitySection(PageFlow& flow, QPainter& painter, const DesignStudy& st
     const Rgb yellow = gradeRgb(CaseGrade::Conditional);
     const Rgb red = gradeRgb(CaseGrade::Unacceptable);
     const double inf = std::numeric_limits<double>::infinity();
-    const double stress1 = kStressConditionalFrom, stress2 = kStressUnacceptableFrom;
-    const double lte1 = static_cast<double>(kLteAcceptableFrom) * 100;
-    const double lte2 = static_cast<double>(kLteConditionalFrom) * 100;
+    const double stress1 = kAcceptableBearingStress, stress2 = kConditionalBearingStress;
+    const double lte1 = static_cast<double>(kAcceptableDeflectionLte) * 100;
+    const double lte2 = static_cast<double>(kConditionalDeflectionLte) * 100;
 
     for (int i = 0; i < kDesignInputCount; ++i) {
         const InputScan& scan = study.inputs[i].scan;

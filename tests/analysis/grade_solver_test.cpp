@@ -17,7 +17,7 @@ using tavrel::kDowelCaseCount;
 // The default design, a heavily loaded thin slab with every grade in play, and
 // a stiff joint under a small loaded area.
 const DesignValues kDesigns[] = {
-    tavrel::SetDefaults(),
+    tavrel::inputDefaults(),
     {12, 0.25f, 150, 20000, 4000000, 8, 120},
     {18, 0.5f, 100, 30000, 3000000, 7, 200},
 };

@@ -41,9 +41,9 @@ class ReportTest : public QObject {
     void reportHoldsEveryHeadingInputCellAndGrade_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<tavrel::DesignValues>("values");
-        QTest::newRow("default") << QStringList() << tavrel::SetDefaults();
+        QTest::newRow("default") << QStringList() << tavrel::inputDefaults();
         // A heavy load on a thin slab, where every grade occurs.
-        tavrel::DesignValues heavy = tavrel::SetDefaults();
+        tavrel::DesignValues heavy = tavrel::inputDefaults();
         heavy[3] = 20000;
         heavy[5] = 8;
         QTest::newRow("heavy load, thin slab")
@@ -103,7 +103,11 @@ class ReportTest : public QObject {
             grades += QLatin1Char(' ') + QLatin1String(gradeWord(c.grade));
         }
         expect(grades);
-        for (const char* legend : tavrel::kGradeLegend) expect(QLatin1String(legend));
+        for (tavrel::CaseGrade grade :
+             {tavrel::CaseGrade::Acceptable, tavrel::CaseGrade::Conditional,
+              tavrel::CaseGrade::Unacceptable}) {
+            expect(QString::fromStdString(tavrel::legendText(grade)));
+        }
         expect(QStringLiteral("DISCLAIMER: This software is intended for preliminary evaluation"));
     }
 
@@ -116,7 +120,7 @@ class ReportTest : public QObject {
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
         const std::optional<tavrel::DesignStudy> study =
-            tavrel::studyDesign(tavrel::SetDefaults(), &CALCLTE);
+            tavrel::studyDesign(tavrel::inputDefaults(), &CALCLTE);
         QVERIFY(study.has_value());
         const QString target = notAFolder + QStringLiteral("/Tavrel design.pdf");
         const QString failure =
