@@ -81,6 +81,7 @@
   function buildTable() {
     const sections = table.querySelector('.sections');
     const headRow = document.getElementById('heads');
+    headRow.append(element('th', { scope: 'row' }, facts.headsCaption));
     facts.bars.forEach((bar, c) => {
       const picture = element('td');
       picture.append(crossSection(bar));
@@ -102,7 +103,20 @@
       // Until a run grades it, a head has the colour the desktop's layout gives it.
       paint(head, facts.legend[0].colour);
     });
-    for (const row of table.querySelectorAll('tr.result')) {
+    // Two groups of result rows, each under its section row.
+    let group = null;
+    facts.rowCaptions.forEach((caption, r) => {
+      if (r === 0 || r === facts.firstBearingRow) {
+        group = element('tbody');
+        const section = element('th', { scope: 'rowgroup', colspan: String(facts.bars.length + 1) });
+        section.append(element('span', {}, facts.sections[r === 0 ? 0 : 1]));
+        group.append(element('tr', { class: 'group' }));
+        group.lastChild.append(section);
+        table.append(group);
+      }
+      const row = element('tr', { class: 'result' });
+      row.append(element('th', { scope: 'row' }, caption));
+      group.append(row);
       const rowCells = [];
       for (let c = 0; c < facts.bars.length; ++c) {
         // The text in a span of its own: hiding the results hides the texts and
@@ -114,7 +128,7 @@
         rowCells.push({ cell, text });
       }
       cells.push(rowCells);
-    }
+    });
     document.addEventListener('keydown', (event) => {
       if (event.key === 'Escape') hideWorking();
     });

@@ -10,6 +10,7 @@
 #include "analysis/design_analysis.h"
 #include "analysis/design_inputs.h"
 #include "analysis/dowel_cases.h"
+#include "analysis/results_table.h"
 #include "analysis/start_up.h"
 #include "analysis/working_summary.h"
 #include "cli/cli_options.h"
@@ -72,7 +73,7 @@ Json& grade(Json& json, CaseGrade g) {
     json.key("grade").raw(std::to_string(static_cast<int>(g)));
     json.key("gradeWord").string(gradeWord(g));
     json.key("gradeText").string(gradeDescription(g));
-    return json.key("colour").colour(gradeColourRgb(g));
+    return json.key("colour").colour(gradeRgb(g));
 }
 
 // The heads of a bar as the table shows them: the diameter, or the width over
@@ -127,9 +128,18 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
     json.key("legend").raw("[");
     for (CaseGrade g : {CaseGrade::Acceptable, CaseGrade::Conditional, CaseGrade::Unacceptable}) {
         json.comma().raw("{");
-        json.key("text").string(gradeLegendText(g));
+        json.key("text").string(legendText(g));
         grade(json, g).raw("}");
     }
+    json.raw("]");
+    json.key("headsCaption").string(kDowelHeadsCaption);
+    json.key("sections").raw("[");
+    json.comma().string(kLoadTransferSection);
+    json.comma().string(kBearingStressSection);
+    json.raw("]");
+    json.key("firstBearingRow").raw(std::to_string(kFirstBearingRow));
+    json.key("rowCaptions").raw("[");
+    for (const char* caption : kResultRowCaptions) json.comma().string(caption);
     json.raw("]");
     json.key("bars").raw("[");
     for (const DowelCase& dowel : kDowelCases) {
@@ -170,10 +180,10 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_run(const char* t0, const char* t1, cons
                 json.key("background");
                 if (!cell.grade) {
                     json.raw("null");
-                } else if (*cell.grade == CaseGrade::Acceptable) {
-                    json.string("transparent");
+                } else if (cellColoured(cell)) {
+                    json.colour(gradeRgb(*cell.grade));
                 } else {
-                    json.colour(gradeColourRgb(*cell.grade));
+                    json.string("transparent");
                 }
                 json.raw("}");
             }

@@ -4,7 +4,6 @@
 #include <array>
 #include <string>
 
-#include "analysis/case_grade.h"
 #include "quorvix/dowel_joint.h"
 
 namespace tavrel {
@@ -29,11 +28,6 @@ std::string plainDecimal(float value);
 
 // The tooltip showing an input's limits: "Minimum: 6  Maximum: 36".
 std::string rangeTooltip(const DesignInput& input);
-
-// An input box's background: red from the run that finds it out of range until
-// a run finds it in range again, which makes it white.
-constexpr Rgb kOutOfRangeBox{255, 0, 0};
-constexpr Rgb kInRangeBox{255, 255, 255};
 
 // Whether `value` lies within the input's limits (a NaN never does).
 inline bool inRange(float value, const DesignInput& input) {

@@ -31,8 +31,7 @@ std::string percent(float fraction) {
 }  // namespace
 
 std::string describeWorking(const DowelCase& dowel, const DowelJointResult& r) {
-    std::string text = dowelCaseLabel(dowel) + " in. " +
-                       (dowel.shape == QUORVIX_ROUND_DOWEL ? "round" : "elliptical") + " bar\n";
+    std::string text = dowelCaseLabel(dowel) + " in. " + dowelShapeWord(dowel) + " bar\n";
     text += "Joint stiffness: " + psi(r.jointStiffness, 0) + " (dowels " +
             psi(r.dowelStiffness, 0) + ", aggregate " + psi(r.aggregateStiffness, 0) + ")\n";
     text += "Free edge: deflection " + inches(r.freeEdgeDeflection) + ", stress " +

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "analysis/case_grade.h"
 #include "analysis/number_reader.h"
 #include "analysis/start_up.h"
 
@@ -208,7 +209,7 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
             return fail("--units: " + quoted(value) + " is not one of us, si");
         }
     }
-    const InputDefaults defaults = SetDefaults();
+    const InputDefaults defaults = inputDefaults();
     for (int i = 0; i < kDesignInputCount; ++i)
         options.values[i] = fromAnalysisUnits(options.units, i, defaults[i]);
 
@@ -335,7 +336,7 @@ std::string helpText(UnitSystem units) {
         "\n";
     text += si ? "Inputs in SI units (default, allowed range; a value must be a complete number):\n"
                : "Inputs (default, allowed range; a value must be a complete number):\n";
-    const InputDefaults defaults = SetDefaults();
+    const InputDefaults defaults = inputDefaults();
     for (int i = 0; i < kDesignInputCount; ++i) {
         const DesignInput& d = kDesignInputs[i];
         std::string line = std::string("  --") + kInputOptionNames[i] + " VALUE";
@@ -382,9 +383,12 @@ std::string helpText(UnitSystem units) {
         "  -h, --help               print this help\n"
         "  --                       end of the options\n"
         "\n"
-        "Grades: acceptable; conditional (acceptable for wide lanes, tied shoulders, good\n"
-        "support and/or low traffic); unacceptable. Grades are decided on the analysis's\n"
-        "own values, so a design gets the same grade in both unit systems.\n"
+        "Grades: acceptable; conditional; unacceptable.\n"
+        "conditional: " +
+        conditionalGradeMeaning() +
+        "\n"
+        "Grades are decided on the analysis's own values, so a design gets the same grade\n"
+        "in both unit systems.\n"
         "Options take their value as the next argument or after '=' (--k=300).\n"
         "The analysis engine is loaded from the program's own folder.\n"
         "\n"

@@ -109,7 +109,7 @@ struct Columns {
 };
 
 const char* shapeWord(const DowelCase& dowel) {
-    return dowel.shape == QUORVIX_ROUND_DOWEL ? "round" : "elliptical";
+    return dowelShapeWord(dowel);
 }
 
 const std::array<std::string, kDowelCaseCount>& dowelLabels() {
@@ -388,9 +388,7 @@ class TableWriter : public ReportWriter {
 
     void end(bool designs) override {
         if (!designs) return;
-        out_.write(
-            "\nconditional: acceptable for wide lanes, tied shoulders, good support and/or low "
-            "traffic\n");
+        out_.write("\nconditional: " + conditionalGradeMeaning() + "\n");
     }
 
   private:

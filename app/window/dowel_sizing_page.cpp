@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <utility>
 
+#include "analysis/results_table.h"
 #include "analysis/working_summary.h"
 #include "window/controls.h"
 #include "window/grade_colours.h"
@@ -18,8 +19,8 @@ namespace {
 using controls::Box;
 
 const QColor kGreyBand(192, 192, 192);
-const QColor kOutOfRange = toQColor(kOutOfRangeBox);
-const QColor kInRange = toQColor(kInRangeBox);
+const QColor kOutOfRange(kOutOfRangeBox.red, kOutOfRangeBox.green, kOutOfRangeBox.blue);
+const QColor kInRange(kInRangeBox.red, kInRangeBox.green, kInRangeBox.blue);
 
 // Where each input box stands, in reading order; its caption label stands 2475
 // to the left and its units label 975 to the right.
@@ -48,6 +49,8 @@ Box cellBox(int column, double top, double height) {
     return {columnLeft(column) + 4, top, columnWidth(column) - 8, height};
 }
 
+// The legend's wording of the conditional grade: the conditions every surface
+// names, in title case as the legend writes its captions.
 template <size_t N>
 bool contains(const double (&values)[N], double v) {
     for (double x : values) {
@@ -56,27 +59,22 @@ bool contains(const double (&values)[N], double v) {
     return false;
 }
 
+// The captions themselves are shared with the report and the clipboard.
 struct ResultRowLayout {
     const char* captionLabel;
-    const char* caption;
     const char* cells;
     double top;
     const char* placeholder;
 };
 
 constexpr ResultRowLayout kResultRows[kResultRowCount] = {
-    {"Label5", "Deflection LTE:", "lblDeflLTE", 4950, "99.9"},
-    {"Label6", "Stress LTE:", "lblStressLTE", 5325, "99.9"},
-    {"Label7", "Effectiveness:", "lblEffectLTE", 5700, "99.9"},
-    {"Label9", "Edge Loading:", "lblEdgeBearStress", 6450, "99999"},
-    {"Label10", "Corner Loading:", "lblCornBearStress", 6825, "99999"},
+    {"Label5", "lblDeflLTE", 4950, "99.9"},          {"Label6", "lblStressLTE", 5325, "99.9"},
+    {"Label7", "lblEffectLTE", 5700, "99.9"},        {"Label9", "lblEdgeBearStress", 6450, "99999"},
+    {"Label10", "lblCornBearStress", 6825, "99999"},
 };
 
 constexpr double kCellHeight = 200;
 constexpr double kSectionBase = 3885;  // the cross-sections stand on this line
-
-constexpr const char* kHeadingCaptions[kDowelHeadingCount] = {
-    "1", "1.25", "1.5", "1.75", "2", "1.41", "0.88", "1.66", "1.13", "1.98", "1.34"};
 
 }  // namespace
 
@@ -127,9 +125,9 @@ void DowelSizingPage::buildLegend() {
     for (const auto& entry : legend) {
         controls::shape(s, QLatin1String(entry.square), ShapeControl::Rectangle,
                         gradeColour(entry.grade), {entry.left, 2325, 315, 315});
-        controls::label(s, QLatin1String(entry.label), QLatin1String(gradeLegendText(entry.grade)),
-                        {entry.left + 390, 2325, entry.textWidth, 315},
-                        Qt::AlignLeft | Qt::AlignVCenter);
+        controls::label(
+            s, QLatin1String(entry.label), QString::fromStdString(legendText(entry.grade)),
+            {entry.left + 390, 2325, entry.textWidth, 315}, Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
@@ -153,53 +151,52 @@ void DowelSizingPage::buildTable() {
                        contains(kHeavyRowRules, y) ? 3 : 1);
     }
 
-    // Cross-sections of the bars to scale, standing on one base line.
-    const double roundDiameters[] = {495, 630, 750, 885, 1005};
-    for (int c = 0; c < 5; ++c) {
-        const double d = roundDiameters[c];
-        controls::shape(s, QStringLiteral("shpRound%1").arg(c + 1), ShapeControl::Circle,
-                        colours::kRoundDowel,
-                        {columnLeft(c) + (columnWidth(c) - d) / 2, kSectionBase - d, d, d});
-    }
-    const struct { double width, height; } ovals[] = {{705, 435}, {825, 570}, {990, 675}};
-    for (int e = 0; e < 3; ++e) {
-        const int c = 5 + e;
-        const auto [w, h] = ovals[e];
-        controls::shape(s, QStringLiteral("shpEllipse%1").arg(e + 1), ShapeControl::Oval,
-                        colours::kEllipticalDowel,
-                        {columnLeft(c) + (columnWidth(c) - w) / 2, kSectionBase - h, w, h});
+    // Cross-sections of the bars to scale, each centred in its column and
+    // standing on one base line; round and elliptical bars are numbered apart.
+    int rounds = 0, ellipses = 0;
+    for (int c = 0; c < kDowelCaseCount; ++c) {
+        const DowelCase& dowel = kDowelCases[c];
+        const double w = dowel.drawnWidth, h = dowel.drawnHeight;
+        const Box box{columnLeft(c) + (columnWidth(c) - w) / 2, kSectionBase - h, w, h};
+        if (isRound(dowel)) {
+            controls::shape(s, QStringLiteral("shpRound%1").arg(++rounds), ShapeControl::Circle,
+                            colours::kRoundDowel, box);
+        } else {
+            controls::shape(s, QStringLiteral("shpEllipse%1").arg(++ellipses), ShapeControl::Oval,
+                            colours::kEllipticalDowel, box);
+        }
     }
 
     // Size heads: one per round bar, two stacked per elliptical bar.
-    controls::label(s, QStringLiteral("Label3"), QStringLiteral("Dowel Diameter(s) (inches):"),
+    controls::label(s, QStringLiteral("Label3"), QLatin1String(kDowelHeadsCaption),
                     {225, 4125, 2850, 255})
         ->setFont(fonts::bold());
-    for (int i = 0; i < kDowelHeadingCount; ++i) {
-        Box box;
-        if (i < 5) {
-            box = cellBox(i, 3979, 517);
-        } else {
-            const int column = 5 + (i - 5) / 2;
-            const bool upper = (i - 5) % 2 == 0;
-            box = cellBox(column, upper ? 4000 : 4238, 238);
+    for (int c = 0; c < kDowelCaseCount; ++c) {
+        const DowelCase& dowel = kDowelCases[c];
+        const std::array<std::string, 2> captions = headingCaptions(dowel);
+        for (int h = 0; h < dowel.headingCount; ++h) {
+            // One tall heading per column, or two stacked: width over height.
+            const Box box = dowel.headingCount == 1 ? cellBox(c, 3979, 517)
+                                                    : cellBox(c, h == 0 ? 4000 : 4238, 238);
+            const int i = dowel.headings[h];
+            QLabel* head =
+                controls::label(s, controls::arrayName("lblDia", i),
+                                QString::fromStdString(captions[h]), box, Qt::AlignCenter);
+            controls::setOpaqueBackground(head, gradeColour(CaseGrade::Acceptable));
+            headings_[i] = head;
         }
-        QLabel* head = controls::label(s, controls::arrayName("lblDia", i),
-                                       QLatin1String(kHeadingCaptions[i]), box, Qt::AlignCenter);
-        controls::setOpaqueBackground(head, gradeColour(CaseGrade::Acceptable));
-        headings_[i] = head;
     }
 
     // Row captions and the result cells.
     QLabel* loadTransfer = controls::label(
-        s, QStringLiteral("Label4"), QStringLiteral("Load Transfer (%) -"), {225, 4575, 2850, 255});
-    QLabel* bearing =
-        controls::label(s, QStringLiteral("Label8"), QStringLiteral("Bearing Stress (psi) -"),
-                        {225, 6075, 2850, 255});
+        s, QStringLiteral("Label4"), QLatin1String(kLoadTransferSection), {225, 4575, 2850, 255});
+    QLabel* bearing = controls::label(s, QStringLiteral("Label8"),
+                                      QLatin1String(kBearingStressSection), {225, 6075, 2850, 255});
     loadTransfer->setFont(fonts::bold());
     bearing->setFont(fonts::bold());
     for (int row = 0; row < kResultRowCount; ++row) {
         const ResultRowLayout& r = kResultRows[row];
-        controls::label(s, QLatin1String(r.captionLabel), QLatin1String(r.caption),
+        controls::label(s, QLatin1String(r.captionLabel), QLatin1String(kResultRowCaptions[row]),
                         {750, r.top - 30, 2325, 255})
             ->setFont(fonts::bold());
         for (int c = 0; c < kDowelCaseCount; ++c) {

@@ -3,16 +3,13 @@
 
 #include <QColor>
 
-#include "analysis/case_grade.h"
+#include "analysis/results_table.h"
 
 namespace tavrel {
 
-inline QColor toQColor(Rgb rgb) {
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 inline QColor gradeColour(CaseGrade grade) {
-    return toQColor(gradeColourRgb(grade));
+    const Rgb c = gradeRgb(grade);
+    return QColor(c.red, c.green, c.blue);
 }
 
 }  // namespace tavrel

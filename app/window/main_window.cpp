@@ -16,6 +16,7 @@
 #include "window/controls.h"
 #include "window/dowel_sizing_page.h"
 #include "window/dowel_spacing_page.h"
+#include "window/results_actions.h"
 #include "window/twips.h"
 #include "window/window_fonts.h"
 
@@ -56,12 +57,13 @@ MainWindow::MainWindow(const QString& engineFolder) {
                          QStringLiteral("Jump to Guidelines"), {9450, 525, 1590, 315});
     guidelines->raise();
     connect(guidelines, &QPushButton::clicked, this, [] { links::openGuidelines(); });
+    resultsActions_ = new ResultsActions(this, sizingPage_);
 
     startUp();
 }
 
 void MainWindow::startUp() {
-    const InputDefaults defaults = SetDefaults();
+    const InputDefaults defaults = inputDefaults();
     const auto& boxes = sizingPage_->inputBoxes();
     for (int i = 0; i < kDesignInputCount; ++i) {
         // Each box alone would run the analysis on a half-filled design: it runs

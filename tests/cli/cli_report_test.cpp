@@ -14,6 +14,7 @@
 #include "analysis/dowel_cases.h"
 #include "cli_test_support.h"
 #include "comparison/comparison_table.h"
+#include "default_design_table.h"
 
 namespace {
 
@@ -31,12 +32,7 @@ float parseFloat(const std::string& text) {
 }
 
 TEST(Report, DefaultDesignIsTheWindowsTable) {
-    const char* table[8][5] = {
-        {"71.6", "26.1", "46.2", "1479", "2469"}, {"77.2", "30.1", "47.0", "1060", "1744"},
-        {"80.8", "33.1", "47.5", "788", "1284"},  {"83.2", "35.4", "47.8", "602", "975"},
-        {"84.8", "37.1", "48.0", "469", "755"},   {"75.3", "28.6", "46.7", "1246", "2060"},
-        {"75.9", "29.0", "46.8", "758", "1252"},  {"79.1", "31.6", "47.2", "565", "926"},
-    };
+    const auto& table = testing_support::kDefaultDesignTable;
     const auto csv = runCli({"--format", "csv"});
     ASSERT_EQ(csv.status, 0) << csv.error;
     const auto rows = parseCsv(csv.out);

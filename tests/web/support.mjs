@@ -68,7 +68,7 @@ export function cliRows(texts) {
 
 // The expected default table, from the header the desktop tests include.
 export function defaultDesignTable() {
-  const source = fs.readFileSync(path.join(root, 'tests/default_design_table.h'), 'utf8');
+  const source = fs.readFileSync(path.join(root, 'tests/support/default_design_table.h'), 'utf8');
   const body = source.slice(source.indexOf('kDefaultDesignTable'));
   const texts = [...body.matchAll(/"([^"]*)"/g)].map((m) => m[1]);
   return Array.from({ length: 8 }, (_, c) => texts.slice(c * 5, c * 5 + 5));
