@@ -8,6 +8,7 @@
 #include "analysis/working_summary.h"
 #include "window/controls.h"
 #include "window/grade_colours.h"
+#include "window/twips.h"
 #include "window/window_colours.h"
 #include "window/window_fonts.h"
 
@@ -20,6 +21,7 @@ using controls::Box;
 const QColor kGreyBand(192, 192, 192);
 const QColor kOutOfRange(255, 0, 0);
 const QColor kInRange(255, 255, 255);
+const QColor kNoGrade(212, 212, 212);  // a neutral grey, none of the grade colours
 
 // Where each input box stands, in reading order; its caption label stands 2475
 // to the left and its units label 975 to the right.
@@ -215,10 +217,28 @@ void DowelSizingPage::buildTable() {
         controls::label(s, QLatin1String(r.captionLabel), QLatin1String(r.caption),
                         {750, r.top - 30, 2325, 255})
             ->setFont(fonts::bold());
+    }
+    // The result cells stand in one transparent holder over the result rows: a
+    // run changes most of them, and with the holder's updates held back while
+    // it does, they are drawn once together instead of forty times apart.
+    const double areaLeft = columnLeft(0), areaTop = kResultRows[0].top;
+    const double areaRight = kTableRight,
+                 areaBottom = kResultRows[kResultRowCount - 1].top + kCellHeight;
+    resultArea_ = new QWidget(s);
+    resultArea_->setObjectName(QStringLiteral("resultArea"));
+    resultArea_->setGeometry(
+        twips::rect(areaLeft, areaTop, areaRight - areaLeft, areaBottom - areaTop));
+    for (int row = 0; row < kResultRowCount; ++row) {
+        const ResultRowLayout& r = kResultRows[row];
         for (int c = 0; c < kDowelCaseCount; ++c) {
-            cells_[row][c] =
-                controls::label(s, controls::arrayName(r.cells, c), QLatin1String(r.placeholder),
-                                cellBox(c, r.top, kCellHeight), Qt::AlignCenter);
+            Box box = cellBox(c, r.top, kCellHeight);
+            box.left -= areaLeft;
+            box.top -= areaTop;
+            QLabel* cell = controls::label(resultArea_, controls::arrayName(r.cells, c),
+                                           QLatin1String(r.placeholder), box, Qt::AlignCenter);
+            // A cell never changes size: a new text then asks for no new layout.
+            cell->setFixedSize(cell->size());
+            cells_[row][c] = cell;
         }
     }
 
@@ -247,13 +267,17 @@ void DowelSizingPage::HideResults() {
 void DowelSizingPage::RunAnalysis() {
     // Start-up fills the boxes one by one; the analysis waits for all seven.
     if (formLoading_) return;
-    HideResults();
 
-    std::array<std::string, kDesignInputCount> texts;
+    // The boxes' texts as UTF-8, in strings kept from run to run: one run
+    // follows every keystroke, and typing must not churn the heap.
     std::array<std::string_view, kDesignInputCount> views;
     for (int i = 0; i < kDesignInputCount; ++i) {
-        texts[i] = inputBoxes_[i]->text().toStdString();
-        views[i] = texts[i];
+        const QString text = inputBoxes_[i]->text();
+        std::string& utf8 = typedTexts_[i];
+        utf8.resize(static_cast<size_t>(utf8Encoder_.requiredSpace(text.size())));
+        char* end = utf8Encoder_.appendToBuffer(utf8.data(), text);
+        utf8.resize(static_cast<size_t>(end - utf8.data()));
+        views[i] = utf8;
     }
     AnalysisRun run = analysis_.run(views, engine_.calclte());
 
@@ -264,11 +288,17 @@ void DowelSizingPage::RunAnalysis() {
             controls::setBackgroundColour(inputBoxes_[i], kInRange);
         }
     }
+    // The cells are hidden only when this run leaves them hidden: hiding and
+    // showing forty of them on every keystroke costs more than the run itself,
+    // and nothing is drawn in between.
     if (run.outcome == AnalysisRun::InputOutOfRange) {
+        HideResults();
         controls::setBackgroundColour(inputBoxes_[run.inputsInRange], kOutOfRange);
         return;
     }
     if (run.outcome == AnalysisRun::EngineMissing) {
+        HideResults();
+        showNoGrades();
         engineProblem_->setText(engine_.problem());
         engineProblem_->show();
         return;
@@ -277,14 +307,26 @@ void DowelSizingPage::RunAnalysis() {
     ShowResults();
 }
 
+void DowelSizingPage::showNoGrades() {
+    // Without the engine nothing has been graded: the heads must not keep the
+    // green they have before the first run, which reads as "acceptable".
+    for (QLabel* head : lblDia_) {
+        controls::setOpaqueBackground(head, kNoGrade);
+        head->setToolTip(QString());
+    }
+}
+
 void DowelSizingPage::showRun(AnalysisRun run) {
     lastRun_ = std::move(run);
+    resultArea_->setUpdatesEnabled(false);
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const CaseResult& result = lastRun_.cases[c];
         for (int row = 0; row < kResultRowCount; ++row) {
             QLabel* cell = cells_[row][c];
             const ResultCell& value = result.cells[row];
-            cell->setText(QString::fromStdString(value.text));
+            // The cell's texts are plain ASCII; most keystrokes change only some.
+            const QLatin1String text(value.text.data(), static_cast<qsizetype>(value.text.size()));
+            if (cell->text() != text) cell->setText(text);
             if (!value.grade) continue;  // ungraded rows keep their background
             if (*value.grade == CaseGrade::Acceptable) {
                 controls::setTransparentBackground(cell);
@@ -297,10 +339,14 @@ void DowelSizingPage::showRun(AnalysisRun run) {
             controls::setOpaqueBackground(lblDia_[dowel.headings[h]], gradeColour(result.grade));
         }
         // The working behind the grade, on hover over the bar's size.
-        const QString working = QString::fromStdString(describeWorking(dowel, result.engine));
-        for (int h = 0; h < dowel.headingCount; ++h)
-            lblDia_[dowel.headings[h]]->setToolTip(working);
+        describeWorking(dowel, result.engine, working_);
+        const QString working = QString::fromStdString(working_);
+        for (int h = 0; h < dowel.headingCount; ++h) {
+            QLabel* head = lblDia_[dowel.headings[h]];
+            if (head->toolTip() != working) head->setToolTip(working);
+        }
     }
+    resultArea_->setUpdatesEnabled(true);
 }
 
 }  // namespace tavrel

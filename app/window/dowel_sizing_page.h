@@ -2,7 +2,9 @@
 // dowel cases, analysed again on every edit.
 #pragma once
 
+#include <QStringEncoder>
 #include <array>
+#include <string>
 
 #include "analysis/design_analysis.h"
 #include "analysis/engine_library.h"
@@ -45,15 +47,21 @@ class DowelSizingPage : public TabPage {
     void buildLegend();
     void buildTable();
     void showRun(AnalysisRun run);
+    void showNoGrades();
 
     const bool& formLoading_;
     EngineLibrary engine_;
     DesignAnalysis analysis_;
     AnalysisRun lastRun_;
+    // Kept between runs so that a keystroke reuses their storage.
+    std::array<std::string, kDesignInputCount> typedTexts_;
+    QStringEncoder utf8Encoder_{QStringEncoder::Utf8};
+    std::string working_;
 
     std::array<QLineEdit*, kDesignInputCount> inputBoxes_{};
     std::array<QLabel*, kDowelHeadingCount> lblDia_{};
     std::array<std::array<QLabel*, kDowelCaseCount>, kResultRowCount> cells_{};
+    QWidget* resultArea_ = nullptr;  // holds the forty result cells
     QLabel* engineProblem_ = nullptr;
 };
 
