@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "window/frm_main.h"
+#include "window/main_window.h"
 #include "window/window_fonts.h"
 
 namespace {
@@ -106,7 +106,7 @@ struct Window {
         w.show();
         QApplication::processEvents();
     }
-    tavrel::frmMain w;
+    tavrel::MainWindow w;
 };
 
 void ResidentMemoryOverTyping(benchmark::State& state) {

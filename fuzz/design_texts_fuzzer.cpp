@@ -101,9 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string_view plain = checkTypedText(texts[i], scratch);
         values[i] = static_cast<float>(tavrel::readLeadingNumber(plain));
         const bool in = tavrel::inRange(values[i], kDesignInputs[i]);
-        FUZZ_CHECK(in == (values[i] >= kDesignInputs[i].minimum &&
-                          values[i] <= kDesignInputs[i].maximum),
-                   "the range check is the inclusive limits");
+        FUZZ_CHECK(
+            in == (values[i] >= kDesignInputs[i].minimum && values[i] <= kDesignInputs[i].maximum),
+            "the range check is the inclusive limits");
         if (!in && firstOutOfRange == kDesignInputCount) firstOutOfRange = i;
     }
 

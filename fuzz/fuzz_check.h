@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition, what)                                                  \
-    do {                                                                             \
-        if (!(condition)) {                                                          \
+#define FUZZ_CHECK(condition, what)                                                         \
+    do {                                                                                    \
+        if (!(condition)) {                                                                 \
             std::fprintf(stderr, "%s:%d: %s (%s)\n", __FILE__, __LINE__, what, #condition); \
-            std::abort();                                                            \
-        }                                                                            \
+            std::abort();                                                                   \
+        }                                                                                   \
     } while (0)

@@ -14,8 +14,8 @@ build=build/fuzz
 harnesses=(engine_record design_texts)
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DTAVREL_BUILD_FUZZERS=ON -DTAVREL_BUILD_APP=OFF -DTAVREL_BUILD_TESTS=OFF \
+  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DTAVREL_BUILD_FUZZERS=ON -DTAVREL_BUILD_APP=OFF -DTAVREL_BUILD_RULES=ON -DTAVREL_BUILD_TESTS=OFF \
   -DTAVREL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target "${harnesses[@]/#/fuzz_}"
 

@@ -12,10 +12,15 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-qpa-plugins fonts-liberation
   # running the window without a display, and looking at it
   xvfb xauth x11-utils xdotool imagemagick poppler-utils
-  # packaging
-  dpkg-dev file
-  # fuzzing (clang with libFuzzer) and the engine as a 32-bit Windows DLL
-  clang libclang-rt-14-dev g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+  # packaging: the .deb, its manual pages, and the checks a Debian reviewer runs on it
+  dpkg-dev file help2man man-db lintian desktop-file-utils appstream
+  # fuzzing: clang 14 with its libFuzzer (scripts/fuzz.sh and check.sh use this version)
+  clang-14 libclang-rt-14-dev
+  # the engine as a 32- and a 64-bit Windows DLL
+  g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
+  # the engine's Python package (pip installs it in its test) and the spreadsheet module's test
+  python3 python3-pytest python3-pip
 )
 
 missing=()

@@ -16,10 +16,12 @@ xvfb-run -a -s "-screen 0 800x560x24" bash -c '
   for _ in $(seq 50); do xdotool search --name "Tavrel Version" >/dev/null 2>&1 && break; sleep 0.1; done
   sleep 1
   import -window root "$2/page0.png"
-  # The tabs as the Fusion style draws them, window at the top-left corner.
-  tab_x=(0 142 233)
+  # To the next page by keyboard, as a user without a mouse would: Tab puts the
+  # focus inside the tab control (if nothing has it yet), Ctrl+Tab turns the page.
+  xdotool search --name "Tavrel Version" windowactivate --sync 2>/dev/null || true
+  xdotool key Tab
   for page in 1 2; do
-    xdotool mousemove "${tab_x[$page]}" 52 click 1
+    xdotool key ctrl+Tab
     sleep 0.5
     import -window root "$2/page$page.png"
   done

@@ -41,12 +41,6 @@ void describeCaseInto(const DowelJointResult& engine, CaseResult& c) {
 
 }  // namespace
 
-CaseResult describeCase(const DowelJointResult& engine) {
-    CaseResult c;
-    describeCaseInto(engine, c);
-    return c;
-}
-
 AnalysisRun DesignAnalysis::run(const std::array<std::string_view, kDesignInputCount>& texts,
                                 CalclteFunction calclte) {
     DesignValues values;

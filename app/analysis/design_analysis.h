@@ -38,9 +38,6 @@ struct AnalysisRun {
     std::array<CaseResult, kDowelCaseCount> cases;  // filled when Complete
 };
 
-// The grading and texts of one case from what the engine wrote.
-CaseResult describeCase(const DowelJointResult& engine);
-
 // The seven input values in reading order, as the engine takes them.
 using DesignValues = std::array<float, kDesignInputCount>;
 

@@ -235,9 +235,9 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
 
 std::string helpText() {
     std::string text =
-        "Usage: tavrel-cli [INPUTS] [--sweep NAME=FROM:TO:STEP]... [--format table|csv|json]\n"
-        "                  [--all-fields]\n"
-        "       tavrel-cli --comparison\n"
+        // One line per form, the second led by "or:", as help2man reads a synopsis.
+        "Usage: tavrel-cli [OPTION]...\n"
+        "  or:  tavrel-cli --comparison\n"
         "\n"
         "Analyses the eight dowel bars for one design, or for a grid of designs, the way\n"
         "the window's \"Dowel Sizing\" page does: deflection and stress load transfer,\n"

@@ -291,8 +291,7 @@ class TableWriter : public ReportWriter {
 };
 
 // A CSV field, quoted when it holds a comma or a quote (the inch marks).
-std::string csvField(const QString& text) {
-    std::string field = text.toStdString();
+std::string csvField(const std::string& field) {
     if (field.find_first_of(",\"\n") == std::string::npos) return field;
     std::string quotedField = "\"";
     for (char c : field) {
@@ -326,14 +325,15 @@ void writeComparisonCsv(Output& out) {
                 for (int q = 0; q < kQuantityCount; ++q) {
                     // The chart's axis title names the quantity; its last line is the unit.
                     const auto title = quantitySettings(q)->axisTitle;
-                    QString unit = title[3];
-                    unit.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+                    std::string unit = title[3];
+                    std::erase(unit, '(');
+                    std::erase(unit, ')');
                     const std::string row =
                         std::to_string(a) + "," + csvField(*analysisTypeCaption(a)) + "," +
                         std::to_string(v) + "," + csvField(*variantCaption(a, v)) + "," +
                         std::to_string(d) + "," + csvField(*dowelItemCaption(d)) + "," +
                         std::to_string(q) + "," +
-                        csvField(title[0] + u' ' + title[1] + u' ' + title[2]) + "," +
+                        csvField(title[0] + ' ' + title[1] + ' ' + title[2]) + "," +
                         csvField(unit) + ",";
                     out.write(row);
                     out.write(rawValue(comparisonValue(a, v, d, q), buffer));

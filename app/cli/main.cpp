@@ -1,19 +1,17 @@
 // tavrel-cli: the sizing analysis for scripts and studies.
-#include <QCoreApplication>
 #include <cstdio>
 
-#include "analysis/engine_library.h"
 #include "cli/cli_run.h"
+#include "platform/engine_library.h"
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    QCoreApplication app(argc, argv);
 
     // Like the window, the engine is looked for in the program's own folder only.
-    tavrel::EngineLibrary engine(QCoreApplication::applicationDirPath());
+    tavrel::EngineLibrary engine(tavrel::programFolder());
     const tavrel::cli::EngineBinder bind = [&engine](std::string& problem) {
         const CalclteFunction calclte = engine.calclte();
-        if (calclte == nullptr) problem = engine.problem().toStdString();
+        if (calclte == nullptr) problem = engine.problem();
         return calclte;
     };
 

@@ -46,27 +46,25 @@ std::optional<QuantitySettings> quantitySettings(int q) {
         return std::nullopt;
     }
     const QuantityRow& row = kQuantities[q];
-    return QuantitySettings{
-        {QString::fromLatin1(row.axisTitle[0]), QString::fromLatin1(row.axisTitle[1]),
-         QString::fromLatin1(row.axisTitle[2]), QString::fromLatin1(row.axisTitle[3])},
-        row.fullScale,
-        row.decimals};
+    return QuantitySettings{{std::string(row.axisTitle[0]), std::string(row.axisTitle[1]),
+                             std::string(row.axisTitle[2]), std::string(row.axisTitle[3])},
+                            row.fullScale,
+                            row.decimals};
 }
 
-QString baselineBarSubCaption() {
-    return QStringLiteral("(Baseline)");
+std::string baselineBarSubCaption() {
+    return "(Baseline)";
 }
 
 std::optional<BarCaptions> barCaptions(int a, int v) {
     if (a < 0 || a >= kAnalysisTypeCount || v < 0 || v >= kVariantCount) {
         return std::nullopt;
     }
-    return BarCaptions{QString::fromLatin1(kBaselineCaption[a]),
-                       QString::fromLatin1(kAlternativeCaption[a][v][0]),
-                       QString::fromLatin1(kAlternativeCaption[a][v][1])};
+    return BarCaptions{std::string(kBaselineCaption[a]), std::string(kAlternativeCaption[a][v][0]),
+                       std::string(kAlternativeCaption[a][v][1])};
 }
 
-QString formatBarValue(float value, int decimals) {
+std::string formatBarValue(float value, int decimals) {
     return formatHalfAwayFromZero(static_cast<double>(value), decimals);
 }
 
@@ -83,23 +81,26 @@ int barHeight(float value, float fullScale) {
     return static_cast<int>(rounded);
 }
 
-QString percentChangeText(float baseline, float alternative) {
-    const QString zero = QStringLiteral("0%");
+std::string percentChangeText(float baseline, float alternative) {
+    const std::string zero = "0%";
     if (baseline == 0.0f) {
         return zero;
     }
     const double b0 = baseline;
     const double b1 = alternative;
-    QString text;
+    // The sign is written here; the number is the size of the change.
+    std::string text;
     if (b1 > b0) {
-        text = QLatin1Char('+') + formatHalfAwayFromZero((b1 - b0) / b0 * 100.0, 0);
+        text = '+';
+        text += formatHalfAwayFromZero((b1 - b0) / b0 * 100.0, 0);
     } else if (b1 < b0) {
-        text = QLatin1Char('-') + formatHalfAwayFromZero((b0 - b1) / b0 * 100.0, 0);
+        text = '-';
+        text += formatHalfAwayFromZero((b0 - b1) / b0 * 100.0, 0);
     } else {
         return zero;
     }
-    text += QLatin1Char('%');
-    if (text == QLatin1String("+0%") || text == QLatin1String("-0%")) {
+    text += '%';
+    if (text == "+0%" || text == "-0%") {
         return zero;
     }
     return text;
@@ -130,7 +131,7 @@ ChartUpdate updateComparisonChart(const ComparisonTable& table, const ChartSelec
     if (a && *a >= 0 && *a < kAnalysisTypeCount) {
         update.baselineCaption = barCaptions(*a, 0)->baseline;
         if (*a != 2) {
-            update.alternativeSubCaption = QString();
+            update.alternativeSubCaption = std::string();
         }
         if (canRead) {
             update.bars[0] = comparisonValue(table, *a, 0, selection.d, selection.q);

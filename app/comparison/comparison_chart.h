@@ -6,9 +6,9 @@
 #ifndef TAVREL_COMPARISON_COMPARISON_CHART_H
 #define TAVREL_COMPARISON_COMPARISON_CHART_H
 
-#include <QString>
 #include <array>
 #include <optional>
+#include <string>
 
 #include "comparison/comparison_table.h"
 
@@ -24,29 +24,29 @@ inline constexpr int kPercentLabelDrop = 150;  // percentage label top below the
 
 // What the chart shows for one plotted quantity q.
 struct QuantitySettings {
-    std::array<QString, 4> axisTitle;  // lblYaxis1..lblYaxis4
-    float fullScale;                   // value drawn at full bar height
-    int decimals;                      // 0 for the "0" format, 3 for "0.000"
+    std::array<std::string, 4> axisTitle;  // lblYaxis1..lblYaxis4
+    float fullScale;                       // value drawn at full bar height
+    int decimals;                          // 0 for the "0" format, 3 for "0.000"
 };
 
 // Settings of q, or nothing for a q outside 0..3.
 std::optional<QuantitySettings> quantitySettings(int q);
 
 // Fixed second caption line under the baseline bar (lblBar1a).
-QString baselineBarSubCaption();
+std::string baselineBarSubCaption();
 
 // Captions under the bars for (a, v).
 struct BarCaptions {
-    QString baseline;        // lblBar1
-    QString alternative;     // lblBar2
-    QString alternativeSub;  // lblBar2a, empty where the alternative has no second line
+    std::string baseline;        // lblBar1
+    std::string alternative;     // lblBar2
+    std::string alternativeSub;  // lblBar2a, empty where the alternative has no second line
 };
 
 // Captions of (a, v), or nothing when either index is out of range.
 std::optional<BarCaptions> barCaptions(int a, int v);
 
 // A bar value as the chart writes it: decimals 0 or 3, halves away from zero.
-QString formatBarValue(float value, int decimals);
+std::string formatBarValue(float value, int decimals);
 
 // round(2500 * value / fullScale) in double from the float operands, ties to even.
 int barHeight(float value, float fullScale);
@@ -54,13 +54,13 @@ int barHeight(float value, float fullScale);
 // Change from baseline to alternative, relative to the baseline, with the sign
 // written here: "+24%", "-3%", and "0%" when equal, when the change rounds to
 // zero either way, or when the baseline is zero.
-QString percentChangeText(float baseline, float alternative);
+std::string percentChangeText(float baseline, float alternative);
 
 struct BarGeometry {
     int top;
     int height;
-    int valueTop;       // lblBar1val / lblBar2val
-    QString valueText;  // lblBar1val / lblBar2val
+    int valueTop;           // lblBar1val / lblBar2val
+    std::string valueText;  // lblBar1val / lblBar2val
 };
 
 // Everything DrawComparisonBars sets.
@@ -68,7 +68,7 @@ struct BarsDrawing {
     BarGeometry baseline;     // shpBar1, lblBar1val
     BarGeometry alternative;  // shpBar2, lblBar2val
     int percentTop;           // lblPct
-    QString percentText;      // lblPct
+    std::string percentText;  // lblPct
 };
 
 // Bar geometry and texts for the two values and quantity q; nothing for a q
@@ -85,11 +85,11 @@ struct ChartSelection {
 
 // What UpdateComparisonChart sets; an empty optional means "leave as it is".
 struct ChartUpdate {
-    std::optional<std::array<QString, 4>> axisTitle;  // lblYaxis1..4
-    std::optional<QString> baselineCaption;           // lblBar1
-    std::optional<QString> alternativeCaption;        // lblBar2
-    std::optional<QString> alternativeSubCaption;     // lblBar2a
-    ComparisonBars bars;                              // the new ComparisonBars
+    std::optional<std::array<std::string, 4>> axisTitle;  // lblYaxis1..4
+    std::optional<std::string> baselineCaption;           // lblBar1
+    std::optional<std::string> alternativeCaption;        // lblBar2
+    std::optional<std::string> alternativeSubCaption;     // lblBar2a
+    ComparisonBars bars;                                  // the new ComparisonBars
     std::optional<BarsDrawing> drawing;
 };
 

@@ -66,8 +66,8 @@ bool isVariant(int v) {
 
 }  // namespace
 
-QString pictureObjectName(Picture picture) {
-    return QString::fromLatin1(kPictureNames[static_cast<int>(picture)]);
+std::string pictureObjectName(Picture picture) {
+    return std::string(kPictureNames[static_cast<int>(picture)]);
 }
 
 PictureSet::PictureSet(std::initializer_list<Picture> pictures) {
@@ -88,38 +88,38 @@ std::optional<ScenarioView> scenarioView(int a, std::optional<int> v) {
     if (v && isVariant(*v)) {
         view.visiblePictures.insert(row->variantPicture[*v]);
         if (row->savingsText[*v] != nullptr) {
-            view.savingsText = QString::fromLatin1(row->savingsText[*v]);
+            view.savingsText = std::string(row->savingsText[*v]);
         }
     }
     return view;
 }
 
-std::optional<QString> analysisTypeCaption(int a) {
+std::optional<std::string> analysisTypeCaption(int a) {
     const AnalysisTypeRow* row = typeRow(a);
-    return row ? std::optional(QString::fromLatin1(row->caption)) : std::nullopt;
+    return row ? std::optional(std::string(row->caption)) : std::nullopt;
 }
 
-std::optional<QString> variantFrameCaption(int a) {
+std::optional<std::string> variantFrameCaption(int a) {
     const AnalysisTypeRow* row = typeRow(a);
-    return row ? std::optional(QString::fromLatin1(row->frameCaption)) : std::nullopt;
+    return row ? std::optional(std::string(row->frameCaption)) : std::nullopt;
 }
 
-std::optional<QString> variantFrameObjectName(int a) {
+std::optional<std::string> variantFrameObjectName(int a) {
     const AnalysisTypeRow* row = typeRow(a);
-    return row ? std::optional(QString::fromLatin1(row->frameName)) : std::nullopt;
+    return row ? std::optional(std::string(row->frameName)) : std::nullopt;
 }
 
-std::optional<QString> variantGroupName(int a) {
+std::optional<std::string> variantGroupName(int a) {
     const AnalysisTypeRow* row = typeRow(a);
-    return row ? std::optional(QString::fromLatin1(row->groupName)) : std::nullopt;
+    return row ? std::optional(std::string(row->groupName)) : std::nullopt;
 }
 
-std::optional<QString> variantCaption(int a, int v) {
+std::optional<std::string> variantCaption(int a, int v) {
     const AnalysisTypeRow* row = typeRow(a);
     if (row == nullptr || !isVariant(v)) {
         return std::nullopt;
     }
-    return QString::fromLatin1(row->variantCaption[v]);
+    return std::string(row->variantCaption[v]);
 }
 
 std::optional<Picture> variantPicture(int a, int v) {

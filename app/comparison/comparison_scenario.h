@@ -4,11 +4,11 @@
 #ifndef TAVREL_COMPARISON_COMPARISON_SCENARIO_H
 #define TAVREL_COMPARISON_COMPARISON_SCENARIO_H
 
-#include <QString>
 #include <array>
 #include <bitset>
 #include <initializer_list>
 #include <optional>
+#include <string>
 
 namespace tavrel::comparison {
 
@@ -38,7 +38,7 @@ inline constexpr std::array<Picture, kPictureCount> kAllPictures = {
 };
 
 // Object name of the picture's image control, e.g. "imgCorner06a".
-QString pictureObjectName(Picture picture);
+std::string pictureObjectName(Picture picture);
 
 // A set of pictures, one bit per enumerator.
 class PictureSet {
@@ -56,10 +56,10 @@ class PictureSet {
 
 // The page state for one (a, v).
 struct ScenarioView {
-    std::array<bool, 3> frameVisible;    // framNumDowels1..3
-    PictureSet visiblePictures;          // every other picture is hidden
-    bool savingsVisible;                 // framSavings
-    std::optional<QString> savingsText;  // lblSavings; nothing: keep the caption
+    std::array<bool, 3> frameVisible;        // framNumDowels1..3
+    PictureSet visiblePictures;              // every other picture is hidden
+    bool savingsVisible;                     // framSavings
+    std::optional<std::string> savingsText;  // lblSavings; nothing: keep the caption
 };
 
 // View for analysis type a and the selected variant v of its group (nothing when
@@ -68,11 +68,12 @@ struct ScenarioView {
 std::optional<ScenarioView> scenarioView(int a, std::optional<int> v);
 
 // Captions of the choices, nothing outside the ranges.
-std::optional<QString> analysisTypeCaption(int a);     // optAnType(a)
-std::optional<QString> variantFrameCaption(int a);     // framNumDowels1..3
-std::optional<QString> variantFrameObjectName(int a);  // "framNumDowels1".."framNumDowels3"
-std::optional<QString> variantGroupName(int a);  // "optDowelSpac", "optNumDowels", "optDowelAlt"
-std::optional<QString> variantCaption(int a, int v);  // the option button v of the group of a
+std::optional<std::string> analysisTypeCaption(int a);     // optAnType(a)
+std::optional<std::string> variantFrameCaption(int a);     // framNumDowels1..3
+std::optional<std::string> variantFrameObjectName(int a);  // "framNumDowels1".."framNumDowels3"
+std::optional<std::string> variantGroupName(
+    int a);  // "optDowelSpac", "optNumDowels", "optDowelAlt"
+std::optional<std::string> variantCaption(int a, int v);  // the option button v of the group of a
 
 // The variant picture of (a, v), or nothing outside the ranges.
 std::optional<Picture> variantPicture(int a, int v);

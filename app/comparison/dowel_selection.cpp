@@ -36,9 +36,9 @@ const DowelRow* row(int index) {
 
 }  // namespace
 
-std::optional<QString> dowelItemCaption(int index) {
+std::optional<std::string> dowelItemCaption(int index) {
     const DowelRow* r = row(index);
-    return r ? std::optional(QString::fromLatin1(r->item)) : std::nullopt;
+    return r ? std::optional(std::string(r->item)) : std::nullopt;
 }
 
 std::optional<DowelPictureSpan> dowelPictureSpan(int index) {
@@ -65,9 +65,9 @@ std::optional<DowelMarker> dowelMarker(int index) {
     return DowelMarker{centre, markerLines(centre)};
 }
 
-std::optional<QString> slabClassCaption(int index) {
+std::optional<std::string> slabClassCaption(int index) {
     const DowelRow* r = row(index);
-    return r ? std::optional(QString::fromLatin1(r->slabClass)) : std::nullopt;
+    return r ? std::optional(std::string(r->slabClass)) : std::nullopt;
 }
 
 }  // namespace tavrel::comparison

@@ -4,9 +4,9 @@
 #ifndef TAVREL_COMPARISON_DOWEL_SELECTION_H
 #define TAVREL_COMPARISON_DOWEL_SELECTION_H
 
-#include <QString>
 #include <array>
 #include <optional>
+#include <string>
 
 namespace tavrel::comparison {
 
@@ -14,7 +14,7 @@ namespace tavrel::comparison {
 inline constexpr float kInitialMarkerCentre = 300.0f;
 
 // Item caption of cboDia index, e.g. "1.25\" Round"; nothing outside 0..5.
-std::optional<QString> dowelItemCaption(int index);
+std::optional<std::string> dowelItemCaption(int index);
 
 // Left edge and width of the dowel picture shpDowelPic(index).
 struct DowelPictureSpan {
@@ -45,7 +45,7 @@ std::optional<DowelMarker> dowelMarker(int index);
 
 // lblThixComment text for index: "Thin Slab (~7\")", "Avg. Slab (~9\")" or
 // "Thick Slab (~14\")"; nothing (keep the caption) outside 0..5.
-std::optional<QString> slabClassCaption(int index);
+std::optional<std::string> slabClassCaption(int index);
 
 }  // namespace tavrel::comparison
 

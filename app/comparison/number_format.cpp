@@ -8,9 +8,11 @@
 
 namespace tavrel::comparison {
 
-QString formatHalfAwayFromZero(double value, int decimals) {
+std::string formatHalfAwayFromZero(double value, int decimals) {
     if (!std::isfinite(value)) {
-        return QString::number(value);
+        // As the chart has always shown them.
+        if (std::isnan(value)) return "nan";
+        return value > 0 ? "inf" : "-inf";
     }
     // Every finite double is a finite decimal with at most 1074 digits after the
     // point, so this prints it exactly and leaves the rounding to us.
@@ -47,7 +49,7 @@ QString formatHalfAwayFromZero(double value, int decimals) {
     if (value < 0 && !isZero) {
         kept.insert(kept.begin(), '-');
     }
-    return QString::fromStdString(kept);
+    return kept;
 }
 
 }  // namespace tavrel::comparison

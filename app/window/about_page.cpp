@@ -8,7 +8,7 @@
 
 #include "links/about_page_texts.h"
 #include "links/emblems.h"
-#include "links/internet.h"
+#include "links/open_externally.h"
 #include "window/controls.h"
 #include "window/twips.h"
 #include "window/window_fonts.h"
@@ -74,10 +74,6 @@ AboutPage::AboutPage(QTabWidget* tabControl) : TabPage(tabControl, QStringLitera
 
 void AboutPage::buildLinks() {
     QWidget* s = surface();
-    const Handler logoClicks[] = {&AboutPage::Image2_Click, &AboutPage::Image4_Click,
-                                  &AboutPage::Image1_Click};
-    const Handler labelClicks[] = {&AboutPage::Label15_Click, &AboutPage::Label11_Click,
-                                   &AboutPage::Label14_Click};
     for (int i = 0; i < 3; ++i) {
         const LinkPlace& place = kLinkPlaces[i];
         const QImage emblem = links::siteEmblem(place.site);
@@ -95,10 +91,11 @@ void AboutPage::buildLinks() {
         // Reached with Tab and opened with Enter or Space; a mouse click leaves focus alone.
         link->setFocusPolicy(Qt::TabFocus);
 
-        clickTargets_[2 * i] = {logo, logoClicks[i]};
-        clickTargets_[2 * i + 1] = {link, labelClicks[i]};
+        // Each logo and the host name under it open the same site.
+        siteLinks_[2 * i] = {logo, place.site};
+        siteLinks_[2 * i + 1] = {link, place.site};
     }
-    for (const ClickTarget& target : clickTargets_) {
+    for (const SiteLink& target : siteLinks_) {
         target.control->setCursor(Qt::PointingHandCursor);
         target.control->installEventFilter(this);
     }
@@ -142,35 +139,15 @@ void AboutPage::buildDisclaimer() {
     disclaimer->setWordWrap(true);
 }
 
-void AboutPage::open(WebSite site) {
+void AboutPage::onLinkActivated(WebSite site) {
     // Fire and forget: the desktop reports its own failures, if any.
-    Internet::OpenWebPage(links::siteAddress(site));
-}
-
-void AboutPage::Image2_Click() {
-    open(WebSite::Maker);
-}
-void AboutPage::Label15_Click() {
-    open(WebSite::Maker);
-}
-void AboutPage::Image4_Click() {
-    open(WebSite::Association);
-}
-void AboutPage::Label11_Click() {
-    open(WebSite::Association);
-}
-void AboutPage::Image1_Click() {
-    open(WebSite::Partner);
-}
-void AboutPage::Label14_Click() {
-    open(WebSite::Partner);
+    links::openExternally(QUrl(links::siteAddress(site)));
 }
 
 bool AboutPage::eventFilter(QObject* watched, QEvent* event) {
-    const auto target =
-        std::find_if(clickTargets_.begin(), clickTargets_.end(),
-                     [watched](const ClickTarget& t) { return t.control == watched; });
-    if (target == clickTargets_.end()) return TabPage::eventFilter(watched, event);
+    const auto target = std::find_if(siteLinks_.begin(), siteLinks_.end(),
+                                     [watched](const SiteLink& t) { return t.control == watched; });
+    if (target == siteLinks_.end()) return TabPage::eventFilter(watched, event);
 
     switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -181,13 +158,13 @@ bool AboutPage::eventFilter(QObject* watched, QEvent* event) {
             if (mouse->button() != Qt::LeftButton) break;
             // Released elsewhere, the press is abandoned, as with a button.
             if (target->control->rect().contains(mouse->position().toPoint())) {
-                (this->*target->click)();
+                onLinkActivated(target->site);
             }
             return true;
         }
         case QEvent::KeyPress: {
             if (!isActivationKey(static_cast<QKeyEvent*>(event))) break;
-            (this->*target->click)();
+            onLinkActivated(target->site);
             return true;
         }
         case QEvent::FocusIn:

@@ -15,31 +15,23 @@ class AboutPage : public TabPage {
   public:
     explicit AboutPage(QTabWidget* tabControl);
 
-    // Each logo and the host name under it open the same site.
-    void Image2_Click();
-    void Label15_Click();
-    void Image4_Click();
-    void Label11_Click();
-    void Image1_Click();
-    void Label14_Click();
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    using Handler = void (AboutPage::*)();
-    struct ClickTarget {
+    // A logo or a host name, and the site it opens.
+    struct SiteLink {
         QLabel* control;
-        Handler click;
+        links::WebSite site;
     };
 
     void buildLinks();
     void buildAssumptions();
     void buildDisclaimer();
-    static void open(links::WebSite site);
+    static void onLinkActivated(links::WebSite site);
 
     // Logo and link label of each site, top to bottom.
-    std::array<ClickTarget, 6> clickTargets_{};
+    std::array<SiteLink, 6> siteLinks_{};
 };
 
 }  // namespace tavrel

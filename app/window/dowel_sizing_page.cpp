@@ -82,11 +82,8 @@ constexpr const char* kHeadingCaptions[kDowelHeadingCount] = {
 
 }  // namespace
 
-DowelSizingPage::DowelSizingPage(QTabWidget* tabControl, const bool& formLoading,
-                                 const QString& engineFolder)
-    : TabPage(tabControl, QStringLiteral("SSTab1_page0")),
-      formLoading_(formLoading),
-      engine_(engineFolder) {
+DowelSizingPage::DowelSizingPage(QTabWidget* tabControl, const QString& engineFolder)
+    : TabPage(tabControl, QStringLiteral("SSTab1_page0")), engine_(engineFolder.toStdString()) {
     buildInputs();
     buildLegend();
     buildTable();
@@ -111,16 +108,8 @@ void DowelSizingPage::buildInputs() {
         edit->setText(box);
         caption->setBuddy(edit);
         inputBoxes_[i] = edit;
-    }
-    // Every edit, by the user or by start-up, runs the analysis.
-    void (DowelSizingPage::*handlers[kDesignInputCount])() = {
-        &DowelSizingPage::txtsd_Change,       &DowelSizingPage::txtw_Change,
-        &DowelSizingPage::txtk_Change,        &DowelSizingPage::txtLoad_Change,
-        &DowelSizingPage::txtEc_Change,       &DowelSizingPage::txth_Change,
-        &DowelSizingPage::txtTirePres_Change,
-    };
-    for (int i = 0; i < kDesignInputCount; ++i) {
-        connect(inputBoxes_[i], &QLineEdit::textChanged, this, handlers[i]);
+        // Every edit runs the analysis; start-up fills the boxes with this held back.
+        connect(edit, &QLineEdit::textChanged, this, &DowelSizingPage::runAnalysis);
     }
 }
 
@@ -201,7 +190,7 @@ void DowelSizingPage::buildTable() {
         QLabel* head = controls::label(s, controls::arrayName("lblDia", i),
                                        QLatin1String(kHeadingCaptions[i]), box, Qt::AlignCenter);
         controls::setOpaqueBackground(head, gradeColour(CaseGrade::Acceptable));
-        lblDia_[i] = head;
+        headings_[i] = head;
     }
 
     // Row captions and the result cells.
@@ -252,22 +241,13 @@ void DowelSizingPage::buildTable() {
     engineProblem_->hide();
 }
 
-void DowelSizingPage::ShowResults() {
+void DowelSizingPage::setResultsVisible(bool visible) {
     for (int c = 0; c < kDowelCaseCount; ++c) {
-        for (int row = 0; row < kResultRowCount; ++row) cells_[row][c]->setVisible(true);
+        for (int row = 0; row < kResultRowCount; ++row) cells_[row][c]->setVisible(visible);
     }
 }
 
-void DowelSizingPage::HideResults() {
-    for (int c = 0; c < kDowelCaseCount; ++c) {
-        for (int row = 0; row < kResultRowCount; ++row) cells_[row][c]->setVisible(false);
-    }
-}
-
-void DowelSizingPage::RunAnalysis() {
-    // Start-up fills the boxes one by one; the analysis waits for all seven.
-    if (formLoading_) return;
-
+void DowelSizingPage::runAnalysis() {
     // The boxes' texts as UTF-8, in strings kept from run to run: one run
     // follows every keystroke, and typing must not churn the heap.
     std::array<std::string_view, kDesignInputCount> views;
@@ -292,25 +272,25 @@ void DowelSizingPage::RunAnalysis() {
     // showing forty of them on every keystroke costs more than the run itself,
     // and nothing is drawn in between.
     if (run.outcome == AnalysisRun::InputOutOfRange) {
-        HideResults();
+        setResultsVisible(false);
         controls::setBackgroundColour(inputBoxes_[run.inputsInRange], kOutOfRange);
         return;
     }
     if (run.outcome == AnalysisRun::EngineMissing) {
-        HideResults();
+        setResultsVisible(false);
         showNoGrades();
-        engineProblem_->setText(engine_.problem());
+        engineProblem_->setText(QString::fromStdString(engine_.problem()));
         engineProblem_->show();
         return;
     }
     showRun(std::move(run));
-    ShowResults();
+    setResultsVisible(true);
 }
 
 void DowelSizingPage::showNoGrades() {
     // Without the engine nothing has been graded: the heads must not keep the
     // green they have before the first run, which reads as "acceptable".
-    for (QLabel* head : lblDia_) {
+    for (QLabel* head : headings_) {
         controls::setOpaqueBackground(head, kNoGrade);
         head->setToolTip(QString());
     }
@@ -336,13 +316,13 @@ void DowelSizingPage::showRun(AnalysisRun run) {
         }
         const DowelCase& dowel = kDowelCases[c];
         for (int h = 0; h < dowel.headingCount; ++h) {
-            controls::setOpaqueBackground(lblDia_[dowel.headings[h]], gradeColour(result.grade));
+            controls::setOpaqueBackground(headings_[dowel.headings[h]], gradeColour(result.grade));
         }
         // The working behind the grade, on hover over the bar's size.
         describeWorking(dowel, result.engine, working_);
         const QString working = QString::fromStdString(working_);
         for (int h = 0; h < dowel.headingCount; ++h) {
-            QLabel* head = lblDia_[dowel.headings[h]];
+            QLabel* head = headings_[dowel.headings[h]];
             if (head->toolTip() != working) head->setToolTip(working);
         }
     }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "analysis/design_analysis.h"
-#include "analysis/engine_library.h"
+#include "platform/engine_library.h"
 #include "window/tab_page.h"
 
 class QLabel;
@@ -17,27 +17,17 @@ namespace tavrel {
 
 class DowelSizingPage : public TabPage {
   public:
-    // `formLoading` is the window's start-up flag; `engineFolder` is where the
-    // engine library is looked for.
-    DowelSizingPage(QTabWidget* tabControl, const bool& formLoading, const QString& engineFolder);
+    // `engineFolder` is where the engine library is looked for.
+    DowelSizingPage(QTabWidget* tabControl, const QString& engineFolder);
 
-    void RunAnalysis();
-    void ShowResults();
-    void HideResults();
-
-    void txtsd_Change() { RunAnalysis(); }
-    void txtw_Change() { RunAnalysis(); }
-    void txtk_Change() { RunAnalysis(); }
-    void txtLoad_Change() { RunAnalysis(); }
-    void txtEc_Change() { RunAnalysis(); }
-    void txth_Change() { RunAnalysis(); }
-    void txtTirePres_Change() { RunAnalysis(); }
+    // Reads the seven boxes and shows the table for them; every edit of a box runs it.
+    void runAnalysis();
 
     // The seven input boxes in reading order (txtsd, txtw, txtk, txtLoad, txtEc,
     // txth, txtTirePres).
     const std::array<QLineEdit*, kDesignInputCount>& inputBoxes() const { return inputBoxes_; }
     QLabel* resultCell(ResultRow row, int column) const { return cells_[row][column]; }
-    QLabel* heading(int index) const { return lblDia_[index]; }
+    QLabel* heading(int index) const { return headings_[index]; }
     const DesignAnalysis& analysis() const { return analysis_; }
     // The latest complete run's figures, case by case.
     const AnalysisRun& lastRun() const { return lastRun_; }
@@ -47,9 +37,9 @@ class DowelSizingPage : public TabPage {
     void buildLegend();
     void buildTable();
     void showRun(AnalysisRun run);
+    void setResultsVisible(bool visible);
     void showNoGrades();
 
-    const bool& formLoading_;
     EngineLibrary engine_;
     DesignAnalysis analysis_;
     AnalysisRun lastRun_;
@@ -59,7 +49,7 @@ class DowelSizingPage : public TabPage {
     std::string working_;
 
     std::array<QLineEdit*, kDesignInputCount> inputBoxes_{};
-    std::array<QLabel*, kDowelHeadingCount> lblDia_{};
+    std::array<QLabel*, kDowelHeadingCount> headings_{};
     std::array<std::array<QLabel*, kDowelCaseCount>, kResultRowCount> cells_{};
     QWidget* resultArea_ = nullptr;  // holds the forty result cells
     QLabel* engineProblem_ = nullptr;

@@ -24,25 +24,17 @@ class ShapeControl;
 
 class DowelSpacingPage : public TabPage {
   public:
-    // `formLoading` is the window's start-up flag; the chart waits while it is set.
-    DowelSpacingPage(QTabWidget* tabControl, const bool& formLoading);
+    explicit DowelSpacingPage(QTabWidget* tabControl);
 
-    // Start-up's choices on this page, made while the window's flag holds the chart back.
-    void setInitialChoices();
-    void LoadComparisonTable();
-    void UpdateComparisonChart();
-    void DrawComparisonBars();
-
-    void optAnType_Click(int Index);
-    void optDowelSpac_Click(int Index);
-    void optNumDowels_Click(int Index);
-    void optDowelAlt_Click(int Index);
-    void cboDia_Click();
-    void cboPlotVar_Click() { UpdateComparisonChart(); }
+    // Start-up's choices on this page, made without drawing the chart: the
+    // window draws it once when start-up is over.
+    void chooseStartUpView();
+    // Reads the page's choices and draws the chart for them; every choice runs it.
+    void updateChart();
 
     // How often the chart has been drawn since the page was built.
     int chartDrawCount() const { return chartDrawCount_; }
-    const comparison::ComparisonBars& bars() const { return ComparisonBars; }
+    const comparison::ComparisonBars& bars() const { return bars_; }
 
   private:
     using OptionGroup = std::array<QRadioButton*, comparison::kVariantCount>;
@@ -52,50 +44,53 @@ class DowelSpacingPage : public TabPage {
     void buildDrawings();
     void buildChart();
 
-    void ShowDowelSpac() { showGroup(0); }
-    void HideDowelSpac() { hideGroup(0); }
-    void ShowNumDowels() { showGroup(1); }
-    void HideNumDowels() { hideGroup(1); }
-    void ShowDowelAlt() { showGroup(2); }
-    void HideDowelAlt() { hideGroup(2); }
-    void showGroup(int a);
-    void hideGroup(int a);
-    void variantChosen(int a);
+    void onAnalysisTypeChosen(int type);
+    void onVariantChosen(int type);
+    void onDowelChosen();
+
+    // The frame and layout pictures of an analysis type, the others hidden.
+    void showAnalysisType(int type);
+    // Moves the marker under the chosen dowel and names its slab class.
+    void showDowelMarker();
+    void showLayoutPictures(int type);
+    void hideLayoutPictures(int type);
+    void drawBars(const std::optional<comparison::BarsDrawing>& drawing);
 
     std::optional<int> analysisType() const;
-    std::optional<int> variant(int a) const;
+    std::optional<int> variant(int type) const;
     QLabel* picture(comparison::Picture picture) const {
         return pictures_[static_cast<std::size_t>(picture)];
     }
 
-    const bool& formLoading_;
-    comparison::ComparisonTable ComparisonTable{};
-    comparison::ComparisonBars ComparisonBars{};
+    comparison::ComparisonTable table_{};
+    comparison::ComparisonBars bars_{};
     int chartDrawCount_ = 0;
 
-    std::array<QRadioButton*, comparison::kAnalysisTypeCount> optAnType_{};
-    std::array<QGroupBox*, comparison::kAnalysisTypeCount> framNumDowels_{};
-    // optDowelSpac, optNumDowels, optDowelAlt: the variant group of each type.
+    QButtonGroup* analysisTypeGroup_ = nullptr;
+    std::array<QRadioButton*, comparison::kAnalysisTypeCount> analysisTypeOptions_{};
+    // One frame of variants per analysis type, and its buttons.
+    std::array<QGroupBox*, comparison::kAnalysisTypeCount> variantFrames_{};
+    std::array<QButtonGroup*, comparison::kAnalysisTypeCount> variantGroups_{};
     std::array<OptionGroup, comparison::kAnalysisTypeCount> variantOptions_{};
 
-    QComboBox* cboDia_ = nullptr;
-    QLabel* lblThixComment_ = nullptr;
-    std::array<LineControl*, 4> linDowelPic_{};
+    QComboBox* dowelList_ = nullptr;
+    QLabel* slabClassLabel_ = nullptr;
+    std::array<LineControl*, 4> markerLines_{};
 
     std::array<QLabel*, comparison::kPictureCount> pictures_{};
-    QGroupBox* framSavings_ = nullptr;
-    QLabel* lblSavings_ = nullptr;
+    QGroupBox* savingsFrame_ = nullptr;
+    QLabel* savingsLabel_ = nullptr;
 
-    QComboBox* cboPlotVar_ = nullptr;
-    std::array<QLabel*, 4> lblYaxis_{};
-    ShapeControl* shpBar1_ = nullptr;
-    ShapeControl* shpBar2_ = nullptr;
-    QLabel* lblBar1_ = nullptr;
-    QLabel* lblBar2_ = nullptr;
-    QLabel* lblBar2a_ = nullptr;
-    QLabel* lblBar1val_ = nullptr;
-    QLabel* lblBar2val_ = nullptr;
-    QLabel* lblPct_ = nullptr;
+    QComboBox* quantityList_ = nullptr;
+    std::array<QLabel*, 4> axisTitleLabels_{};
+    ShapeControl* baselineBar_ = nullptr;
+    ShapeControl* alternativeBar_ = nullptr;
+    QLabel* baselineCaption_ = nullptr;
+    QLabel* alternativeCaption_ = nullptr;
+    QLabel* alternativeSubCaption_ = nullptr;
+    QLabel* baselineValue_ = nullptr;
+    QLabel* alternativeValue_ = nullptr;
+    QLabel* percentLabel_ = nullptr;
 };
 
 }  // namespace tavrel

@@ -24,14 +24,6 @@ void LineControl::setX2(double twips) {
     place();
 }
 
-void LineControl::setEndPoints(double x1, double y1, double x2, double y2) {
-    x1_ = x1;
-    y1_ = y1;
-    x2_ = x2;
-    y2_ = y2;
-    place();
-}
-
 void LineControl::place() {
     const int margin = width_;  // room for the pen's width and round caps
     const QPointF a = twips::point(x1_, y1_);

@@ -18,7 +18,6 @@ class LineControl : public QWidget {
     double y2() const { return y2_; }
     void setX1(double twips);
     void setX2(double twips);
-    void setEndPoints(double x1, double y1, double x2, double y2);
 
   protected:
     void paintEvent(QPaintEvent*) override;

@@ -9,11 +9,6 @@ ShapeControl::ShapeControl(Kind kind, QColor fill, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void ShapeControl::setFill(QColor fill) {
-    fill_ = fill;
-    update();
-}
-
 void ShapeControl::setBorder(QColor border, int widthPixels) {
     border_ = border;
     borderWidth_ = widthPixels;

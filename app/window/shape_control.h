@@ -12,7 +12,6 @@ class ShapeControl : public QWidget {
 
     ShapeControl(Kind kind, QColor fill, QWidget* parent);
 
-    void setFill(QColor fill);
     void setBorder(QColor border, int widthPixels);
     QColor fill() const { return fill_; }
     Kind kind() const { return kind_; }

@@ -132,7 +132,27 @@ Dowel dowelAcrossJoint(const Symbols& x) {
     return dw;
 }
 
-// Step 4: aggregate-interlock stiffness. A NaN face height takes the linear fits.
+// Step 4: aggregate-interlock stiffness, an empirical fit.
+//
+// What it fits: the stiffness with which the rough faces of a cracked joint pass
+// shear across it, as the dimensionless A = AGG / (k l), in terms of the height of
+// the interlocking faces hf = h - hd and the joint opening z:
+//   A0   = c1(hf) exp(-38 z)           the term that load repetitions wear away
+//   Ainf = c2(hf) exp(1 / (7 z))       the term left after many repetitions
+//   AN   = A0 exp(-N / 70000) + Ainf   after N repetitions
+//   AGG  = min(AN, A0) k l             never more than A0
+// with c1 and c2 in two pieces of hf (inches):
+//   hf < 7:  c1 = 0.1267 hf^3.5309    c2 = 1.935e-08 hf^6.9814    (power fits)
+//   hf >= 7: c1 = 61.59 hf - 309      c2 = 0.01533 hf - 0.092     (linear fits)
+// The pieces nearly meet at hf = 7 (c1 122.105 and 122.13, c2 0.015369 and 0.01531).
+// Constants: 7 in, where the pieces change; 0.1267, 3.5309 and 1.935e-08, 6.9814,
+// coefficients and exponents of the power fits; 61.59, 309 and 0.01533, 0.092, slopes
+// and intercepts of the linear fits; 38 and 7, how fast the two terms change with z
+// (per inch); 70000, the repetitions that reduce A0's share by a factor e.
+// Range: the hf and z the fits were made over are not recorded. The window writes
+// hd = 0, so there hf = h, 5 to 30 in, and z runs from 0.005 to 3 in.
+// Below hf = 0 the power fits are not a number; AGG is then 0. A NaN face height
+// takes the linear fits (the comparison hf < 7 is false).
 double aggregateInterlock(const Symbols& x, const Slab& g) {
     const double hf = single(x.h - x.hd);
     if (!(hf > 0)) return 0;  // the power fits are meaningless (NaN) below zero
@@ -168,6 +188,25 @@ struct FreeEdge {
     double alpha2, l2, dFree, sFree;
 };
 
+// Deflection, closed form in alpha = a / l for the load P spread over a circle of
+// radius a at the edge:
+//   dFree = Cd (1 - u alpha + u^2 alpha^2 / 4) P / (k l^2),
+//   Cd = sqrt(2 + 1.2 mu) / sqrt(12 (1 - mu^2)),   u = 0.76 + 0.4 mu.
+// Cd P / (k l^2) equals sqrt(2 + 1.2 mu) P / sqrt(E h^3 k), the classical
+// (Westergaard) edge deflection under a point load; the bracket, (1 - u alpha / 2)^2,
+// lowers it for the load's spread.
+//
+// Stress, a fitted relation in alpha: the logarithmic edge-stress solution (T1) with a
+// fitted term in alpha,
+//   sFree = Cs (T1 + (2.98398 alpha^2 + 1.30259) T2) P / h^2,
+//   Cs = 12 (1 + mu) / (pi (3 + mu)),
+//   T1 = 0.1159 - ln(alpha) + (1 - mu) / 8,     formed as (1 - mu) * 0.25 * 0.5,
+//   T2 = (3 - mu) / 4 - 0.9544 + 0.3822 alpha.
+// Constants: 0.1159, the constant of the logarithmic part; 2.98398 and 1.30259, the
+// fitted term's weight, quadratic in alpha; 0.9544 and 0.3822, intercept and slope
+// of T2 in alpha.
+// Range: the alpha the fit was made over is not recorded. Within the window's input
+// limits alpha runs from about 0.005 to 5.
 FreeEdge freeEdge(const Symbols& x, const Slab& g) {
     FreeEdge fe;
     const double r12 = single(std::sqrt(12 * g.q));
@@ -185,7 +224,25 @@ FreeEdge freeEdge(const Symbols& x, const Slab& g) {
     return fe;
 }
 
-// Step 8: unloaded-side deflection, never negative. L1 is shared with step 9.
+// Step 8: unloaded-side deflection, a regression fit in the dimensionless joint
+// stiffness J = (joint stiffness) / (k l) and alpha = a / l.
+//
+// What it fits: the edge deflection of the slab across the joint from the load, in
+// units of P / (k l^2):
+//   dU = m P / (k l^2),   m = F1 - F2 alpha + (log10 J + 1) g,   where
+//   Q1 = 4.6516 J + 1.821
+//   L1 = log10(J + 1)                                  (shared with step 9)
+//   F1 = (J - 0.6367 L1) / Q1                          the point-load part
+//   F2 = (0.0441 L1 + 0.6984 - 0.00655 J^0.24) F1      its reduction for the spread a
+//   g  = 0.008 alpha^2                                 a second-order spread term
+// F1 is 0 at J = 0, where nothing crosses the joint, and tends to 1 / 4.6516 = 0.215
+// as J grows: about half the free-edge coefficient Cd of step 6 (0.431 at mu = 0.15),
+// a rigid joint sharing the deflection equally.
+// Constants: 4.6516 and 1.821, slope and intercept of Q1; 0.6367, the weight of L1 in
+// F1; 0.0441, 0.6984, 0.00655 and the exponent 0.24, F2's factor; 0.008, g's weight.
+// Range: the J and h the fit was made over are not recorded. Within the window's
+// input limits and bars, J (dowels only) runs from about 0.01 to 320 and h from 5 to
+// 30 in. For J <= 0, where log10 J is undefined, m = 0. A negative dU is taken as 0.
 double unloadedDeflection(double J, double L1, const Symbols& x, const Slab& g,
                           const FreeEdge& fe) {
     const double Q1 = single(4.6516f * J + 1.821f);
@@ -200,7 +257,23 @@ double unloadedDeflection(double J, double L1, const Symbols& x, const Slab& g,
     return dU < 0 ? 0 : dU;
 }
 
-// Step 9: unloaded-side stress, never negative.
+// Step 9: unloaded-side stress, a regression fit in J and alpha as in step 8.
+//
+// What it fits: the edge stress of the slab across the joint from the load, in units
+// of 24 (1 - mu^2) / pi * P / h^2:
+//   sU = 24 (1 - mu^2) / pi * n * P / h^2,   n = 0.5 E3 alpha^2 + S1 - F3 alpha,   where
+//   S1 = 0.07205 L1 + 0.03316 + (0.00773 sqrt(J) - 0.0336) / (J + 1)   the point-load part
+//   F3 = S1 (0.08281 J + 0.479 - 0.000149 / J)^(1 / 4.209)           the linear spread term
+//   E3 = exp(2.2805 lambda - 5.0908 - 0.1577 lambda^2)                the quadratic one
+// with lambda = log10 J and L1 = log10(J + 1) as in step 8. S1 is about 0 at J = 0
+// (0.03316 - 0.0336) and grows with J.
+// Constants: 0.07205 and 0.03316, slope in L1 and intercept of S1; 0.00773 and
+// 0.0336, its part that fades as J grows; 0.08281, 0.479 and 0.000149, the base of
+// F3's factor, and 0.23758613 = 1 / 4.209 its exponent; 2.2805, 5.0908 and 0.1577,
+// the quadratic in lambda whose exponential is E3; 24, with (1 - mu^2) / pi, the unit.
+// Range: the J and h the fit was made over are not recorded (step 8 gives the span the
+// window reaches). F3 is taken as 0 for J <= 0.001 (the base of its power turns
+// negative below J of about 0.0003), E3 as 0 for J <= 0. A negative sU is taken as 0.
 double unloadedStress(double J, double L1, const Symbols& x, const Slab& g, const FreeEdge& fe) {
     const double S1 =
         single(0.07205f * L1 + 0.03316f + (0.00773f * std::sqrt(J) - 0.0336f) / (J + 1));

@@ -71,7 +71,14 @@ TEST(DesignAnalysis, MissingEngineStillChecksTheInputs) {
     EXPECT_EQ(run.inputsInRange, 2);
 }
 
-TEST(DescribeCase, WorstGradedCellGoverns) {
+// Stands in for the engine: every case gets the same figures.
+DowelJointResult stubFigures{};
+int32_t QUORVIX_CALL stubEngine(const DowelJointInput*, DowelJointResult* result) {
+    *result = stubFigures;
+    return 0;
+}
+
+TEST(DesignAnalysis, WorstGradedCellGoverns) {
     const struct {
         float deflectionLte, edge, corner;
         CaseGrade expected;
@@ -80,22 +87,25 @@ TEST(DescribeCase, WorstGradedCellGoverns) {
         {0.6f, 100, 100, CaseGrade::Conditional},        {0.4f, 100, 100, CaseGrade::Unacceptable},
         {0.8f, 2999.6f, 2999.6f, CaseGrade::Acceptable}, {NAN, 100, 100, CaseGrade::Unacceptable},
     };
+    DesignAnalysis analysis;
     for (const auto& c : cases) {
-        DowelJointResult engine{};
-        engine.deflectionLte = c.deflectionLte;
-        engine.stressLte = 0.05f;  // never graded
-        engine.edgeBearingStress = c.edge;
-        engine.cornerBearingStress = c.corner;
-        const tavrel::CaseResult r = tavrel::describeCase(engine);
+        stubFigures = {};
+        stubFigures.deflectionLte = c.deflectionLte;
+        stubFigures.stressLte = 0.05f;  // never graded
+        stubFigures.edgeBearingStress = c.edge;
+        stubFigures.cornerBearingStress = c.corner;
+        const AnalysisRun run = analysis.run(kDefaults, &stubEngine);
+        ASSERT_EQ(run.outcome, AnalysisRun::Complete);
+        const tavrel::CaseResult& r = run.cases[0];
         EXPECT_EQ(r.grade, c.expected) << c.deflectionLte << " " << c.edge << " " << c.corner;
         EXPECT_FALSE(r.cells[tavrel::StressLteRow].grade.has_value());
         EXPECT_FALSE(r.cells[tavrel::EffectivenessRow].grade.has_value());
     }
-    DowelJointResult mixed{};
-    mixed.deflectionLte = 0.8f;
-    mixed.edgeBearingStress = 3500;
-    mixed.cornerBearingStress = 4600;
-    const tavrel::CaseResult r = tavrel::describeCase(mixed);
+    stubFigures = {};
+    stubFigures.deflectionLte = 0.8f;
+    stubFigures.edgeBearingStress = 3500;
+    stubFigures.cornerBearingStress = 4600;
+    const tavrel::CaseResult r = analysis.run(kDefaults, &stubEngine).cases[0];
     EXPECT_EQ(r.cells[tavrel::DeflectionLteRow].grade, CaseGrade::Acceptable);
     EXPECT_EQ(r.cells[tavrel::EdgeStressRow].grade, CaseGrade::Conditional);
     EXPECT_EQ(r.cells[tavrel::CornerStressRow].grade, CaseGrade::Unacceptable);

@@ -14,11 +14,18 @@ TEST(Format, PercentOneDecimalHalvesToEven) {
         float fraction;
         const char* text;
     } cases[] = {
-        {0.716451168f, "71.6"}, {0.7f, "70.0"},    {0.5f, "50.0"},    {1.0f, "100.0"},
-        {0.0f, "0.0"},          {0.00125f, "0.1"}, {0.0025f, "0.2"},  // widened, 0.0025f is
-                                                                      // 0.00249999994: below the
-                                                                      // half
-        {-0.0001f, "0.0"},      {NAN, "n/a"},      {INFINITY, "n/a"},
+        {0.716451168f, "71.6"},
+        {0.7f, "70.0"},
+        {0.5f, "50.0"},
+        {1.0f, "100.0"},
+        {0.0f, "0.0"},
+        {0.00125f, "0.1"},
+        {0.0025f, "0.2"},  // widened, 0.0025f is
+                           // 0.00249999994: below the
+                           // half
+        {-0.0001f, "0.0"},
+        {NAN, "n/a"},
+        {INFINITY, "n/a"},
     };
     for (const auto& c : cases) EXPECT_EQ(tavrel::formatPercent(c.fraction), c.text) << c.fraction;
 }

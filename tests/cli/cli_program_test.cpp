@@ -8,7 +8,7 @@
 
 #include "analysis/case_grade.h"
 #include "window/dowel_sizing_page.h"
-#include "window/frm_main.h"
+#include "window/main_window.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ class CliProgramTest : public QObject {
 
   private slots:
     void defaultDesignMatchesTheWindowsTable() {
-        tavrel::frmMain window;
+        tavrel::MainWindow window;
         const tavrel::DowelSizingPage* page = window.sizingPage();
         const Finished r = runProgram(kProgram, {QStringLiteral("--format=csv")});
         QCOMPARE(r.status, 0);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "qstring_printer.h"
-
 namespace tavrel::comparison {
 namespace {
 
@@ -38,8 +36,8 @@ TEST(ComparisonChart, DrawsTheSelectedComparison) {
         const ChartUpdate update = chartFor(c.q, c.d, c.a, c.v);
         ASSERT_TRUE(update.drawing.has_value());
         const BarsDrawing& drawing = *update.drawing;
-        EXPECT_EQ(drawing.baseline.valueText, QString::fromLatin1(c.baselineText));
-        EXPECT_EQ(drawing.alternative.valueText, QString::fromLatin1(c.alternativeText));
+        EXPECT_EQ(drawing.baseline.valueText, std::string(c.baselineText));
+        EXPECT_EQ(drawing.alternative.valueText, std::string(c.alternativeText));
         EXPECT_EQ(drawing.baseline.height, c.baselineHeight);
         EXPECT_EQ(drawing.alternative.height, c.alternativeHeight);
         EXPECT_EQ(drawing.baseline.top, 6540 - c.baselineHeight);
@@ -47,7 +45,7 @@ TEST(ComparisonChart, DrawsTheSelectedComparison) {
         EXPECT_EQ(drawing.baseline.valueTop, drawing.baseline.top - 300);
         EXPECT_EQ(drawing.alternative.valueTop, drawing.alternative.top - 300);
         EXPECT_EQ(drawing.percentTop, drawing.alternative.top + 150);
-        EXPECT_EQ(drawing.percentText, QString::fromLatin1(c.percent));
+        EXPECT_EQ(drawing.percentText, std::string(c.percent));
     }
 }
 
@@ -60,9 +58,9 @@ TEST(ComparisonChart, GeometryOfTheCornerSpacingExample) {
     EXPECT_EQ(update.drawing->baseline.valueTop, 4235);
     EXPECT_EQ(update.drawing->alternative.valueTop, 3746);
     EXPECT_EQ(update.drawing->percentTop, 4196);
-    EXPECT_EQ(update.baselineCaption, QStringLiteral("6\" Spac."));
-    EXPECT_EQ(update.alternativeCaption, QStringLiteral("12\" Spac."));
-    EXPECT_EQ(update.alternativeSubCaption, QString());
+    EXPECT_EQ(update.baselineCaption, std::string("6\" Spac."));
+    EXPECT_EQ(update.alternativeCaption, std::string("12\" Spac."));
+    EXPECT_EQ(update.alternativeSubCaption, std::string());
 }
 
 TEST(ComparisonChart, CaptionsForEveryLayout) {
@@ -90,9 +88,9 @@ TEST(ComparisonChart, CaptionsForEveryLayout) {
         SCOPED_TRACE(testing::Message() << "a " << c.a << " v " << c.v);
         const std::optional<BarCaptions> captions = barCaptions(c.a, c.v);
         ASSERT_TRUE(captions.has_value());
-        EXPECT_EQ(captions->baseline, QString::fromLatin1(c.baseline));
-        EXPECT_EQ(captions->alternative, QString::fromLatin1(c.alternative));
-        EXPECT_EQ(captions->alternativeSub, QString::fromLatin1(c.alternativeSub));
+        EXPECT_EQ(captions->baseline, std::string(c.baseline));
+        EXPECT_EQ(captions->alternative, std::string(c.alternative));
+        EXPECT_EQ(captions->alternativeSub, std::string(c.alternativeSub));
         // The chart applies them whatever the quantity.
         for (int q = 0; q < 4; ++q) {
             const ChartUpdate update = chartFor(q, 1, c.a, c.v);
@@ -101,7 +99,7 @@ TEST(ComparisonChart, CaptionsForEveryLayout) {
             EXPECT_EQ(update.alternativeSubCaption, captions->alternativeSub);
         }
     }
-    EXPECT_EQ(baselineBarSubCaption(), QStringLiteral("(Baseline)"));
+    EXPECT_EQ(baselineBarSubCaption(), std::string("(Baseline)"));
     EXPECT_FALSE(barCaptions(3, 0).has_value());
     EXPECT_FALSE(barCaptions(0, 4).has_value());
 }
@@ -124,7 +122,7 @@ TEST(ComparisonChart, QuantitySettings) {
         ASSERT_TRUE(settings.has_value());
         for (int line = 0; line < 4; ++line) {
             EXPECT_EQ(settings->axisTitle[static_cast<std::size_t>(line)],
-                      QString::fromLatin1(c.title[line]));
+                      std::string(c.title[line]));
         }
         EXPECT_EQ(settings->fullScale, c.fullScale);
         EXPECT_EQ(settings->decimals, c.decimals);
@@ -155,7 +153,7 @@ TEST(ComparisonChart, PercentChangeSignRules) {
         {100.0f, 300.0f, "+200%"},  {0.03204f, 0.03195f, "0%"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(percentChangeText(c.baseline, c.alternative), QString::fromLatin1(c.text))
+        EXPECT_EQ(percentChangeText(c.baseline, c.alternative), std::string(c.text))
             << c.baseline << " -> " << c.alternative;
     }
 }
@@ -171,14 +169,14 @@ TEST(ComparisonChart, MissingSelectionsKeepWhatTheyCannotDetermine) {
     EXPECT_FALSE(update.alternativeSubCaption.has_value());
     EXPECT_EQ(update.bars, previous);
     ASSERT_TRUE(update.drawing.has_value());
-    EXPECT_EQ(update.drawing->percentText, QStringLiteral("+100%"));
+    EXPECT_EQ(update.drawing->percentText, std::string("+100%"));
 
     // No variant: the baseline follows the type, the alternative value stays.
     update = updateComparisonChart(builtInComparisonTable(), {0, 0, 1, {}}, previous);
     EXPECT_EQ(update.bars, (ComparisonBars{4410.0f, 2000.0f}));
-    EXPECT_EQ(update.baselineCaption, QStringLiteral("12 Dowels"));
+    EXPECT_EQ(update.baselineCaption, std::string("12 Dowels"));
     EXPECT_FALSE(update.alternativeCaption.has_value());
-    EXPECT_EQ(update.alternativeSubCaption, QString());  // cleared for types 0 and 1
+    EXPECT_EQ(update.alternativeSubCaption, std::string());  // cleared for types 0 and 1
 
     update = updateComparisonChart(builtInComparisonTable(), {0, 0, 2, {}}, previous);
     EXPECT_FALSE(update.alternativeSubCaption.has_value());  // the alternates keep theirs
@@ -186,7 +184,7 @@ TEST(ComparisonChart, MissingSelectionsKeepWhatTheyCannotDetermine) {
     // A quantity outside the list: captions follow, nothing is read or drawn.
     update = updateComparisonChart(builtInComparisonTable(), {4, 0, 0, 2}, previous);
     EXPECT_FALSE(update.axisTitle.has_value());
-    EXPECT_EQ(update.alternativeCaption, QStringLiteral("10\" Spac."));
+    EXPECT_EQ(update.alternativeCaption, std::string("10\" Spac."));
     EXPECT_EQ(update.bars, previous);
     EXPECT_FALSE(update.drawing.has_value());
 
@@ -203,8 +201,8 @@ TEST(ComparisonChart, ReadsTheGivenTable) {
     const ChartUpdate update = updateComparisonChart(table, {2, 4, 1, 2}, {});
     EXPECT_EQ(update.bars, (ComparisonBars{0.01f, 0.012f}));
     ASSERT_TRUE(update.drawing.has_value());
-    EXPECT_EQ(update.drawing->percentText, QStringLiteral("+20%"));
-    EXPECT_EQ(update.drawing->alternative.valueText, QStringLiteral("0.012"));
+    EXPECT_EQ(update.drawing->percentText, std::string("+20%"));
+    EXPECT_EQ(update.drawing->alternative.valueText, std::string("0.012"));
 }
 
 }  // namespace

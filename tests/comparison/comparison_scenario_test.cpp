@@ -4,8 +4,6 @@
 
 #include <set>
 
-#include "qstring_printer.h"
-
 namespace tavrel::comparison {
 namespace {
 
@@ -41,7 +39,7 @@ TEST(ComparisonScenario, ViewOfEveryLayout) {
         if (c.savingsText == nullptr) {
             EXPECT_FALSE(view->savingsText.has_value());
         } else {
-            EXPECT_EQ(view->savingsText, QString::fromLatin1(c.savingsText));
+            EXPECT_EQ(view->savingsText, std::string(c.savingsText));
         }
     }
 }
@@ -60,15 +58,15 @@ TEST(ComparisonScenario, WithoutAVariantOnlyTheBaselineShows) {
 }
 
 TEST(ComparisonScenario, PictureNamesAreDistinctControlNames) {
-    std::set<QString> names;
+    std::set<std::string> names;
     for (Picture picture : kAllPictures) {
-        const QString name = pictureObjectName(picture);
-        EXPECT_TRUE(name.startsWith(QStringLiteral("img"))) << name.toStdString();
+        const std::string name = pictureObjectName(picture);
+        EXPECT_TRUE(name.starts_with("img")) << name;
         names.insert(name);
     }
     EXPECT_EQ(names.size(), 13u);
-    EXPECT_EQ(pictureObjectName(P::Corner06a), QStringLiteral("imgCorner06a"));
-    EXPECT_EQ(pictureObjectName(P::Baseline2), QStringLiteral("imgBaseline2"));
+    EXPECT_EQ(pictureObjectName(P::Corner06a), std::string("imgCorner06a"));
+    EXPECT_EQ(pictureObjectName(P::Baseline2), std::string("imgBaseline2"));
 }
 
 }  // namespace

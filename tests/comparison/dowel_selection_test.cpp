@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "qstring_printer.h"
-
 namespace tavrel::comparison {
 namespace {
 
@@ -24,8 +22,8 @@ TEST(DowelSelection, MarkerAndSlabClassOfEveryItem) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
-        EXPECT_EQ(dowelItemCaption(c.index), QString::fromLatin1(c.item));
-        EXPECT_EQ(slabClassCaption(c.index), QString::fromLatin1(c.slabClass));
+        EXPECT_EQ(dowelItemCaption(c.index), std::string(c.item));
+        EXPECT_EQ(slabClassCaption(c.index), std::string(c.slabClass));
         const std::optional<DowelMarker> marker = dowelMarker(c.index);
         ASSERT_TRUE(marker.has_value());
         EXPECT_EQ(marker->centre, c.centre);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "qstring_printer.h"
-
 namespace tavrel::comparison {
 namespace {
 
@@ -28,8 +26,7 @@ TEST(NumberFormat, RoundsTheExactValueHalvesAwayFromZero) {
         {0.015f, 3, "0.015"},   {1.0 / 1024.0, 3, "0.001"},  // 0.0009765625
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(formatHalfAwayFromZero(c.value, c.decimals), QString::fromLatin1(c.text))
-            << c.value;
+        EXPECT_EQ(formatHalfAwayFromZero(c.value, c.decimals), std::string(c.text)) << c.value;
     }
 }
 

@@ -13,29 +13,27 @@
 #include <QTest>
 
 #include "links/about_page_texts.h"
-#include "links/program_folder.h"
 #include "links/recording_opener.h"
 #include "links/web_sites.h"
 #include "window/controls.h"
 #include "window/dowel_sizing_page.h"
-#include "window/frm_main.h"
+#include "window/main_window.h"
 #include "window/twips.h"
 #include "window/window_fonts.h"
 
-using tavrel::frmMain;
-using tavrel::links::ShellRequest;
+using tavrel::MainWindow;
 using tavrel::links::WebSite;
 
 namespace {
 
 constexpr int kAboutPage = 2;
 
-QLabel* label(const frmMain& w, const QString& name) {
+QLabel* label(const MainWindow& w, const QString& name) {
     return w.findChild<QLabel*>(name);
 }
 
 // Where a control stands on the tab control, in pixels.
-QPoint placeOnTabControl(const frmMain& w, const QWidget* control) {
+QPoint placeOnTabControl(const MainWindow& w, const QWidget* control) {
     return control->mapTo(w.tabControl(), QPoint(0, 0));
 }
 
@@ -44,7 +42,7 @@ QPoint pixels(double left, double top) {
 }
 
 // Everything the user could have changed on the sizing page.
-QStringList sizingTexts(const frmMain& w) {
+QStringList sizingTexts(const MainWindow& w) {
     QStringList texts;
     for (const QLineEdit* box : w.sizingPage()->findChildren<QLineEdit*>()) texts << box->text();
     for (const QLabel* l : w.sizingPage()->findChildren<QLabel*>()) {
@@ -66,12 +64,11 @@ class AboutPageTest : public QObject {
     }
 
     void logoAndHostNameOpenTheSameSite() {
-        frmMain w;
+        MainWindow w;
         w.tabControl()->setCurrentIndex(kAboutPage);
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        const QString folder = tavrel::links::programFolder();
 
         for (WebSite site : tavrel::links::kWebSites) {
             const QString host = tavrel::links::siteHost(site);
@@ -83,20 +80,13 @@ class AboutPageTest : public QObject {
             RecordingOpener opener;
             QTest::mouseClick(logo, Qt::LeftButton, {}, logo->rect().center());
             QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(2, 2));
-            QCOMPARE(opener.requests.size(), size_t(2));
-            QCOMPARE(opener.requests[0], opener.requests[1]);
-            const ShellRequest& request = opener.requests[0];
-            QCOMPARE(request.file, QStringLiteral("http://") + host);
-            QCOMPARE(request.verb, QStringLiteral("Open"));
-            QCOMPARE(request.showCommand, 1);
-            QCOMPARE(request.folder, folder);
-            QVERIFY(request.parameters.isEmpty());
-            QCOMPARE(request.owner, static_cast<quintptr>(w.effectiveWinId()));
+            const QUrl home(QStringLiteral("http://") + host);
+            QCOMPARE(opener.requests, (std::vector<QUrl>{home, home}));
         }
     }
 
     void onlyACompletedLeftClickOpens() {
-        frmMain w;
+        MainWindow w;
         w.tabControl()->setCurrentIndex(kAboutPage);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -110,36 +100,30 @@ class AboutPageTest : public QObject {
     }
 
     void linkLabelsOpenFromTheKeyboard() {
-        frmMain w;
+        MainWindow w;
         RecordingOpener opener;
         const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
         for (Qt::Key key : keys) QTest::keyClick(label(w, QStringLiteral("Label14")), key);
         QTest::keyClick(label(w, QStringLiteral("Label14")), Qt::Key_A);
         QCOMPARE(opener.requests.size(), size_t(3));
-        for (const ShellRequest& request : opener.requests) {
-            QCOMPARE(request.file, tavrel::links::siteAddress(WebSite::Partner));
+        for (const QUrl& request : opener.requests) {
+            QCOMPARE(request, QUrl(tavrel::links::siteAddress(WebSite::Partner)));
         }
         QCOMPARE(label(w, QStringLiteral("Label14"))->focusPolicy(), Qt::TabFocus);
         QCOMPARE(label(w, QStringLiteral("Image1"))->focusPolicy(), Qt::NoFocus);
     }
 
     void guidelinesButtonAsksForTheMaximizedDocument() {
-        frmMain w;
+        MainWindow w;
         RecordingOpener opener;
         QTest::mouseClick(w.findChild<QPushButton*>("cmdGuidelines"), Qt::LeftButton);
-        QCOMPARE(opener.requests.size(), size_t(1));
-        const ShellRequest& request = opener.requests[0];
-        QCOMPARE(request.file, QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
-                                                        QStringLiteral("/Praxendel.pdf")));
-        QCOMPARE(request.verb, QStringLiteral("open"));
-        QCOMPARE(request.owner, quintptr(0));
-        QVERIFY(request.folder.isEmpty());
-        QVERIFY(request.parameters.isEmpty());
-        QCOMPARE(request.showCommand, 3);
+        QCOMPARE(opener.requests,
+                 std::vector<QUrl>{QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
+                                                       QStringLiteral("/Praxendel.pdf"))});
     }
 
     void missingGuidelinesChangeNothing() {
-        frmMain w;
+        MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.tabControl()->setCurrentIndex(1);
@@ -151,17 +135,18 @@ class AboutPageTest : public QObject {
         // nothing can be launched.
         QTemporaryDir emptyFolder;
         QVERIFY(emptyFolder.isValid());
-        std::vector<int> results;
-        auto previous = tavrel::links::setShellOpener([&](ShellRequest request) {
-            request.file = QDir(emptyFolder.path()).filePath(QStringLiteral("Praxendel.pdf"));
-            results.push_back(tavrel::links::openWithDesktop(request));
+        std::vector<bool> results;
+        tavrel::links::ExternalOpener desktop = tavrel::links::setExternalOpener({});
+        tavrel::links::setExternalOpener([&](const QUrl&) {
+            results.push_back(desktop(QUrl::fromLocalFile(
+                QDir(emptyFolder.path()).filePath(QStringLiteral("Praxendel.pdf")))));
             return results.back();
         });
         QTest::mouseClick(w.findChild<QPushButton*>("cmdGuidelines"), Qt::LeftButton);
-        tavrel::links::setShellOpener(previous);
+        tavrel::links::setExternalOpener(desktop);
         QCoreApplication::processEvents();
 
-        QCOMPARE(results, std::vector<int>{tavrel::links::kShellFileNotFound});
+        QCOMPARE(results, std::vector<bool>{false});
         QCOMPARE(w.tabControl()->currentIndex(), 1);
         QCOMPARE(w.windowTitle(), title);
         QCOMPARE(sizingTexts(w), texts);
@@ -170,7 +155,7 @@ class AboutPageTest : public QObject {
     }
 
     void captionsStandAtTheirPlacesAndFit() {
-        frmMain w;
+        MainWindow w;
         const auto& captions = tavrel::links::assumptionCaptions();
         for (int i = 0; i < tavrel::links::kAssumptionCaptionCount; ++i) {
             const auto& expected = captions[i];
@@ -196,7 +181,7 @@ class AboutPageTest : public QObject {
     }
 
     void logosAndLinksStandAtTheirPlacesAndFit() {
-        frmMain w;
+        MainWindow w;
         const struct {
             const char* logo;
             double logoTop;
@@ -222,7 +207,7 @@ class AboutPageTest : public QObject {
     }
 
     void switchingPagesKeepsEveryValue() {
-        frmMain w;
+        MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.findChild<QLineEdit*>("txth")->setText("10");

@@ -11,12 +11,12 @@
 
 #include "comparison/comparison_scenario.h"
 #include "window/dowel_sizing_page.h"
-#include "window/frm_main.h"
 #include "window/line_control.h"
+#include "window/main_window.h"
 #include "window/shape_control.h"
 #include "window/twips.h"
 
-using tavrel::frmMain;
+using tavrel::MainWindow;
 
 namespace {
 
@@ -24,35 +24,35 @@ const char* const kFrames[] = {"framNumDowels1", "framNumDowels2", "framNumDowel
 const char* const kGroups[] = {"optDowelSpac", "optNumDowels", "optDowelAlt"};
 
 template <typename T>
-T* control(const frmMain& w, const QString& name) {
+T* control(const MainWindow& w, const QString& name) {
     T* c = w.findChild<T*>(name);
     if (c == nullptr) qFatal("no control %s", qPrintable(name));
     return c;
 }
 
-QString text(const frmMain& w, const char* name) {
+QString text(const MainWindow& w, const char* name) {
     return control<QLabel>(w, QLatin1String(name))->text();
 }
 
 // Visible on its page, whichever page the tab control shows.
-bool shown(const frmMain& w, const QString& name) {
+bool shown(const MainWindow& w, const QString& name) {
     return control<QWidget>(w, name)->isVisibleTo(w.spacingPage());
 }
 
-QRadioButton* option(const frmMain& w, const char* group, int index) {
+QRadioButton* option(const MainWindow& w, const char* group, int index) {
     return control<QRadioButton>(w, QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index));
 }
 
-std::set<QString> visiblePictures(const frmMain& w) {
+std::set<QString> visiblePictures(const MainWindow& w) {
     std::set<QString> names;
     for (tavrel::comparison::Picture p : tavrel::comparison::kAllPictures) {
-        const QString name = tavrel::comparison::pictureObjectName(p);
+        const QString name = QString::fromStdString(tavrel::comparison::pictureObjectName(p));
         if (shown(w, name)) names.insert(name);
     }
     return names;
 }
 
-int visibleFrames(const frmMain& w) {
+int visibleFrames(const MainWindow& w) {
     int n = 0;
     for (const char* f : kFrames) n += shown(w, QLatin1String(f));
     return n;
@@ -61,7 +61,7 @@ int visibleFrames(const frmMain& w) {
 // Counts the moments a variant frame is shown while another one still is.
 class FrameOverlapWatch : public QObject {
   public:
-    explicit FrameOverlapWatch(const frmMain& w) : w_(w) {
+    explicit FrameOverlapWatch(const MainWindow& w) : w_(w) {
         for (const char* f : kFrames)
             control<QGroupBox>(w, QLatin1String(f))->installEventFilter(this);
     }
@@ -74,7 +74,7 @@ class FrameOverlapWatch : public QObject {
     }
 
   private:
-    const frmMain& w_;
+    const MainWindow& w_;
 };
 
 }  // namespace
@@ -84,7 +84,7 @@ class DowelSpacingPageTest : public QObject {
 
   private slots:
     void startUpShowsTheCornerSpacingComparison() {
-        frmMain w;
+        MainWindow w;
         QCOMPARE(w.tabControl()->currentIndex(), 0);
         QVERIFY(shown(w, "framNumDowels1"));
         QVERIFY(!shown(w, "framNumDowels2"));
@@ -153,7 +153,7 @@ class DowelSpacingPageTest : public QObject {
         QFETCH(int, h1);
         QFETCH(int, h2);
         QFETCH(QString, pct);
-        frmMain w;
+        MainWindow w;
         option(w, "optAnType", a)->click();
         option(w, kGroups[a], v)->click();
         control<QComboBox>(w, "cboDia")->setCurrentIndex(d);
@@ -174,7 +174,7 @@ class DowelSpacingPageTest : public QObject {
     }
 
     void switchingLayoutsShowsTheirPicturesAndSavings() {
-        frmMain w;
+        MainWindow w;
         struct Step {
             const char* group;
             int index;
@@ -234,7 +234,7 @@ class DowelSpacingPageTest : public QObject {
     }
 
     void aVariantOfAHiddenGroupLeavesThePicturesAlone() {
-        frmMain w;
+        MainWindow w;
         option(w, "optNumDowels", 3)->setChecked(true);  // type 0 is shown
         QCOMPARE(visiblePictures(w), (std::set<QString>{"imgCorner06", "imgCorner08"}));
         QVERIFY(!shown(w, "framSavings"));
@@ -245,7 +245,7 @@ class DowelSpacingPageTest : public QObject {
     }
 
     void choosingADowelMovesTheMarkerAndRedrawsOnlyTheChart() {
-        frmMain w;
+        MainWindow w;
         const tavrel::DowelSizingPage* sizing = w.sizingPage();
         const QString deflection = text(w, "lblDeflLTE_0");
         const long engineCalls = sizing->analysis().engineCalls();
@@ -284,7 +284,7 @@ class DowelSpacingPageTest : public QObject {
     }
 
     void plottingAnotherQuantityKeepsTheBarCaptions() {
-        frmMain w;
+        MainWindow w;
         option(w, "optAnType", 2)->click();  // alternate A, the start-up choice
         auto* cboPlotVar = control<QComboBox>(w, "cboPlotVar");
         const struct {

@@ -6,17 +6,17 @@
 
 #include "analysis/working_summary.h"
 #include "window/dowel_sizing_page.h"
-#include "window/frm_main.h"
+#include "window/main_window.h"
 
-using tavrel::frmMain;
 using tavrel::kDowelCases;
+using tavrel::MainWindow;
 
 class WorkingTooltipTest : public QObject {
     Q_OBJECT
 
   private slots:
     void eachHeadShowsItsBarsWorkingAndFollowsEveryRun() {
-        frmMain w;
+        MainWindow w;
         const tavrel::DowelSizingPage* page = w.sizingPage();
         const QString first = page->heading(0)->toolTip();
         QVERIFY2(first.startsWith(QStringLiteral("1 in. round bar\n")), qPrintable(first));

@@ -1,24 +1,23 @@
 #include "guidelines.h"
 
-#include "desktop_shell.h"
-#include "program_folder.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QUrl>
+
+#include "open_externally.h"
 
 namespace tavrel::links {
 
 QString guidelinesPath() {
-    return pathInFolder(programFolder(), QString::fromLatin1(kGuidelinesFileName));
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QString::fromLatin1(kGuidelinesFileName));
 }
 
 void openGuidelines() noexcept {
     try {
-        ShellRequest request;
-        request.owner = 0;
-        request.verb = QStringLiteral("open");
-        request.file = guidelinesPath();
-        request.showCommand = kShowMaximized;
-        shellExecute(request);
+        openExternally(QUrl::fromLocalFile(guidelinesPath()));
     } catch (...) {
-        // Building the request can only fail for want of memory; the click is then a no-op.
+        // Building the path can only fail for want of memory; the click is then a no-op.
     }
 }
 

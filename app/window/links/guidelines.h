@@ -11,9 +11,8 @@ inline constexpr char kGuidelinesFileName[] = "Praxendel.pdf";
 // The document's path in the program's folder.
 QString guidelinesPath();
 
-// Asks the desktop to open the document maximized, with no owner window and no working
-// folder. The outcome is deliberately ignored: when the document is missing or nothing can
-// show it, the program stays as it was and says nothing.
+// Asks the desktop to open the document. The outcome is deliberately ignored: when the
+// document is missing or nothing can show it, the program stays as it was and says nothing.
 void openGuidelines() noexcept;
 
 }  // namespace tavrel::links

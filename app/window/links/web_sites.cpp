@@ -38,14 +38,6 @@ QString siteAddress(WebSite site) {
     return QStringLiteral("http://") + siteHost(site);
 }
 
-std::optional<WebSite> siteOfControl(QStringView controlName) {
-    for (const SiteEntry& e : kEntries) {
-        if (controlName == QLatin1String(e.logo) || controlName == QLatin1String(e.label))
-            return e.site;
-    }
-    return std::nullopt;
-}
-
 QString logoControl(WebSite site) {
     return QString::fromLatin1(entry(site).logo);
 }

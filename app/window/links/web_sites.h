@@ -3,9 +3,7 @@
 #define TAVREL_LINKS_WEB_SITES_H
 
 #include <QString>
-#include <QStringView>
 #include <array>
-#include <optional>
 
 namespace tavrel::links {
 
@@ -28,11 +26,8 @@ QString siteHost(WebSite site);
 // The home page: "http://" and the host name, no path.
 QString siteAddress(WebSite site);
 
-// The site a logo picture or link label opens: "Image2"/"Label15" the maker, "Image4"/
-// "Label11" the association, "Image1"/"Label14" the partner; nullopt for any other control.
-std::optional<WebSite> siteOfControl(QStringView controlName);
-
-// The logo picture and the link label of a site.
+// The logo picture and the link label of a site: "Image2"/"Label15" the maker,
+// "Image4"/"Label11" the association, "Image1"/"Label14" the partner.
 QString logoControl(WebSite site);
 QString labelControl(WebSite site);
 

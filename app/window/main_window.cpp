@@ -1,0 +1,81 @@
+#include "window/main_window.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include "analysis/start_up.h"
+#include "links/emblems.h"
+#include "links/guidelines.h"
+#include "tavrel_version.h"
+#include "window/about_page.h"
+#include "window/controls.h"
+#include "window/dowel_sizing_page.h"
+#include "window/dowel_spacing_page.h"
+#include "window/twips.h"
+#include "window/window_fonts.h"
+
+namespace tavrel {
+
+MainWindow::MainWindow(const QString& engineFolder) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral(" Tavrel Version 2.0"));  // replaced by start-up
+    setFixedSize(twips::toPixels(11325), twips::toPixels(7845));
+
+    QLabel* logo = controls::label(this, QStringLiteral("Image3"), QString(), {75, 0, 3210, 540});
+    logo->setPixmap(QPixmap::fromImage(links::tavrelLogo()));
+    QLabel* title = controls::label(this, QStringLiteral("Label1"),
+                                    QStringLiteral("Dowel Comparison Analysis and Design"),
+                                    {4200, 75, 7065, 465}, Qt::AlignRight | Qt::AlignTop);
+    title->setFont(fonts::of("Arial", 15.75));
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    // The sizing table's right-hand heavy rule stands at 11100 on the page; the
+    // tab control is widened by those 45 twips (3 px) so the rule is not cut off.
+    tabs_->setGeometry(twips::rect(75, 600, 11085 + 45, 7170));
+    // No pane frame: the pages use the tab control's full width.
+    tabs_->setDocumentMode(true);
+    const QString folder =
+        engineFolder.isEmpty() ? QCoreApplication::applicationDirPath() : engineFolder;
+    sizingPage_ = new DowelSizingPage(tabs_, folder);
+    spacingPage_ = new DowelSpacingPage(tabs_);
+    aboutPage_ = new AboutPage(tabs_);
+    tabs_->addTab(sizingPage_, QStringLiteral("Dowel Sizing"));
+    tabs_->addTab(spacingPage_, QStringLiteral("Dowel Spacing"));
+    tabs_->addTab(aboutPage_, QStringLiteral("About Tavrel"));
+    tabs_->setCurrentIndex(0);
+
+    // Reachable from every page, so it stands over the tab control's top edge.
+    QPushButton* guidelines =
+        controls::button(this, QStringLiteral("cmdGuidelines"),
+                         QStringLiteral("Jump to Guidelines"), {9450, 525, 1590, 315});
+    guidelines->raise();
+    connect(guidelines, &QPushButton::clicked, this, [] { links::openGuidelines(); });
+
+    startUp();
+}
+
+void MainWindow::startUp() {
+    const InputDefaults defaults = SetDefaults();
+    const auto& boxes = sizingPage_->inputBoxes();
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        // Each box alone would run the analysis on a half-filled design: it runs
+        // once, below, when all seven hold their defaults.
+        const QSignalBlocker quiet(boxes[i]);
+        boxes[i]->setText(QString::fromStdString(plainDecimal(defaults[i])));
+        boxes[i]->setToolTip(QString::fromStdString(rangeTooltip(kDesignInputs[i])));
+    }
+    spacingPage_->chooseStartUpView();
+    setWindowTitle(QString::fromStdString(
+        versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION)));
+
+    sizingPage_->runAnalysis();
+    spacingPage_->updateChart();
+}
+
+}  // namespace tavrel
