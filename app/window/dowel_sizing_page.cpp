@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <algorithm>
+#include <numeric>
 #include <utility>
 
 #include "analysis/working_summary.h"
@@ -110,6 +112,18 @@ void DowelSizingPage::buildInputs() {
         inputBoxes_[i] = edit;
         // Every edit runs the analysis; start-up fills the boxes with this held back.
         connect(edit, &QLineEdit::textChanged, this, &DowelSizingPage::runAnalysis);
+    }
+    // Tab walks the boxes as the page is read, row by row and left to right,
+    // not in the order the analysis reads them.
+    std::array<int, kDesignInputCount> reading;
+    std::iota(reading.begin(), reading.end(), 0);
+    std::sort(reading.begin(), reading.end(), [](int a, int b) {
+        const auto& p = kInputBoxPlaces[a];
+        const auto& q = kInputBoxPlaces[b];
+        return p.top != q.top ? p.top < q.top : p.left < q.left;
+    });
+    for (int k = 1; k < kDesignInputCount; ++k) {
+        setTabOrder(inputBoxes_[reading[k - 1]], inputBoxes_[reading[k]]);
     }
 }
 
