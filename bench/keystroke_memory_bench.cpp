@@ -123,6 +123,25 @@ void ResidentMemoryOverTyping(benchmark::State& state) {
 }
 BENCHMARK(ResidentMemoryOverTyping)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Edits faster than the window draws (a held key on a busy machine, or a
+// script filling the box): whatever an edit leaves for the event loop piles up
+// until the loop runs again.
+void ResidentMemoryOverEditsBetweenRepaints(benchmark::State& state) {
+    for (auto _ : state) {
+        Window window;
+        auto* box = window.w.findChild<QLineEdit*>(QStringLiteral("txtw"));
+        const QString texts[2] = {QStringLiteral("0.2"), QStringLiteral("0.25")};
+        const double atStartUp = residentMegabytes();
+        for (int i = 0; i < 20000; ++i) box->setText(texts[i & 1]);
+        const double after = residentMegabytes();
+        QApplication::processEvents();
+        state.counters["rss_start_up_MB"] = atStartUp;
+        state.counters["rss_after_20000_MB"] = after;
+        state.counters["rss_growth_MB"] = after - atStartUp;
+    }
+}
+BENCHMARK(ResidentMemoryOverEditsBetweenRepaints)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 // Steady state: after a thousand keystrokes, the allocations of the keystroke
 // itself and those of drawing its result on the next pass of the event loop.
 void AllocationsPerKeystroke(benchmark::State& state) {
