@@ -100,10 +100,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         checkReader(texts[i]);
         const std::string_view plain = checkTypedText(texts[i], scratch);
         values[i] = static_cast<float>(tavrel::readLeadingNumber(plain));
-        const bool in = tavrel::inRange(values[i], kDesignInputs[i]);
-        FUZZ_CHECK(
-            in == (values[i] >= kDesignInputs[i].minimum && values[i] <= kDesignInputs[i].maximum),
-            "the range check is the inclusive limits");
+        const tavrel::DesignInput& input = kDesignInputs[i];
+        const bool in = tavrel::inRange(values[i], input);
+        FUZZ_CHECK(!in || std::isfinite(values[i]), "only numbers pass the range check");
+        // The limits the tooltip states pass themselves; their neighbours do not.
+        FUZZ_CHECK(tavrel::inRange(input.minimum, input) && tavrel::inRange(input.maximum, input),
+                   "the stated limits are allowed");
+        FUZZ_CHECK(!tavrel::inRange(std::nextafter(input.minimum, -INFINITY), input) &&
+                       !tavrel::inRange(std::nextafter(input.maximum, INFINITY), input),
+                   "just beyond the stated limits is refused");
         if (!in && firstOutOfRange == kDesignInputCount) firstOutOfRange = i;
     }
 

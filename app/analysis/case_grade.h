@@ -3,33 +3,56 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <string>
 
 namespace tavrel {
 
 enum class CaseGrade {
     Acceptable = 0,
-    Conditional = 1,  // wide lanes, tied shoulders, good support and/or low traffic
+    Conditional = 1,  // acceptable only under the conditions below
     Unacceptable = 2,
 };
 
-// Deflection load transfer as a fraction: 0.7 and up acceptable, from 0.5
-// conditional, below (or not a number) unacceptable.
+// Where a conditional bar may serve, in the order the window, tavrel-cli and the
+// guidelines name them.
+inline constexpr std::array<const char*, 4> kConditionalGradeConditions = {
+    "wide lanes", "tied shoulders", "good support", "low traffic"};
+
+// "acceptable for wide lanes, tied shoulders, good support and/or low traffic"
+inline std::string conditionalGradeMeaning() {
+    std::string text = "acceptable for ";
+    for (std::size_t i = 0; i < kConditionalGradeConditions.size(); ++i) {
+        if (i > 0) text += i + 1 < kConditionalGradeConditions.size() ? ", " : " and/or ";
+        text += kConditionalGradeConditions[i];
+    }
+    return text;
+}
+
+// Deflection load transfer as a fraction: from the first limit up acceptable,
+// from the second conditional, below (or not a number) unacceptable.
+inline constexpr float kAcceptableDeflectionLte = 0.7f;
+inline constexpr float kConditionalDeflectionLte = 0.5f;
+
 inline CaseGrade gradeDeflectionLte(float fraction) {
-    if (fraction >= 0.7f) return CaseGrade::Acceptable;
-    if (fraction >= 0.5f) return CaseGrade::Conditional;
+    if (fraction >= kAcceptableDeflectionLte) return CaseGrade::Acceptable;
+    if (fraction >= kConditionalDeflectionLte) return CaseGrade::Conditional;
     return CaseGrade::Unacceptable;
 }
 
-// Bearing stress in psi: below 3000 acceptable, below 4500 conditional, else
-// (or not a number) unacceptable.
+// Bearing stress in psi: below the first limit acceptable, below the second
+// conditional, else (or not a number) unacceptable.
+inline constexpr float kAcceptableBearingStress = 3000.0f;
+inline constexpr float kConditionalBearingStress = 4500.0f;
+
 inline CaseGrade gradeBearingStress(float psi) {
-    if (psi < 3000.0f) return CaseGrade::Acceptable;
-    if (psi < 4500.0f) return CaseGrade::Conditional;
+    if (psi < kAcceptableBearingStress) return CaseGrade::Acceptable;
+    if (psi < kConditionalBearingStress) return CaseGrade::Conditional;
     return CaseGrade::Unacceptable;
 }
 
-// The grade in words, for text output: "acceptable", "conditional" (acceptable
-// for wide lanes, tied shoulders, good support and/or low traffic), "unacceptable".
+// The grade in words, for text output: "acceptable", "conditional" (see
+// conditionalGradeMeaning), "unacceptable".
 inline const char* gradeWord(CaseGrade grade) {
     switch (grade) {
         case CaseGrade::Acceptable:

@@ -41,6 +41,11 @@ void describeCaseInto(const DowelJointResult& engine, CaseResult& c) {
 
 }  // namespace
 
+bool outsideFittedRelations(const DowelJointResult& engine) {
+    return engine.deflectionLte > 1.0f || engine.stressLte > 1.0f ||
+           engine.edgeBearingStress == 0.0f || engine.cornerBearingStress == 0.0f;
+}
+
 AnalysisRun DesignAnalysis::run(const std::array<std::string_view, kDesignInputCount>& texts,
                                 CalclteFunction calclte) {
     DesignValues values;

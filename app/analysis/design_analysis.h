@@ -38,6 +38,13 @@ struct AnalysisRun {
     std::array<CaseResult, kDowelCaseCount> cases;  // filled when Complete
 };
 
+// Whether the engine's results for a case lie outside what its fitted relations
+// can describe: deflection or stress load transfer above 100 %, or a bearing
+// stress of exactly 0 (the loaded and unloaded sides deflect alike). The grade
+// stands; such results are flagged with kOutsideFittedRelations.
+bool outsideFittedRelations(const DowelJointResult& engine);
+constexpr const char* kOutsideFittedRelations = "outside the range of the fitted relations";
+
 // The seven input values in reading order, as the engine takes them.
 using DesignValues = std::array<float, kDesignInputCount>;
 

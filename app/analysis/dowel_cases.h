@@ -8,14 +8,24 @@
 
 namespace tavrel {
 
+// The engine reads any shape but a round one as elliptical; this is the value we send.
+constexpr int32_t kEllipticalDowel = 2;
+
 struct DowelCase {
-    int32_t shape;                // 1 round, 2 elliptical
-    float diameter;               // round bars
-    float width;                  // elliptical bars: horizontal axis
-    float height;                 // elliptical bars: vertical axis
-    float supportModulus;         // K, psi/in
-    std::array<int, 2> headings;  // lblDia indices coloured by the case's grade, in order
+    int32_t shape;         // QUORVIX_ROUND_DOWEL or kEllipticalDowel
+    float diameter;        // round bars
+    float width;           // elliptical bars: horizontal axis
+    float height;          // elliptical bars: vertical axis
+    float supportModulus;  // K, psi/in
+    // The sizing table's size headings (lblDia indices) that show the bar's size
+    // and take its grade's colour, top to bottom: one for a round bar, the width
+    // then the height for an elliptical one.
+    std::array<int, 2> headings;
     int headingCount;
+    // The cross-section as the window draws it, in twips (1/1440 in.): about 500
+    // twips per inch of bar, each side a whole number of 15-twip pixels.
+    int drawnWidth;
+    int drawnHeight;
 };
 
 constexpr int kDowelCaseCount = 8;
@@ -23,9 +33,22 @@ constexpr int kDowelHeadingCount = 11;
 
 extern const std::array<DowelCase, kDowelCaseCount> kDowelCases;
 
+inline bool isRound(const DowelCase& dowel) {
+    return dowel.shape == QUORVIX_ROUND_DOWEL;
+}
+
+// The bar's shape in words: "round" or "elliptical".
+inline const char* dowelShapeWord(const DowelCase& dowel) {
+    return isRound(dowel) ? "round" : "elliptical";
+}
+
 // The bar's size in inches, as text: "1.25" for a round bar, width by height
 // "1.41x0.88" for an elliptical one.
 std::string dowelCaseLabel(const DowelCase& dowel);
+
+// What each of the bar's size headings says, in the order of `headings`: the
+// diameter of a round bar; the width, then the height of an elliptical one.
+std::array<std::string, 2> headingCaptions(const DowelCase& dowel);
 
 // Writes the case's shape, dimensions and K into the engine's input; the other
 // shape's dimensions are zeroed.

@@ -4,7 +4,7 @@
 
 namespace tavrel {
 
-InputDefaults SetDefaults() {
+InputDefaults inputDefaults() {
     InputDefaults defaults;
     for (int i = 0; i < kDesignInputCount; ++i) defaults[i] = kDesignInputs[i].defaultValue;
     return defaults;

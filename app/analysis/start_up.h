@@ -12,7 +12,7 @@ namespace tavrel {
 using InputDefaults = std::array<float, kDesignInputCount>;
 
 // The seven defaults, in the order of the inputs.
-InputDefaults SetDefaults();
+InputDefaults inputDefaults();
 
 // " Tavrel Version 2.0.020": major and minor as they are, the revision with at
 // least three digits.

@@ -46,7 +46,7 @@ void describeWorking(const DowelCase& dowel, const DowelJointResult& r, std::str
     text.clear();
     text += dowelCaseLabel(dowel);
     text += " in. ";
-    text += dowel.shape == QUORVIX_ROUND_DOWEL ? "round" : "elliptical";
+    text += dowelShapeWord(dowel);
     text += " bar\nJoint stiffness: ";
     psi(text, r.jointStiffness, 0);
     text += " (dowels ";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/design_analysis.h"
+#include "analysis/units.h"
 
 namespace tavrel::cli {
 
@@ -17,21 +18,41 @@ enum class Format { Table, Csv, Json };
 constexpr int kExitOk = 0;
 constexpr int kExitEngineMissing = 1;
 constexpr int kExitBadInput = 2;
+constexpr int kExitWriteFailed = 3;
 
 // Option names of the seven inputs, in reading order ("spacing", ..., "tire-pressure").
 extern const std::array<const char*, kDesignInputCount> kInputOptionNames;
 
+// The seven inputs in the units chosen on the command line, as given.
+using GivenValues = std::array<double, kDesignInputCount>;
+
 // One swept input: FROM, FROM + STEP, ... up to TO.
 struct Sweep {
     int input = 0;  // index into kDesignInputs
-    std::vector<float> values;
+    double from = 0;
+    double to = 0;
+    double step = 1;
+    long count = 1;
+    // The i-th value, from FROM directly rather than by adding steps up.
+    double value(long i) const;
+};
+
+// The I-th of N equal parts of the designs.
+struct Shard {
+    long index = 1;  // 1 to count
+    long count = 1;
 };
 
 struct Options {
-    DesignValues values{};  // the defaults unless given
+    UnitSystem units = UnitSystem::Us;
+    GivenValues values{};  // in `units`: the defaults unless given
+    std::array<bool, kDesignInputCount> given{};
     Format format = Format::Table;
     bool allFields = false;
     std::vector<Sweep> sweeps;  // the first varies slowest
+    std::string designs;        // a designs file, "-" for standard input; empty for none
+    int jobs = 0;               // 0: one per core
+    Shard shard;
     bool comparison = false;
     bool help = false;
     bool version = false;
@@ -40,6 +61,7 @@ struct Options {
 // Designs in a grid are capped so a mistyped STEP fails at once instead of
 // running for hours.
 constexpr long kMaxDesigns = 10'000'000;
+constexpr int kMaxJobs = 256;
 
 struct ParsedArguments {
     std::optional<Options> options;
@@ -52,9 +74,18 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args);
 // The values FROM:TO:STEP runs through; TO itself when a step lands on it.
 std::vector<float> sweepValues(double from, double to, double step);
 
-// Designs the options describe: the product of the sweeps' lengths, at least 1.
+// Designs of the grid the options describe: the product of the sweeps' lengths, at least 1.
 long designCount(const Options& options);
 
-std::string helpText();
+// "(allowed: 6 to 36 inches)", in the chosen units.
+std::string allowedRange(UnitSystem units, int input);
+
+// An input value from its text: the whole text one number that, in the analysis's
+// units and single precision, lies within the limits. Nothing, with `error` set
+// to "WHAT: ...", otherwise.
+std::optional<double> readInput(std::string_view what, UnitSystem units, int input,
+                                std::string_view text, std::string& error);
+
+std::string helpText(UnitSystem units);
 
 }  // namespace tavrel::cli

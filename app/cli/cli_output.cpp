@@ -1,10 +1,20 @@
 #include "cli/cli_output.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace tavrel::cli {
 
+void Output::fail() {
+    // A short write that set no error number still lost bytes.
+    if (errorNumber_ == 0) errorNumber_ = errno != 0 ? errno : EIO;
+}
+
 void Output::send(std::string_view text) {
+    if (failed()) return;  // the output is already incomplete: never write past a gap
     if (file_ != nullptr) {
-        std::fwrite(text.data(), 1, text.size(), file_);
+        errno = 0;
+        if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) fail();
     } else if (capture_ != nullptr) {
         capture_->append(text);
     }
@@ -14,6 +24,19 @@ void Output::send(std::string_view text) {
 void Output::flush() {
     send({block_, used_});
     used_ = 0;
+}
+
+bool Output::finish() {
+    flush();
+    if (file_ != nullptr && !failed()) {
+        errno = 0;
+        if (std::fflush(file_) != 0 || std::ferror(file_) != 0) fail();
+    }
+    return !failed();
+}
+
+std::string Output::failure() const {
+    return std::string("cannot write output: ") + std::strerror(errorNumber_);
 }
 
 }  // namespace tavrel::cli

@@ -1,5 +1,7 @@
 // Where tavrel-cli writes: a buffer flushed in large blocks, so sweeps of
-// millions of rows are not held back by per-field stream calls.
+// millions of rows are not held back by per-field stream calls. Every write to
+// a file is checked: the first failure is kept, everything after it is dropped,
+// and the run stops as soon as it looks.
 #pragma once
 
 #include <cstdio>
@@ -35,19 +37,35 @@ class Output {
         if (used_ == kBlock) flush();
         block_[used_++] = c;
     }
+    // Hands the buffered text on (to the file's own buffer, for a file).
     void flush();
+    // Flushes, and for a file its own buffer too, so that every byte has reached
+    // the system or a failure is known. False when anything failed.
+    bool finish();
     // Everything written so far, flushed or not.
     std::size_t bytes() const { return flushed_ + used_; }
+
+    // Whether a write has failed; the error number it failed with (errno).
+    bool failed() const { return errorNumber_ != 0; }
+    int errorNumber() const { return errorNumber_; }
+    // Marks the output failed before anything is written (a closed descriptor).
+    void fail(int errorNumber) {
+        if (errorNumber_ == 0) errorNumber_ = errorNumber;
+    }
+    // "cannot write output: No space left on device".
+    std::string failure() const;
 
   private:
     static constexpr std::size_t kBlock = 1 << 16;
     void send(std::string_view text);
+    void fail();
 
     std::FILE* file_ = nullptr;
     std::string* capture_ = nullptr;
     char block_[kBlock];
     std::size_t used_ = 0;
     std::size_t flushed_ = 0;
+    int errorNumber_ = 0;
 };
 
 }  // namespace tavrel::cli

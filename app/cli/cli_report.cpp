@@ -1,10 +1,12 @@
 #include "cli/cli_report.h"
 
-#include <charconv>
-#include <cmath>
+#include <algorithm>
+#include <cctype>
 
 #include "analysis/case_grade.h"
 #include "analysis/dowel_cases.h"
+#include "analysis/result_format.h"
+#include "analysis/units.h"
 #include "comparison/comparison_chart.h"
 #include "comparison/comparison_scenario.h"
 #include "comparison/comparison_table.h"
@@ -16,40 +18,98 @@ namespace {
 
 // The five values the window shows, in its row order.
 constexpr std::array<const char*, kResultRowCount> kShownKeys = {
-    "deflection_lte_pct", "stress_lte_pct", "effectiveness_pct", "edge_bearing_psi",
-    "corner_bearing_psi"};
-constexpr std::array<const char*, kResultRowCount> kShownCaptions = {
-    "Defl. LTE %", "Stress LTE %", "Effect. %", "Edge psi", "Corner psi"};
+    "deflection_lte_pct", "stress_lte_pct", "effectiveness_pct", "edge_bearing", "corner_bearing"};
+constexpr std::array<const char*, kResultRowCount> kShownCaptions = {"Defl. LTE %", "Stress LTE %",
+                                                                     "Effect. %", "Edge", "Corner"};
 
-// The rest of the engine's record, as the engine wrote it.
-struct ExtraField {
-    const char* key;
+// The engine's own values, as it wrote them: first those behind the five shown
+// results, then the rest of its record.
+enum class Kind { Fraction, Deflection, Stress };
+struct RawField {
+    const char* stem;
     float DowelJointResult::*field;
+    Kind kind;
 };
-constexpr std::array<ExtraField, 10> kExtraFields = {{
-    {"deflection_transfer_ratio", &DowelJointResult::deflectionTransferRatio},
-    {"loaded_deflection_in", &DowelJointResult::loadedDeflection},
-    {"unloaded_deflection_in", &DowelJointResult::unloadedDeflection},
-    {"free_edge_deflection_in", &DowelJointResult::freeEdgeDeflection},
-    {"loaded_stress_psi", &DowelJointResult::loadedStress},
-    {"unloaded_stress_psi", &DowelJointResult::unloadedStress},
-    {"free_edge_stress_psi", &DowelJointResult::freeEdgeStress},
-    {"dowel_stiffness_psi", &DowelJointResult::dowelStiffness},
-    {"aggregate_stiffness_psi", &DowelJointResult::aggregateStiffness},
-    {"joint_stiffness_psi", &DowelJointResult::jointStiffness},
+constexpr std::array<RawField, 15> kRawFields = {{
+    {"deflection_lte", &DowelJointResult::deflectionLte, Kind::Fraction},
+    {"stress_lte", &DowelJointResult::stressLte, Kind::Fraction},
+    {"effectiveness", &DowelJointResult::effectiveness, Kind::Fraction},
+    {"edge_bearing_stress", &DowelJointResult::edgeBearingStress, Kind::Stress},
+    {"corner_bearing_stress", &DowelJointResult::cornerBearingStress, Kind::Stress},
+    {"deflection_transfer_ratio", &DowelJointResult::deflectionTransferRatio, Kind::Fraction},
+    {"loaded_deflection", &DowelJointResult::loadedDeflection, Kind::Deflection},
+    {"unloaded_deflection", &DowelJointResult::unloadedDeflection, Kind::Deflection},
+    {"free_edge_deflection", &DowelJointResult::freeEdgeDeflection, Kind::Deflection},
+    {"loaded_stress", &DowelJointResult::loadedStress, Kind::Stress},
+    {"unloaded_stress", &DowelJointResult::unloadedStress, Kind::Stress},
+    {"free_edge_stress", &DowelJointResult::freeEdgeStress, Kind::Stress},
+    {"dowel_stiffness", &DowelJointResult::dowelStiffness, Kind::Stress},
+    {"aggregate_stiffness", &DowelJointResult::aggregateStiffness, Kind::Stress},
+    {"joint_stiffness", &DowelJointResult::jointStiffness, Kind::Stress},
 }};
 
 constexpr const char* kNotANumber = "n/a";
+constexpr const char* kNoteMark = "*";
 
-// The shortest text that reads back as the same float; "n/a" when not finite.
-std::string_view rawValue(float value, char (&buffer)[32]) {
-    if (!std::isfinite(value)) return kNotANumber;
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return {buffer, static_cast<size_t>(result.ptr - buffer)};
+// "_mpa" from "MPa", "_in" from "in.": a unit as the tail of a key.
+std::string keySuffix(const char* caption) {
+    std::string suffix = "_";
+    for (const char* c = caption; *c != 0; ++c)
+        if (*c != '.') suffix += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    return suffix;
 }
 
+// Keys, captions and unit scales of one run's report.
+struct Columns {
+    explicit Columns(UnitSystem units) : units(units) {
+        const UnitScale stress = stressScale(units);
+        const UnitScale deflection = deflectionScale(units);
+        for (int row = 0; row < kResultRowCount; ++row) {
+            const bool bearing = row == EdgeStressRow || row == CornerStressRow;
+            shownKeys[row] = kShownKeys[row] + (bearing ? keySuffix(stress.caption) : "");
+            shownCaptions[row] =
+                kShownCaptions[row] + (bearing ? std::string(" ") + stress.caption : "");
+        }
+        for (size_t f = 0; f < kRawFields.size(); ++f) {
+            const Kind kind = kRawFields[f].kind;
+            const UnitScale scale = kind == Kind::Stress       ? stress
+                                    : kind == Kind::Deflection ? deflection
+                                                               : UnitScale{1, ""};
+            rawKeys[f] = kRawFields[f].stem + (*scale.caption != 0 ? keySuffix(scale.caption) : "");
+            rawScales[f] = scale.perUsUnit;
+        }
+        for (int i = 0; i < kDesignInputCount; ++i) inputUnits[i] = inputScale(units, i).caption;
+    }
+
+    // The text of shown result `row`, as the window formats it, in the run's units.
+    std::string_view shown(const CaseResult& result, int row, std::string& buffer) const {
+        const bool bearing = row == EdgeStressRow || row == CornerStressRow;
+        if (!bearing || units == UnitSystem::Us) return result.cells[row].text;
+        buffer = bearingStressText(
+            result.engine.*(row == EdgeStressRow ? &DowelJointResult::edgeBearingStress
+                                                 : &DowelJointResult::cornerBearingStress),
+            units);
+        return buffer;
+    }
+
+    // The engine's value of raw field `f` in the run's units: the shortest text
+    // that reads back as the same single-precision number.
+    std::string raw(const CaseResult& result, size_t f) const {
+        const float value = result.engine.*kRawFields[f].field;
+        if (rawScales[f] == 1) return formatShortest(value);
+        return formatShortest(static_cast<float>(static_cast<double>(value) * rawScales[f]));
+    }
+
+    UnitSystem units;
+    std::array<std::string, kResultRowCount> shownKeys;
+    std::array<std::string, kResultRowCount> shownCaptions;
+    std::array<std::string, kRawFields.size()> rawKeys;
+    std::array<double, kRawFields.size()> rawScales{};
+    std::array<const char*, kDesignInputCount> inputUnits{};
+};
+
 const char* shapeWord(const DowelCase& dowel) {
-    return dowel.shape == QUORVIX_ROUND_DOWEL ? "round" : "elliptical";
+    return dowelShapeWord(dowel);
 }
 
 const std::array<std::string, kDowelCaseCount>& dowelLabels() {
@@ -61,97 +121,130 @@ const std::array<std::string, kDowelCaseCount>& dowelLabels() {
     return labels;
 }
 
+// A CSV field, quoted when it holds a comma, a quote or a line end.
+std::string csvText(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string quotedField = "\"";
+    for (char c : text) {
+        if (c == '"') quotedField += '"';
+        quotedField += c;
+    }
+    return quotedField + "\"";
+}
+
 class CsvWriter : public ReportWriter {
   public:
-    CsvWriter(bool allFields, Output& out) : allFields_(allFields), out_(out) {}
+    CsvWriter(const ReportSettings& settings, Output& out)
+        : settings_(settings), columns_(settings.units), out_(out) {}
 
     void begin() override {
+        for (const std::string& name : settings_.columns) {
+            out_.write(csvText(name));
+            out_.put(',');
+        }
         for (const char* name : kInputOptionNames) {
             out_.write(name);
             out_.put(',');
         }
         out_.write("dowel,shape");
-        for (const char* key : kShownKeys) {
+        for (const std::string& key : columns_.shownKeys) {
             out_.put(',');
             out_.write(key);
         }
-        out_.write(",grade");
-        if (allFields_) {
-            for (const ExtraField& f : kExtraFields) {
+        out_.write(",grade,note");
+        if (settings_.allFields) {
+            for (const std::string& key : columns_.rawKeys) {
                 out_.put(',');
-                out_.write(f.key);
+                out_.write(key);
             }
         }
         out_.put('\n');
     }
 
-    void design(const DesignValues& values, const AnalysisRun& run) override {
+    void design(const Design& design, const AnalysisRun& run, bool) override {
         // The inputs are the same on all eight rows, and in a sweep mostly the
         // same as the design before: format only what changed.
-        bool changed = prefix_.empty();
+        bool changed = prefix_.empty() || !design.columns.empty();
         for (int i = 0; i < kDesignInputCount; ++i) {
-            if (!prefix_.empty() && values[i] == lastValues_[i]) continue;
-            lastValues_[i] = values[i];
-            inputTexts_[i] = plainDecimal(values[i]);
+            if (!prefix_.empty() && design.given[i] == lastValues_[i]) continue;
+            lastValues_[i] = design.given[i];
+            inputTexts_[i] = plainDecimal(static_cast<float>(design.given[i]));
             changed = true;
         }
         if (changed) {
             prefix_.clear();
+            for (const std::string& text : design.columns) {
+                prefix_ += csvText(text);
+                prefix_ += ',';
+            }
             for (const std::string& text : inputTexts_) {
                 prefix_ += text;
                 prefix_ += ',';
             }
         }
-        char buffer[32];
+        std::string buffer;
         for (int c = 0; c < kDowelCaseCount; ++c) {
             const CaseResult& result = run.cases[c];
             out_.write(prefix_);
             out_.write(dowelLabels()[c]);
             out_.put(',');
             out_.write(shapeWord(kDowelCases[c]));
-            for (const ResultCell& cell : result.cells) {
+            for (int row = 0; row < kResultRowCount; ++row) {
                 out_.put(',');
-                out_.write(cell.text);
+                out_.write(columns_.shown(result, row, buffer));
             }
             out_.put(',');
             out_.write(gradeWord(result.grade));
-            if (allFields_) {
-                for (const ExtraField& f : kExtraFields) {
+            out_.put(',');
+            if (outsideFittedRelations(result.engine)) out_.write(kOutsideFittedRelations);
+            if (settings_.allFields) {
+                for (size_t f = 0; f < kRawFields.size(); ++f) {
                     out_.put(',');
-                    out_.write(rawValue(result.engine.*f.field, buffer));
+                    out_.write(columns_.raw(result, f));
                 }
             }
             out_.put('\n');
         }
     }
 
-    void end() override {}
+    void end(bool) override {}
 
   private:
-    bool allFields_;
+    const ReportSettings& settings_;
+    Columns columns_;
     Output& out_;
-    DesignValues lastValues_{};
+    GivenValues lastValues_{};
     std::array<std::string, kDesignInputCount> inputTexts_;
     std::string prefix_;
 };
 
 class JsonWriter : public ReportWriter {
   public:
-    JsonWriter(bool allFields, Output& out) : allFields_(allFields), out_(out) {}
+    JsonWriter(const ReportSettings& settings, Output& out)
+        : settings_(settings), columns_(settings.units), out_(out) {}
 
     void begin() override { out_.write("{\"designs\": ["); }
 
-    void design(const DesignValues& values, const AnalysisRun& run) override {
-        out_.write(first_ ? "\n" : ",\n");
-        first_ = false;
-        out_.write("{\"inputs\": {");
+    void design(const Design& design, const AnalysisRun& run, bool first) override {
+        out_.write(first ? "\n{" : ",\n{");
+        if (!settings_.columns.empty()) {
+            key("columns");
+            out_.put('{');
+            for (size_t c = 0; c < settings_.columns.size(); ++c) {
+                if (c > 0) out_.write(", ");
+                key(settings_.columns[c]);
+                string(design.columns[c]);
+            }
+            out_.write("}, ");
+        }
+        out_.write("\"inputs\": {");
         for (int i = 0; i < kDesignInputCount; ++i) {
             if (i > 0) out_.write(", ");
             key(kInputOptionNames[i]);
-            out_.write(plainDecimal(values[i]));
+            out_.write(plainDecimal(static_cast<float>(design.given[i])));
         }
         out_.write("}, \"cases\": [");
-        char buffer[32];
+        std::string buffer;
         for (int c = 0; c < kDowelCaseCount; ++c) {
             const CaseResult& result = run.cases[c];
             out_.write(c == 0 ? "\n  {" : ",\n  {");
@@ -162,17 +255,22 @@ class JsonWriter : public ReportWriter {
             string(shapeWord(kDowelCases[c]));
             for (int row = 0; row < kResultRowCount; ++row) {
                 out_.write(", ");
-                key(kShownKeys[row]);
-                number(result.cells[row].text);
+                key(columns_.shownKeys[row]);
+                number(columns_.shown(result, row, buffer));
             }
             out_.write(", ");
             key("grade");
             string(gradeWord(result.grade));
-            if (allFields_) {
-                for (const ExtraField& f : kExtraFields) {
+            if (outsideFittedRelations(result.engine)) {
+                out_.write(", ");
+                key("note");
+                string(kOutsideFittedRelations);
+            }
+            if (settings_.allFields) {
+                for (size_t f = 0; f < kRawFields.size(); ++f) {
                     out_.write(", ");
-                    key(f.key);
-                    number(rawValue(result.engine.*f.field, buffer));
+                    key(columns_.rawKeys[f]);
+                    number(columns_.raw(result, f));
                 }
             }
             out_.put('}');
@@ -180,13 +278,25 @@ class JsonWriter : public ReportWriter {
         out_.write("]}");
     }
 
-    void end() override { out_.write("\n]}\n"); }
+    void end(bool) override { out_.write("\n]}\n"); }
 
   private:
-    // Keys, labels and grades hold no characters that need escaping.
+    // A JSON string: quotes, backslashes and control characters escaped.
     void string(std::string_view text) {
         out_.put('"');
-        out_.write(text);
+        for (const char c : text) {
+            if (c == '"' || c == '\\') {
+                out_.put('\\');
+                out_.put(c);
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                static constexpr char kHex[] = "0123456789abcdef";
+                out_.write("\\u00");
+                out_.put(kHex[(c >> 4) & 0xf]);
+                out_.put(kHex[c & 0xf]);
+            } else {
+                out_.put(c);
+            }
+        }
         out_.put('"');
     }
     void key(std::string_view name) {
@@ -196,80 +306,98 @@ class JsonWriter : public ReportWriter {
     // JSON has no "n/a": a value that is not finite is null.
     void number(std::string_view text) { out_.write(text == kNotANumber ? "null" : text); }
 
-    bool allFields_;
+    const ReportSettings& settings_;
+    Columns columns_;
     Output& out_;
-    bool first_ = true;
 };
 
 class TableWriter : public ReportWriter {
   public:
-    TableWriter(bool allFields, Output& out) : allFields_(allFields), out_(out) {}
+    TableWriter(const ReportSettings& settings, Output& out)
+        : settings_(settings), columns_(settings.units), out_(out) {}
 
     void begin() override {}
 
-    void design(const DesignValues& values, const AnalysisRun& run) override {
-        if (!first_) out_.put('\n');
-        first_ = false;
+    void design(const Design& design, const AnalysisRun& run, bool first) override {
+        if (!first) out_.put('\n');
         out_.write("Design:");
+        bool firstItem = true;
+        for (size_t c = 0; c < settings_.columns.size(); ++c) {
+            out_.write(firstItem ? " " : ", ");
+            firstItem = false;
+            out_.write(settings_.columns[c]);
+            out_.put(' ');
+            out_.write(design.columns[c]);
+        }
         for (int i = 0; i < kDesignInputCount; ++i) {
-            out_.write(i == 0 ? " " : ", ");
+            out_.write(firstItem ? " " : ", ");
+            firstItem = false;
             out_.write(kInputOptionNames[i]);
             out_.put(' ');
-            out_.write(plainDecimal(values[i]));
+            out_.write(plainDecimal(static_cast<float>(design.given[i])));
             out_.put(' ');
-            out_.write(kDesignInputs[i].units);
+            out_.write(columns_.inputUnits[i]);
         }
         out_.write("\n\n");
 
         line_.clear();
         left("Dowel (in.)", kDowelWidth);
         left("Shape", kShapeWidth);
-        for (const char* caption : kShownCaptions) right(caption, kValueWidth);
+        for (const std::string& caption : columns_.shownCaptions) right(caption, kValueWidth);
         line_ += "  ";
-        if (allFields_) {
+        if (settings_.allFields) {
             left("Grade", kGradeWidth);
-            for (const ExtraField& f : kExtraFields) right(f.key, extraWidth(f));
+            for (const std::string& key : columns_.rawKeys) right(key, rawWidth(key));
         } else {
             line_ += "Grade";
         }
         finishLine();
 
-        char buffer[32];
+        std::string buffer;
+        bool marked = false;
         for (int c = 0; c < kDowelCaseCount; ++c) {
             const CaseResult& result = run.cases[c];
             line_.clear();
             left(dowelLabels()[c], kDowelWidth);
             left(shapeWord(kDowelCases[c]), kShapeWidth);
-            for (const ResultCell& cell : result.cells) right(cell.text, kValueWidth);
+            for (int row = 0; row < kResultRowCount; ++row)
+                right(columns_.shown(result, row, buffer), kValueWidth);
             line_ += "  ";
-            if (allFields_) {
-                left(gradeWord(result.grade), kGradeWidth);
-                for (const ExtraField& f : kExtraFields) {
-                    right(rawValue(result.engine.*f.field, buffer), extraWidth(f));
-                }
+            std::string grade = gradeWord(result.grade);
+            if (outsideFittedRelations(result.engine)) {
+                grade += kNoteMark;
+                marked = true;
+            }
+            if (settings_.allFields) {
+                left(grade, kGradeWidth);
+                for (size_t f = 0; f < kRawFields.size(); ++f)
+                    right(columns_.raw(result, f), rawWidth(columns_.rawKeys[f]));
             } else {
-                line_ += gradeWord(result.grade);
+                line_ += grade;
             }
             finishLine();
         }
+        // Under its own design, so that a part of a run stands on its own.
+        if (marked) {
+            out_.write(kNoteMark);
+            out_.put(' ');
+            out_.write(kOutsideFittedRelations);
+            out_.put('\n');
+        }
     }
 
-    void end() override {
-        if (first_) return;
-        out_.write(
-            "\nconditional: acceptable for wide lanes, tied shoulders, good support and/or low "
-            "traffic\n");
+    void end(bool designs) override {
+        if (!designs) return;
+        out_.write("\nconditional: " + conditionalGradeMeaning() + "\n");
     }
 
   private:
     static constexpr size_t kDowelWidth = 13;
     static constexpr size_t kShapeWidth = 11;
     static constexpr size_t kValueWidth = 13;
-    static constexpr size_t kGradeWidth = 12;
+    static constexpr size_t kGradeWidth = 14;
 
-    static size_t extraWidth(const ExtraField& f) {
-        return std::max<size_t>(std::char_traits<char>::length(f.key), 12) + 2;
-    }
+    static size_t rawWidth(const std::string& key) { return std::max<size_t>(key.size(), 12) + 2; }
     void left(std::string_view text, size_t width) {
         line_ += text;
         if (text.size() < width) line_.append(width - text.size(), ' ');
@@ -284,41 +412,34 @@ class TableWriter : public ReportWriter {
         out_.write(line_);
     }
 
-    bool allFields_;
+    const ReportSettings& settings_;
+    Columns columns_;
     Output& out_;
-    bool first_ = true;
     std::string line_;
 };
 
-// A CSV field, quoted when it holds a comma or a quote (the inch marks).
-std::string csvField(const std::string& field) {
-    if (field.find_first_of(",\"\n") == std::string::npos) return field;
-    std::string quotedField = "\"";
-    for (char c : field) {
-        if (c == '"') quotedField += '"';
-        quotedField += c;
-    }
-    return quotedField + "\"";
+// A label as a CSV field: the inch marks need quoting.
+std::string csvField(const std::string& text) {
+    return csvText(text);
 }
 
 }  // namespace
 
-std::unique_ptr<ReportWriter> makeReportWriter(Format format, bool allFields, Output& out) {
-    switch (format) {
+std::unique_ptr<ReportWriter> makeReportWriter(const ReportSettings& settings, Output& out) {
+    switch (settings.format) {
         case Format::Csv:
-            return std::make_unique<CsvWriter>(allFields, out);
+            return std::make_unique<CsvWriter>(settings, out);
         case Format::Json:
-            return std::make_unique<JsonWriter>(allFields, out);
+            return std::make_unique<JsonWriter>(settings, out);
         case Format::Table:
             break;
     }
-    return std::make_unique<TableWriter>(allFields, out);
+    return std::make_unique<TableWriter>(settings, out);
 }
 
 void writeComparisonCsv(Output& out) {
     using namespace comparison;
     out.write("a,analysis_type,v,variant,d,dowel,q,quantity,unit,value\n");
-    char buffer[32];
     for (int a = 0; a < kAnalysisTypeCount; ++a) {
         for (int v = 0; v < kVariantCount; ++v) {
             for (int d = 0; d < kDowelCount; ++d) {
@@ -336,7 +457,7 @@ void writeComparisonCsv(Output& out) {
                         csvField(title[0] + ' ' + title[1] + ' ' + title[2]) + "," +
                         csvField(unit) + ",";
                     out.write(row);
-                    out.write(rawValue(comparisonValue(a, v, d, q), buffer));
+                    out.write(formatShortest(comparisonValue(a, v, d, q)));
                     out.put('\n');
                 }
             }

@@ -1,71 +1,246 @@
 #include "cli/cli_run.h"
 
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "cli/cli_designs.h"
 #include "cli/cli_report.h"
 
 namespace tavrel::cli {
 
-long runStudy(const Options& options, CalclteFunction calclte, Output& out) {
-    DesignAnalysis analysis;
-    const std::unique_ptr<ReportWriter> writer =
-        makeReportWriter(options.format, options.allFields, out);
-    writer->begin();
+namespace {
 
-    // An odometer over the sweeps: the last one turns fastest.
-    DesignValues values = options.values;
-    std::vector<size_t> position(options.sweeps.size(), 0);
-    for (size_t s = 0; s < options.sweeps.size(); ++s) {
-        values[options.sweeps[s].input] = options.sweeps[s].values[0];
-    }
-    for (;;) {
-        const AnalysisRun run = analysis.run(values, calclte);
-        // The options were checked against the same limits, so every design runs.
-        if (run.outcome == AnalysisRun::Complete) writer->design(values, run);
+// Designs computed and formatted together: large enough that handing chunks
+// between threads costs nothing measurable, small enough that a few in flight
+// per core keep memory flat.
+constexpr size_t kChunkDesigns = 256;
+constexpr size_t kChunksInFlightPerJob = 4;
 
-        size_t s = options.sweeps.size();
-        for (; s > 0; --s) {
-            const Sweep& sweep = options.sweeps[s - 1];
-            if (++position[s - 1] < sweep.values.size()) {
-                values[sweep.input] = sweep.values[position[s - 1]];
-                break;
-            }
-            position[s - 1] = 0;
-            values[sweep.input] = sweep.values[0];
+struct Chunk {
+    std::vector<Design> designs;
+    long firstIndex = 0;  // in the whole run
+    std::string text;
+    bool done = false;
+};
+
+// One core's share: its own analysis (which owns the engine's records) and its
+// own writer into its own buffer.
+class Worker {
+  public:
+    Worker(const ReportSettings& settings, CalclteFunction calclte)
+        : calclte_(calclte), out_(buffer_), writer_(makeReportWriter(settings, out_)) {}
+
+    void compute(Chunk& chunk) {
+        for (size_t d = 0; d < chunk.designs.size(); ++d) {
+            const AnalysisRun run = analysis_.run(chunk.designs[d].values, calclte_);
+            // Every value was checked against the same limits, so every design runs.
+            if (run.outcome == AnalysisRun::Complete)
+                writer_->design(chunk.designs[d], run,
+                                chunk.firstIndex + static_cast<long>(d) == 0);
         }
-        if (s == 0) break;  // every sweep wrapped round, or there are none
+        out_.flush();
+        chunk.text.swap(buffer_);
+        buffer_.clear();
     }
-    writer->end();
-    out.flush();
-    return analysis.engineCalls();
+    long engineCalls() const { return analysis_.engineCalls(); }
+
+  private:
+    CalclteFunction calclte_;
+    DesignAnalysis analysis_;
+    std::string buffer_;
+    Output out_;
+    std::unique_ptr<ReportWriter> writer_;
+};
+
+// Chunks computed by `jobs` threads and written in the order they were read,
+// by this thread alone, so the bytes are those of a single job.
+class Pipeline {
+  public:
+    Pipeline(int jobs, const ReportSettings& settings, CalclteFunction calclte) {
+        for (int j = 0; j < jobs; ++j)
+            workers_.push_back(std::make_unique<Worker>(settings, calclte));
+        for (auto& worker : workers_) threads_.emplace_back([this, w = worker.get()] { work(*w); });
+        limit_ = kChunksInFlightPerJob * static_cast<size_t>(jobs);
+    }
+    ~Pipeline() { stop(); }
+    Pipeline(const Pipeline&) = delete;
+    Pipeline& operator=(const Pipeline&) = delete;
+
+    // Queues `chunk`; first writes finished chunks while too many are in flight.
+    void add(std::unique_ptr<Chunk> chunk, Output& out) {
+        std::unique_lock lock(mutex_);
+        while (inOrder_.size() >= limit_ && !out.failed()) writeFront(lock, out);
+        if (out.failed()) return;
+        waiting_.push_back(chunk.get());
+        inOrder_.push_back(std::move(chunk));
+        workAvailable_.notify_one();
+    }
+    // A chunk to fill: one already written when there is one, so that its
+    // buffers, grown to size, are used again rather than allocated anew.
+    std::unique_ptr<Chunk> freeChunk() {
+        std::lock_guard lock(mutex_);
+        if (free_.empty()) return std::make_unique<Chunk>();
+        std::unique_ptr<Chunk> chunk = std::move(free_.back());
+        free_.pop_back();
+        chunk->done = false;
+        chunk->text.clear();
+        return chunk;
+    }
+    // Writes everything still in flight, in order, until a write fails.
+    void drain(Output& out) {
+        std::unique_lock lock(mutex_);
+        while (!inOrder_.empty() && !out.failed()) writeFront(lock, out);
+    }
+    // Ends the threads; chunks not yet taken are dropped.
+    long stop() {
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
+            waiting_.clear();
+        }
+        workAvailable_.notify_all();
+        for (std::thread& t : threads_) t.join();
+        threads_.clear();
+        long calls = 0;
+        for (const auto& worker : workers_) calls += worker->engineCalls();
+        return calls;
+    }
+
+  private:
+    void writeFront(std::unique_lock<std::mutex>& lock, Output& out) {
+        chunkDone_.wait(lock, [this] { return inOrder_.front()->done; });
+        std::unique_ptr<Chunk> chunk = std::move(inOrder_.front());
+        inOrder_.pop_front();
+        lock.unlock();
+        out.write(chunk->text);
+        out.flush();  // a failed write is seen here, before more is computed
+        lock.lock();
+        free_.push_back(std::move(chunk));
+    }
+
+    void work(Worker& worker) {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            workAvailable_.wait(lock, [this] { return stopping_ || !waiting_.empty(); });
+            if (waiting_.empty()) return;
+            Chunk* chunk = waiting_.front();
+            waiting_.pop_front();
+            lock.unlock();
+            worker.compute(*chunk);
+            lock.lock();
+            chunk->done = true;
+            chunkDone_.notify_all();
+        }
+    }
+
+    std::vector<std::unique_ptr<Worker>> workers_;
+    std::vector<std::thread> threads_;
+    std::mutex mutex_;
+    std::condition_variable workAvailable_;
+    std::condition_variable chunkDone_;
+    std::deque<std::unique_ptr<Chunk>> inOrder_;  // read, not yet written
+    std::deque<Chunk*> waiting_;                  // read, not yet taken by a worker
+    std::vector<std::unique_ptr<Chunk>> free_;    // written, ready to be filled again
+    size_t limit_ = 0;
+    bool stopping_ = false;
+};
+
+}  // namespace
+
+int defaultJobs() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : static_cast<int>(std::min<unsigned>(cores, kMaxJobs));
+}
+
+StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& out,
+                      std::FILE* input) {
+    StudyOutcome outcome;
+    std::string error;
+    const std::unique_ptr<DesignSource> source = openDesigns(options, input, error);
+    if (!source) {
+        outcome.status = kExitBadInput;
+        outcome.error = error;
+        return outcome;
+    }
+    const ReportSettings settings{options.format, options.allFields, options.units,
+                                  source->columnNames()};
+    const std::unique_ptr<ReportWriter> writer = makeReportWriter(settings, out);
+    if (options.shard.index == 1) writer->begin();
+
+    const int jobs = options.jobs > 0 ? options.jobs : defaultJobs();
+    long index = source->designsBefore();
+    if (jobs == 1) {
+        DesignAnalysis analysis;
+        Design design;
+        while (!out.failed() && source->next(design)) {
+            const AnalysisRun run = analysis.run(design.values, calclte);
+            if (run.outcome == AnalysisRun::Complete) writer->design(design, run, index == 0);
+            ++index;
+        }
+        outcome.engineCalls = analysis.engineCalls();
+    } else {
+        Pipeline pipeline(jobs, settings, calclte);
+        bool more = true;
+        while (more && !out.failed()) {
+            std::unique_ptr<Chunk> chunk = pipeline.freeChunk();
+            chunk->firstIndex = index;
+            chunk->designs.resize(kChunkDesigns);
+            size_t filled = 0;
+            while (filled < kChunkDesigns && (more = source->next(chunk->designs[filled])))
+                ++filled;
+            chunk->designs.resize(filled);
+            index += static_cast<long>(filled);
+            if (filled > 0) pipeline.add(std::move(chunk), out);
+        }
+        pipeline.drain(out);
+        outcome.engineCalls = pipeline.stop();
+    }
+
+    if (!out.failed() && !source->error().empty()) {
+        // The rows before the bad design are whole and written; nothing after it.
+        outcome.status = kExitBadInput;
+        outcome.error = source->error();
+        return outcome;
+    }
+    if (!out.failed() && options.shard.index == options.shard.count) writer->end(index > 0);
+    return outcome;
 }
 
 int runCli(const std::vector<std::string_view>& args, Output& out, std::string& error,
-           const EngineBinder& engine) {
+           const EngineBinder& engine, std::FILE* input) {
     const ParsedArguments parsed = parseArguments(args);
     if (!parsed.options) {
         error = "tavrel-cli: " + parsed.error + "\n";
         return kExitBadInput;
     }
     const Options& options = *parsed.options;
+    StudyOutcome outcome;
     if (options.help) {
-        out.write(helpText());
-        return kExitOk;
-    }
-    if (options.version) {
+        out.write(helpText(options.units));
+    } else if (options.version) {
         out.write("tavrel-cli " TAVREL_VERSION "\n");
-        return kExitOk;
-    }
-    if (options.comparison) {
+    } else if (options.comparison) {
         writeComparisonCsv(out);
-        return kExitOk;
+    } else {
+        std::string problem;
+        const CalclteFunction calclte = engine(problem);
+        if (calclte == nullptr) {
+            error = "tavrel-cli: " + problem + "\n";
+            return kExitEngineMissing;
+        }
+        outcome = runStudy(options, calclte, out, input);
     }
-    std::string problem;
-    const CalclteFunction calclte = engine(problem);
-    if (calclte == nullptr) {
-        error = "tavrel-cli: " + problem + "\n";
-        return kExitEngineMissing;
+    // Whatever was written, the rows before a bad design included, must reach
+    // the file; output that did not is the first thing to report.
+    if (!out.finish()) {
+        error = "tavrel-cli: " + out.failure() + "\n";
+        return kExitWriteFailed;
     }
-    runStudy(options, calclte, out);
-    return kExitOk;
+    if (outcome.status != kExitOk) error = "tavrel-cli: " + outcome.error + "\n";
+    return outcome.status;
 }
 
 }  // namespace tavrel::cli

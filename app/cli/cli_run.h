@@ -2,6 +2,7 @@
 // terminal are, so that it can be driven from tests and benchmarks.
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -16,14 +17,25 @@ namespace tavrel::cli {
 // Binds the engine when first needed; null with `problem` set when it cannot.
 using EngineBinder = std::function<CalclteFunction(std::string& problem)>;
 
-// Runs every design of `options` (a grid when sweeping) and writes the report.
-// Returns the number of engine calls made.
-long runStudy(const Options& options, CalclteFunction calclte, Output& out);
+struct StudyOutcome {
+    int status = kExitOk;
+    std::string error;  // the line for standard error, when status is not 0
+    long engineCalls = 0;
+};
+
+// Runs every design of `options` (the options' own, a grid, or a designs file
+// read from `input` for "-") on options.jobs cores and writes the report. Stops
+// at the first bad design, after the rows before it, or at the first failed write.
+StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& out,
+                      std::FILE* input = stdin);
+
+// The cores to use when --jobs is not given.
+int defaultJobs();
 
 // The whole program: parses `args` (without the program name), writes the
 // report to `out` and an error line (ending in a newline) to `error`, and
 // returns the exit status.
 int runCli(const std::vector<std::string_view>& args, Output& out, std::string& error,
-           const EngineBinder& engine);
+           const EngineBinder& engine, std::FILE* input = stdin);
 
 }  // namespace tavrel::cli

@@ -1,10 +1,39 @@
 // tavrel-cli: the sizing analysis for scripts and studies.
+#include <cerrno>
 #include <cstdio>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 #include "cli/cli_run.h"
 #include "platform/engine_library.h"
 
+namespace {
+
+// Whether standard descriptor `fd` was closed by the caller. A closed one is
+// taken by /dev/null at once: the next file the program opens would otherwise
+// get its number, and the report be written into it (or designs read from it).
+bool closedAndReserved([[maybe_unused]] int fd) {
+#ifndef _WIN32
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) return false;
+    const int reserved = open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    if (reserved >= 0 && reserved != fd) close(reserved);
+    return true;
+#else
+    return false;
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // In descriptor order, so that each reservation lands on its own number.
+    closedAndReserved(0);
+    const bool outputClosed = closedAndReserved(1);
+    closedAndReserved(2);
+
     const std::vector<std::string_view> args(argv + 1, argv + argc);
 
     // Like the window, the engine is looked for in the program's own folder only.
@@ -15,11 +44,15 @@ int main(int argc, char* argv[]) {
         return calclte;
     };
 
+    // Output buffers its own blocks: stdout's buffer would only copy them again
+    // and hold back the error of a failed write.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     std::string error;
     int status = 0;
     {
         tavrel::cli::Output out(stdout);
-        status = tavrel::cli::runCli(args, out, error, bind);
+        if (outputClosed) out.fail(EBADF);
+        status = tavrel::cli::runCli(args, out, error, bind, stdin);
     }
     std::fputs(error.c_str(), stderr);
     return status;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "comparison/number_format.h"
+#include "analysis/result_format.h"
 
 namespace tavrel::comparison {
 
@@ -71,14 +71,7 @@ std::string formatBarValue(float value, int decimals) {
 int barHeight(float value, float fullScale) {
     const double exact =
         kFullScaleBarHeight * static_cast<double>(value) / static_cast<double>(fullScale);
-    // Ties to even, independent of the current floating-point rounding mode.
-    const double below = std::floor(exact);
-    const double fraction = exact - below;
-    double rounded = below;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0)) {
-        rounded = below + 1.0;
-    }
-    return static_cast<int>(rounded);
+    return static_cast<int>(roundHalfToEven(exact));
 }
 
 std::string percentChangeText(float baseline, float alternative) {

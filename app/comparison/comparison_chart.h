@@ -63,7 +63,7 @@ struct BarGeometry {
     std::string valueText;  // lblBar1val / lblBar2val
 };
 
-// Everything DrawComparisonBars sets.
+// Everything a drawing of the bars sets.
 struct BarsDrawing {
     BarGeometry baseline;     // shpBar1, lblBar1val
     BarGeometry alternative;  // shpBar2, lblBar2val
@@ -75,7 +75,7 @@ struct BarsDrawing {
 // outside 0..3 (no full scale to divide by), in which case the chart stays as is.
 std::optional<BarsDrawing> drawComparisonBars(const ComparisonBars& bars, int q);
 
-// The controls UpdateComparisonChart reads.
+// The choices of the page the chart follows.
 struct ChartSelection {
     int q;                 // plotted-quantity list index
     int d;                 // dowel selection list index
@@ -83,7 +83,7 @@ struct ChartSelection {
     std::optional<int> v;  // selected variant in the group of a, if any
 };
 
-// What UpdateComparisonChart sets; an empty optional means "leave as it is".
+// What the chart shows for a selection; an empty optional means "leave as it is".
 struct ChartUpdate {
     std::optional<std::array<std::string, 4>> axisTitle;  // lblYaxis1..4
     std::optional<std::string> baselineCaption;           // lblBar1

@@ -1,6 +1,8 @@
 #include "comparison/comparison_scenario.h"
 
+#include "analysis/result_format.h"
 #include "comparison/comparison_table.h"
+#include "comparison/layout_drawing.h"
 
 namespace tavrel::comparison {
 
@@ -21,7 +23,6 @@ struct AnalysisTypeRow {
     bool showsSavings;
     const char* variantCaption[kVariantCount];
     Picture variantPicture[kVariantCount];
-    const char* savingsText[kVariantCount];  // share of the baseline's twelve dowels left out
 };
 
 constexpr AnalysisTypeRow kTypes[kAnalysisTypeCount] = {
@@ -32,8 +33,7 @@ constexpr AnalysisTypeRow kTypes[kAnalysisTypeCount] = {
      Picture::Corner06,
      false,
      {"6 inches (baseline)", "8 inches", "10 inches", "12 inches"},
-     {Picture::Corner06a, Picture::Corner08, Picture::Corner10, Picture::Corner12},
-     {nullptr, nullptr, nullptr, nullptr}},
+     {Picture::Corner06a, Picture::Corner08, Picture::Corner10, Picture::Corner12}},
     {"Center Lane Dowel Leave-Out",
      "Number of Dowels",
      "framNumDowels2",
@@ -42,8 +42,7 @@ constexpr AnalysisTypeRow kTypes[kAnalysisTypeCount] = {
      true,
      {"12 Dowels (baseline)", "10 Dowels (2 dowels removed)", "8 Dowels (4 dowels removed)",
       "6 Dowels (6 dowels removed)"},
-     {Picture::Baseline2, Picture::Ctr10, Picture::Ctr08, Picture::Ctr06},
-     {"0%", "17%", "33%", "50%"}},
+     {Picture::Baseline2, Picture::Ctr10, Picture::Ctr08, Picture::Ctr06}},
     {"Alternate Dowel Spacings",
      "Dowel Spacing Alternatives",
      "framNumDowels3",
@@ -52,8 +51,7 @@ constexpr AnalysisTypeRow kTypes[kAnalysisTypeCount] = {
      true,
      {"12 Dowels, uniform (baseline)", "11 Dowels (Alternate A)", "9 Dowels (Alternate B)",
       "8 Dowels (Alternate C)"},
-     {Picture::Baseline2, Picture::AltA, Picture::AltB, Picture::AltC},
-     {"0%", "8%", "25%", "33%"}},
+     {Picture::Baseline2, Picture::AltA, Picture::AltB, Picture::AltC}},
 };
 
 const AnalysisTypeRow* typeRow(int a) {
@@ -62,6 +60,14 @@ const AnalysisTypeRow* typeRow(int a) {
 
 bool isVariant(int v) {
     return v >= 0 && v < kVariantCount;
+}
+
+// The share of the baseline's dowels the variant leaves out, as the drawings
+// count them: "17%" for 10 of 12.
+std::string savingsText(Picture baseline, Picture variant) {
+    const int all = *laneDowelCount(baseline);
+    const int kept = *laneDowelCount(variant);
+    return formatHalfAwayFromZero(100.0 * (all - kept) / all, 0) + "%";
 }
 
 }  // namespace
@@ -87,8 +93,8 @@ std::optional<ScenarioView> scenarioView(int a, std::optional<int> v) {
     view.visiblePictures.insert(row->baselinePicture);
     if (v && isVariant(*v)) {
         view.visiblePictures.insert(row->variantPicture[*v]);
-        if (row->savingsText[*v] != nullptr) {
-            view.savingsText = std::string(row->savingsText[*v]);
+        if (row->showsSavings) {
+            view.savingsText = savingsText(row->baselinePicture, row->variantPicture[*v]);
         }
     }
     return view;

@@ -2,25 +2,27 @@
 
 #include <iterator>
 
+#include "analysis/dowel_cases.h"
+
 namespace tavrel::comparison {
 
 namespace {
 
 struct DowelRow {
-    const char* item;
-    DowelPictureSpan picture;
+    int dowelCase;          // index of kDowelCases
+    const char* sizeClass;  // the item's name for an elliptical bar
+    int pictureLeft;
     const char* slabClass;
 };
 
 // Three round bars, then three elliptical ones of matching stiffness.
 constexpr DowelRow kDowels[] = {
-    {"1\" Round", {75, 495}, "Thin Slab (~7\")"},
-    {"1.25\" Round", {675, 630}, "Avg. Slab (~9\")"},
-    {"1.5\" Round", {1455, 750}, "Thick Slab (~14\")"},
-    {"Small Elliptical", {2400, 705}, "Thin Slab (~7\")"},
-    {"Medium Elliptical", {3240, 825}, "Avg. Slab (~9\")"},
-    {"Large Elliptical", {4275, 990}, "Thick Slab (~14\")"},
+    {0, nullptr, 75, "Thin Slab (~7\")"},     {1, nullptr, 675, "Avg. Slab (~9\")"},
+    {2, nullptr, 1455, "Thick Slab (~14\")"}, {5, "Small", 2400, "Thin Slab (~7\")"},
+    {6, "Medium", 3240, "Avg. Slab (~9\")"},  {7, "Large", 4275, "Thick Slab (~14\")"},
 };
+
+constexpr int kPictureBase = 1500;  // the pictures stand on this line
 
 constexpr int kDowelRows = static_cast<int>(std::size(kDowels));
 
@@ -36,14 +38,25 @@ const DowelRow* row(int index) {
 
 }  // namespace
 
-std::optional<std::string> dowelItemCaption(int index) {
+std::optional<int> dowelCaseOfItem(int index) {
     const DowelRow* r = row(index);
-    return r ? std::optional(std::string(r->item)) : std::nullopt;
+    return r ? std::optional(r->dowelCase) : std::nullopt;
 }
 
-std::optional<DowelPictureSpan> dowelPictureSpan(int index) {
+std::optional<std::string> dowelItemCaption(int index) {
     const DowelRow* r = row(index);
-    return r ? std::optional(r->picture) : std::nullopt;
+    if (r == nullptr) return std::nullopt;
+    const DowelCase& dowel = kDowelCases[static_cast<std::size_t>(r->dowelCase)];
+    if (isRound(dowel)) return dowelCaseLabel(dowel) + "\" Round";
+    return std::string(r->sizeClass) + " Elliptical";
+}
+
+std::optional<DowelPicture> dowelPicture(int index) {
+    const DowelRow* r = row(index);
+    if (r == nullptr) return std::nullopt;
+    const DowelCase& dowel = kDowelCases[static_cast<std::size_t>(r->dowelCase)];
+    return DowelPicture{isRound(dowel), r->pictureLeft, kPictureBase - dowel.drawnHeight,
+                        dowel.drawnWidth, dowel.drawnHeight};
 }
 
 std::array<MarkerLine, 4> markerLines(float c) {
@@ -56,12 +69,12 @@ std::array<MarkerLine, 4> markerLines(float c) {
 }
 
 std::optional<DowelMarker> dowelMarker(int index) {
-    const DowelRow* r = row(index);
-    if (r == nullptr) {
+    const std::optional<DowelPicture> picture = dowelPicture(index);
+    if (!picture) {
         return std::nullopt;
     }
     const float centre =
-        static_cast<float>(r->picture.left) + static_cast<float>(r->picture.width) / 2.0f;
+        static_cast<float>(picture->left) + static_cast<float>(picture->width) / 2.0f;
     return DowelMarker{centre, markerLines(centre)};
 }
 

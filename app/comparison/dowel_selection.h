@@ -13,16 +13,24 @@ namespace tavrel::comparison {
 // Marker centre drawn by the layout before the first selection moves it.
 inline constexpr float kInitialMarkerCentre = 300.0f;
 
+// The sizing table's bar (an index of kDowelCases) behind item index of cboDia;
+// nothing outside 0..5.
+std::optional<int> dowelCaseOfItem(int index);
+
 // Item caption of cboDia index, e.g. "1.25\" Round"; nothing outside 0..5.
 std::optional<std::string> dowelItemCaption(int index);
 
-// Left edge and width of the dowel picture shpDowelPic(index).
-struct DowelPictureSpan {
+// The dowel picture shpDowelPic(index): the bar's cross-section as drawn, every
+// picture standing on the same base line.
+struct DowelPicture {
+    bool round;
     int left;
+    int top;
     int width;
+    int height;
 };
 
-std::optional<DowelPictureSpan> dowelPictureSpan(int index);
+std::optional<DowelPicture> dowelPicture(int index);
 
 // One line of the arrow head linDowelPic(i); x may end in .5.
 struct MarkerLine {

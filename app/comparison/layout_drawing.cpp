@@ -36,6 +36,12 @@ std::optional<std::vector<int>> laneDistances(Picture picture) {
     }
 }
 
+std::optional<int> laneDowelCount(Picture picture) {
+    const std::optional<std::vector<int>> distances = laneDistances(picture);
+    if (!distances) return std::nullopt;
+    return static_cast<int>(distances->size()) - 1;  // one gap more than dowels
+}
+
 std::optional<int> cornerDistance(Picture picture) {
     switch (picture) {
         case Picture::Corner06:

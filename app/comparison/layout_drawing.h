@@ -17,6 +17,9 @@ inline constexpr int kLaneWidthInches = 144;
 // neighbours, last dowel to the other edge. Nothing for a corner picture.
 std::optional<std::vector<int>> laneDistances(Picture picture);
 
+// Dowels across the lane in a lane picture; nothing for a corner picture.
+std::optional<int> laneDowelCount(Picture picture);
+
 // Corner distance in inches of a corner picture; nothing for a lane picture.
 std::optional<int> cornerDistance(Picture picture);
 

@@ -52,6 +52,22 @@ Box cellBox(int column, double top, double height) {
     return {columnLeft(column) + 4, top, columnWidth(column) - 8, height};
 }
 
+// The legend's wording of the conditional grade: the conditions every surface
+// names, in title case as the legend writes its captions.
+QString conditionalLegend() {
+    QStringList conditions;
+    for (const char* condition : kConditionalGradeConditions) {
+        QString words = QString::fromLatin1(condition);
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            if (i == 0 || words[i - 1] == u' ') words[i] = words[i].toUpper();
+        }
+        conditions << words;
+    }
+    const QString last = conditions.takeLast();
+    return QStringLiteral("= Acceptable for ") + conditions.join(QStringLiteral(", ")) +
+           QStringLiteral(", and/or ") + last + u' ';
+}
+
 template <size_t N>
 bool contains(const double (&values)[N], double v) {
     for (double x : values) {
@@ -78,9 +94,6 @@ constexpr ResultRowLayout kResultRows[kResultRowCount] = {
 
 constexpr double kCellHeight = 200;
 constexpr double kSectionBase = 3885;  // the cross-sections stand on this line
-
-constexpr const char* kHeadingCaptions[kDowelHeadingCount] = {
-    "1", "1.25", "1.5", "1.75", "2", "1.41", "0.88", "1.66", "1.13", "1.98", "1.34"};
 
 }  // namespace
 
@@ -134,18 +147,19 @@ void DowelSizingPage::buildLegend() {
         CaseGrade grade;
         double left;
         const char* label;
-        const char* text;
+        QString text;
         double textWidth;
     } legend[] = {
-        {"Shape7", CaseGrade::Acceptable, 150, "Label16", "= Acceptable Option", 1800},
-        {"Shape6", CaseGrade::Conditional, 2325, "Label17",
-         "= Acceptable for Wide Lanes, Tied Shoulders, Good Support, and/or Low Traffic ", 6450},
-        {"Shape5", CaseGrade::Unacceptable, 8850, "Label18", "= Unacceptable Option", 2175},
+        {"Shape7", CaseGrade::Acceptable, 150, "Label16", QStringLiteral("= Acceptable Option"),
+         1800},
+        {"Shape6", CaseGrade::Conditional, 2325, "Label17", conditionalLegend(), 6450},
+        {"Shape5", CaseGrade::Unacceptable, 8850, "Label18",
+         QStringLiteral("= Unacceptable Option"), 2175},
     };
     for (const auto& entry : legend) {
         controls::shape(s, QLatin1String(entry.square), ShapeControl::Rectangle,
                         gradeColour(entry.grade), {entry.left, 2325, 315, 315});
-        controls::label(s, QLatin1String(entry.label), QLatin1String(entry.text),
+        controls::label(s, QLatin1String(entry.label), entry.text,
                         {entry.left + 390, 2325, entry.textWidth, 315},
                         Qt::AlignLeft | Qt::AlignVCenter);
     }
@@ -171,40 +185,40 @@ void DowelSizingPage::buildTable() {
                        contains(kHeavyRowRules, y) ? 3 : 1);
     }
 
-    // Cross-sections of the bars to scale, standing on one base line.
-    const double roundDiameters[] = {495, 630, 750, 885, 1005};
-    for (int c = 0; c < 5; ++c) {
-        const double d = roundDiameters[c];
-        controls::shape(s, QStringLiteral("shpRound%1").arg(c + 1), ShapeControl::Circle,
-                        colours::kRoundDowel,
-                        {columnLeft(c) + (columnWidth(c) - d) / 2, kSectionBase - d, d, d});
-    }
-    const struct { double width, height; } ovals[] = {{705, 435}, {825, 570}, {990, 675}};
-    for (int e = 0; e < 3; ++e) {
-        const int c = 5 + e;
-        const auto [w, h] = ovals[e];
-        controls::shape(s, QStringLiteral("shpEllipse%1").arg(e + 1), ShapeControl::Oval,
-                        colours::kEllipticalDowel,
-                        {columnLeft(c) + (columnWidth(c) - w) / 2, kSectionBase - h, w, h});
+    // Cross-sections of the bars to scale, each centred in its column and
+    // standing on one base line; round and elliptical bars are numbered apart.
+    int rounds = 0, ellipses = 0;
+    for (int c = 0; c < kDowelCaseCount; ++c) {
+        const DowelCase& dowel = kDowelCases[c];
+        const double w = dowel.drawnWidth, h = dowel.drawnHeight;
+        const Box box{columnLeft(c) + (columnWidth(c) - w) / 2, kSectionBase - h, w, h};
+        if (isRound(dowel)) {
+            controls::shape(s, QStringLiteral("shpRound%1").arg(++rounds), ShapeControl::Circle,
+                            colours::kRoundDowel, box);
+        } else {
+            controls::shape(s, QStringLiteral("shpEllipse%1").arg(++ellipses), ShapeControl::Oval,
+                            colours::kEllipticalDowel, box);
+        }
     }
 
     // Size heads: one per round bar, two stacked per elliptical bar.
     controls::label(s, QStringLiteral("Label3"), QStringLiteral("Dowel Diameter(s) (inches):"),
                     {225, 4125, 2850, 255})
         ->setFont(fonts::bold());
-    for (int i = 0; i < kDowelHeadingCount; ++i) {
-        Box box;
-        if (i < 5) {
-            box = cellBox(i, 3979, 517);
-        } else {
-            const int column = 5 + (i - 5) / 2;
-            const bool upper = (i - 5) % 2 == 0;
-            box = cellBox(column, upper ? 4000 : 4238, 238);
+    for (int c = 0; c < kDowelCaseCount; ++c) {
+        const DowelCase& dowel = kDowelCases[c];
+        const std::array<std::string, 2> captions = headingCaptions(dowel);
+        for (int h = 0; h < dowel.headingCount; ++h) {
+            // One tall heading per column, or two stacked: width over height.
+            const Box box = dowel.headingCount == 1 ? cellBox(c, 3979, 517)
+                                                    : cellBox(c, h == 0 ? 4000 : 4238, 238);
+            const int i = dowel.headings[h];
+            QLabel* head =
+                controls::label(s, controls::arrayName("lblDia", i),
+                                QString::fromStdString(captions[h]), box, Qt::AlignCenter);
+            controls::setOpaqueBackground(head, gradeColour(CaseGrade::Acceptable));
+            headings_[i] = head;
         }
-        QLabel* head = controls::label(s, controls::arrayName("lblDia", i),
-                                       QLatin1String(kHeadingCaptions[i]), box, Qt::AlignCenter);
-        controls::setOpaqueBackground(head, gradeColour(CaseGrade::Acceptable));
-        headings_[i] = head;
     }
 
     // Row captions and the result cells.

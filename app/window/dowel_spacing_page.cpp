@@ -37,13 +37,6 @@ const QColor kAlternativeText(0, 0, 128);
 constexpr double kVariantFrameWidth[kAnalysisTypeCount] = {2115, 2790, 2715};
 constexpr double kOptionTops[] = {225, 600, 975, 1350};
 
-// Dowel pictures inside the "Dowel Selection" frame; all stand on y = 1500.
-constexpr struct {
-    double top, height;
-} kDowelPictureRows[comparison::kDowelCount] = {
-    {1005, 495}, {870, 630}, {750, 750}, {1065, 435}, {930, 570}, {825, 675},
-};
-
 // Chart geometry fixed by the layout; only bar and label tops change.
 constexpr double kBar1Left = 8160, kBar2Left = 9750, kBarWidth = 915;
 constexpr double kBar1ValueLeft = 8235, kBar2ValueLeft = 9825, kValueWidth = 765;
@@ -153,13 +146,11 @@ void DowelSpacingPage::buildDowelSelection() {
     controls::setTextColour(slabClassLabel_, Qt::black);
 
     for (int d = 0; d < comparison::kDowelCount; ++d) {
-        const comparison::DowelPictureSpan span = *comparison::dowelPictureSpan(d);
-        const bool round = d < 3;
+        const comparison::DowelPicture p = *comparison::dowelPicture(d);
         controls::shape(selectionFrame, controls::arrayName("shpDowelPic", d),
-                        round ? ShapeControl::Circle : ShapeControl::Oval,
-                        round ? colours::kRoundDowel : colours::kEllipticalDowel,
-                        {static_cast<double>(span.left), kDowelPictureRows[d].top,
-                         static_cast<double>(span.width), kDowelPictureRows[d].height});
+                        p.round ? ShapeControl::Circle : ShapeControl::Oval,
+                        p.round ? colours::kRoundDowel : colours::kEllipticalDowel,
+                        {double(p.left), double(p.top), double(p.width), double(p.height)});
     }
     const auto lines = comparison::markerLines(comparison::kInitialMarkerCentre);
     for (int i = 0; i < 4; ++i) {

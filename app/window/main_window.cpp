@@ -72,7 +72,7 @@ MainWindow::MainWindow(const QString& engineFolder) {
 }
 
 void MainWindow::startUp() {
-    const InputDefaults defaults = SetDefaults();
+    const InputDefaults defaults = inputDefaults();
     const auto& boxes = sizingPage_->inputBoxes();
     for (int i = 0; i < kDesignInputCount; ++i) {
         // Each box alone would run the analysis on a half-filled design: it runs

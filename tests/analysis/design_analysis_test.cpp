@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "default_design_table.h"
+
 namespace {
 
 using tavrel::AnalysisRun;
@@ -11,15 +13,10 @@ using tavrel::CaseGrade;
 using tavrel::DesignAnalysis;
 
 using Texts = std::array<std::string_view, tavrel::kDesignInputCount>;
-constexpr Texts kDefaults = {"12", "0.25", "300", "9000", "4000000", "12", "90"};
+constexpr Texts kDefaults = testing_support::kDefaultDesignTexts;
 
 TEST(DesignAnalysis, DefaultDesignTable) {
-    const char* expected[8][5] = {
-        {"71.6", "26.1", "46.2", "1479", "2469"}, {"77.2", "30.1", "47.0", "1060", "1744"},
-        {"80.8", "33.1", "47.5", "788", "1284"},  {"83.2", "35.4", "47.8", "602", "975"},
-        {"84.8", "37.1", "48.0", "469", "755"},   {"75.3", "28.6", "46.7", "1246", "2060"},
-        {"75.9", "29.0", "46.8", "758", "1252"},  {"79.1", "31.6", "47.2", "565", "926"},
-    };
+    const auto& expected = testing_support::kDefaultDesignTable;
     DesignAnalysis analysis;
     const AnalysisRun run = analysis.run(kDefaults, &CALCLTE);
     ASSERT_EQ(run.outcome, AnalysisRun::Complete);

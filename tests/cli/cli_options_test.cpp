@@ -16,21 +16,21 @@ TEST(Arguments, ReadInputsAndChoices) {
         {"--spacing", "18", "--opening=0.1", "--k", "150", "--load", "12000", "--ec", "3.5e6",
          "--thickness", "9", "--tire-pressure", "110", "--format", "json", "--all-fields"});
     ASSERT_TRUE(parsed.options) << parsed.error;
-    const tavrel::DesignValues expected = {18, 0.1f, 150, 12000, 3.5e6f, 9, 110};
+    const tavrel::cli::GivenValues expected = {18, 0.1, 150, 12000, 3.5e6, 9, 110};
     EXPECT_EQ(parsed.options->values, expected);
     EXPECT_EQ(parsed.options->format, Format::Json);
     EXPECT_TRUE(parsed.options->allFields);
 
     const auto defaults = parseArguments({});
     ASSERT_TRUE(defaults.options);
-    const tavrel::DesignValues windowDefaults = {12, 0.25f, 300, 9000, 4e6f, 12, 90};
+    const tavrel::cli::GivenValues windowDefaults = {12, 0.25, 300, 9000, 4e6, 12, 90};
     EXPECT_EQ(defaults.options->values, windowDefaults);
     EXPECT_EQ(defaults.options->format, Format::Table);
 
     // The limits themselves are allowed, and compared in single precision.
     const auto limits = parseArguments({"--spacing", "36.000001", "--opening", "0.005"});
     ASSERT_TRUE(limits.options) << limits.error;
-    EXPECT_EQ(limits.options->values[0], 36.0f);
+    EXPECT_EQ(static_cast<float>(limits.options->values[0]), 36.0f);
 }
 
 TEST(Arguments, EveryRefusalNamesTheOptionValueAndRangeWithStatusTwo) {

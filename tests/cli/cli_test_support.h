@@ -1,6 +1,7 @@
 // Running tavrel-cli in-process and reading its CSV back.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,15 +16,18 @@ struct CliResult {
     std::string error;
 };
 
-// Runs the command line against the engine linked into the test.
-inline CliResult runCli(const std::vector<std::string_view>& args) {
+// Runs the command line against the engine linked into the test, with `input`
+// as standard input.
+inline CliResult runCli(const std::vector<std::string_view>& args, std::string input = {}) {
     CliResult r;
-    std::string error;
+    std::FILE* in = input.empty() ? nullptr : fmemopen(input.data(), input.size(), "r");
     {
         tavrel::cli::Output out(r.out);
-        r.status = tavrel::cli::runCli(args, out, r.error,
-                                       [](std::string&) -> CalclteFunction { return &CALCLTE; });
+        r.status = tavrel::cli::runCli(
+            args, out, r.error, [](std::string&) -> CalclteFunction { return &CALCLTE; },
+            in != nullptr ? in : stdin);
     }
+    if (in != nullptr) std::fclose(in);
     return r;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tavrel::comparison {
 namespace {
 
@@ -40,11 +42,13 @@ TEST(ComparisonChart, DrawsTheSelectedComparison) {
         EXPECT_EQ(drawing.alternative.valueText, std::string(c.alternativeText));
         EXPECT_EQ(drawing.baseline.height, c.baselineHeight);
         EXPECT_EQ(drawing.alternative.height, c.alternativeHeight);
-        EXPECT_EQ(drawing.baseline.top, 6540 - c.baselineHeight);
-        EXPECT_EQ(drawing.alternative.top, 6540 - c.alternativeHeight);
-        EXPECT_EQ(drawing.baseline.valueTop, drawing.baseline.top - 300);
-        EXPECT_EQ(drawing.alternative.valueTop, drawing.alternative.top - 300);
-        EXPECT_EQ(drawing.percentTop, drawing.alternative.top + 150);
+        // Both bars stand on the foot, values above them, the change inside the right one.
+        EXPECT_EQ(drawing.baseline.top + drawing.baseline.height, kBarFoot);
+        EXPECT_EQ(drawing.alternative.top + drawing.alternative.height, kBarFoot);
+        EXPECT_LT(drawing.baseline.valueTop, drawing.baseline.top);
+        EXPECT_EQ(drawing.baseline.top - drawing.baseline.valueTop,
+                  drawing.alternative.top - drawing.alternative.valueTop);
+        EXPECT_GT(drawing.percentTop, drawing.alternative.top);
         EXPECT_EQ(drawing.percentText, std::string(c.percent));
     }
 }
@@ -104,29 +108,30 @@ TEST(ComparisonChart, CaptionsForEveryLayout) {
     EXPECT_FALSE(barCaptions(0, 4).has_value());
 }
 
-TEST(ComparisonChart, QuantitySettings) {
-    struct Case {
-        int q;
-        const char* title[4];
-        float fullScale;
-        int decimals;
-    };
-    const Case cases[] = {
-        {0, {"Dowel", "Bearing", "Stress", "(psi)"}, 5500.0f, 0},
-        {1, {"Peak", "Edge", "Stress", "(psi)"}, 400.0f, 0},
-        {2, {"Peak", "Edge", "Deflection", "(in.)"}, 0.015f, 3},
-        {3, {"Peak", "Corner", "Deflection", "(in.)"}, 0.03f, 3},
-    };
-    for (const Case& c : cases) {
-        const std::optional<QuantitySettings> settings = quantitySettings(c.q);
+// Each quantity's scale and precision suit the figures it plots: no bar of the
+// table runs far past full height or is dwarfed by it, and no figure shows as zero.
+TEST(ComparisonChart, ScalesAndDecimalsSuitTheTable) {
+    for (int q = 0; q < kQuantityCount; ++q) {
+        SCOPED_TRACE(q);
+        const std::optional<QuantitySettings> settings = quantitySettings(q);
         ASSERT_TRUE(settings.has_value());
-        for (int line = 0; line < 4; ++line) {
-            EXPECT_EQ(settings->axisTitle[static_cast<std::size_t>(line)],
-                      std::string(c.title[line]));
+        EXPECT_EQ(chartFor(q, 0, 0, 0).axisTitle, settings->axisTitle);
+        const std::string unit = settings->axisTitle[3];
+        EXPECT_TRUE(unit == "(psi)" || unit == "(in.)") << unit;
+        float tallest = 0;
+        for (int a = 0; a < kAnalysisTypeCount; ++a) {
+            for (int v = 0; v < kVariantCount; ++v) {
+                for (int d = 0; d < kDowelCount; ++d) {
+                    const float value = comparisonValue(a, v, d, q);
+                    tallest = std::max(tallest, value);
+                    const std::string text = formatBarValue(value, settings->decimals);
+                    EXPECT_NE(text.find_first_of("123456789"), std::string::npos) << value;
+                }
+            }
         }
-        EXPECT_EQ(settings->fullScale, c.fullScale);
-        EXPECT_EQ(settings->decimals, c.decimals);
-        EXPECT_EQ(chartFor(c.q, 0, 0, 0).axisTitle, settings->axisTitle);
+        // The corner deflections reach a little past full scale (2711 of 2500).
+        EXPECT_LE(barHeight(tallest, settings->fullScale), kFullScaleBarHeight * 11 / 10);
+        EXPECT_GE(barHeight(tallest, settings->fullScale), kFullScaleBarHeight / 2);
     }
     EXPECT_FALSE(quantitySettings(-1).has_value());
     EXPECT_FALSE(quantitySettings(4).has_value());

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
+#include <string>
+
+#include "comparison/comparison_chart.h"
+#include "comparison/layout_drawing.h"
 
 namespace tavrel::comparison {
 namespace {
@@ -14,15 +19,12 @@ TEST(ComparisonScenario, ViewOfEveryLayout) {
         int a, v;
         Picture variant;
         bool savings;
-        const char* savingsText;  // nullptr: caption untouched
     };
     const Case cases[] = {
-        {0, 0, P::Corner06a, false, nullptr}, {0, 1, P::Corner08, false, nullptr},
-        {0, 2, P::Corner10, false, nullptr},  {0, 3, P::Corner12, false, nullptr},
-        {1, 0, P::Baseline2, true, "0%"},     {1, 1, P::Ctr10, true, "17%"},
-        {1, 2, P::Ctr08, true, "33%"},        {1, 3, P::Ctr06, true, "50%"},
-        {2, 0, P::Baseline2, true, "0%"},     {2, 1, P::AltA, true, "8%"},
-        {2, 2, P::AltB, true, "25%"},         {2, 3, P::AltC, true, "33%"},
+        {0, 0, P::Corner06a, false}, {0, 1, P::Corner08, false}, {0, 2, P::Corner10, false},
+        {0, 3, P::Corner12, false},  {1, 0, P::Baseline2, true}, {1, 1, P::Ctr10, true},
+        {1, 2, P::Ctr08, true},      {1, 3, P::Ctr06, true},     {2, 0, P::Baseline2, true},
+        {2, 1, P::AltA, true},       {2, 2, P::AltB, true},      {2, 3, P::AltC, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "a " << c.a << " v " << c.v);
@@ -36,10 +38,23 @@ TEST(ComparisonScenario, ViewOfEveryLayout) {
         EXPECT_EQ(view->visiblePictures.size(), 2);
         EXPECT_EQ(variantPicture(c.a, c.v), c.variant);
         EXPECT_EQ(view->savingsVisible, c.savings);
-        if (c.savingsText == nullptr) {
-            EXPECT_FALSE(view->savingsText.has_value());
-        } else {
-            EXPECT_EQ(view->savingsText, std::string(c.savingsText));
+        EXPECT_EQ(view->savingsText.has_value(), c.savings);
+    }
+}
+
+// The steel saved is the share of the baseline's twelve dowels the layout leaves
+// out, for the count its caption names and its drawing shows.
+TEST(ComparisonScenario, SavingsFollowTheDowelsLeftOut) {
+    for (int a : {1, 2}) {
+        for (int v = 0; v < kVariantCount; ++v) {
+            SCOPED_TRACE(testing::Message() << "a " << a << " v " << v);
+            const std::string caption = barCaptions(a, v)->alternative;  // "10 Dowels"
+            const int dowels = std::stoi(caption);
+            EXPECT_EQ(caption, std::to_string(dowels) + " Dowels");
+            EXPECT_EQ(laneDowelCount(*variantPicture(a, v)), dowels);
+            EXPECT_EQ(laneDowelCount(P::Baseline), 12);
+            const long percent = std::lround((12 - dowels) * 100.0 / 12);
+            EXPECT_EQ(scenarioView(a, v)->savingsText, std::to_string(percent) + "%");
         }
     }
 }

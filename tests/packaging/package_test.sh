@@ -88,11 +88,12 @@ for program in tavrel tavrel-cli; do
   done
 done
 
-# Through the launcher on PATH, from another folder: the default design.
+# Through the launcher on PATH, from another folder: the default design (its
+# note column empty).
 cd "$work"
 csv=$(PATH="$usr/bin:$PATH" tavrel-cli --format csv)
 [ "$(wc -l <<<"$csv")" -eq 9 ] || fail "expected a header and eight rows, got: $csv"
-grep -qx '12,0.25,300,9000,4000000,12,90,1,round,71.6,26.1,46.2,1479,2469,acceptable' \
+grep -qx '12,0.25,300,9000,4000000,12,90,1,round,71.6,26.1,46.2,1479,2469,acceptable,' \
   <<<"$csv" || fail "default design, 1-inch bar: $csv"
 
 # The engine comes from the program's own folder and nowhere else.

@@ -11,8 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "default_design_table.h"
 #include "window/controls.h"
 #include "window/main_window.h"
+#include "window/shape_control.h"
+#include "window/twips.h"
 
 using tavrel::DowelSizingPage;
 using tavrel::MainWindow;
@@ -52,7 +55,6 @@ class DowelSizingPageTest : public QObject {
     void startUpShowsTheAnalysedDefaultDesign() {
         MainWindow w;
         const char* names[] = {"txtsd", "txtw", "txtk", "txtLoad", "txtEc", "txth", "txtTirePres"};
-        const char* texts[] = {"12", "0.25", "300", "9000", "4000000", "12", "90"};
         const char* tips[] = {"Minimum: 6  Maximum: 36",
                               "Minimum: 0.005  Maximum: 3",
                               "Minimum: 50  Maximum: 5000",
@@ -61,23 +63,22 @@ class DowelSizingPageTest : public QObject {
                               "Minimum: 5  Maximum: 30",
                               "Minimum: 20  Maximum: 500"};
         for (int i = 0; i < 7; ++i) {
-            QCOMPARE(box(w, names[i])->text(), QString::fromLatin1(texts[i]));
+            const std::string_view text = testing_support::kDefaultDesignTexts[i];
+            QCOMPARE(box(w, names[i])->text(), QString::fromUtf8(text.data(), text.size()));
             QCOMPARE(box(w, names[i])->toolTip(), QString::fromLatin1(tips[i]));
             QCOMPARE(boxColour(w, names[i]), kWhite);
         }
         QCOMPARE(w.windowTitle(), QStringLiteral(" Tavrel Version 2.0.020"));
+        QCOMPARE(w.findChild<QLabel*>("Label17")->text(),
+                 QStringLiteral("= Acceptable for Wide Lanes, Tied Shoulders, Good Support, "
+                                "and/or Low Traffic "));
         QCOMPARE(w.tabControl()->currentIndex(), 0);
 
         // One analysis at the end of start-up: eight engine calls, not one run per box.
         const DowelSizingPage* page = w.sizingPage();
         QCOMPARE(page->analysis().engineCalls(), 8L);
 
-        const char* table[8][5] = {
-            {"71.6", "26.1", "46.2", "1479", "2469"}, {"77.2", "30.1", "47.0", "1060", "1744"},
-            {"80.8", "33.1", "47.5", "788", "1284"},  {"83.2", "35.4", "47.8", "602", "975"},
-            {"84.8", "37.1", "48.0", "469", "755"},   {"75.3", "28.6", "46.7", "1246", "2060"},
-            {"75.9", "29.0", "46.8", "758", "1252"},  {"79.1", "31.6", "47.2", "565", "926"},
-        };
+        const auto& table = testing_support::kDefaultDesignTable;
         const char* cellNames[5] = {"lblDeflLTE", "lblStressLTE", "lblEffectLTE",
                                     "lblEdgeBearStress", "lblCornBearStress"};
         for (int c = 0; c < 8; ++c) {
@@ -199,6 +200,40 @@ class DowelSizingPageTest : public QObject {
         QCOMPARE(boxColour(w, "txtsd"), kRed);
         box(w, "txtsd")->setText("12");
         QCOMPARE(boxColour(w, "txtsd"), kWhite);
+    }
+
+    // The bar catalogue is the one source of the headings and the drawings: a
+    // caption typed into the page, or a size drawn from another table, fails here.
+    void headingsAndCrossSectionsShowTheCatalogue() {
+        MainWindow w;
+        const DowelSizingPage* page = w.sizingPage();
+        int rounds = 0, ellipses = 0;
+        for (int c = 0; c < tavrel::kDowelCaseCount; ++c) {
+            const tavrel::DowelCase& dowel = tavrel::kDowelCases[c];
+            const QString label = QString::fromStdString(tavrel::dowelCaseLabel(dowel));
+            const QLabel* first = page->heading(dowel.headings[0]);
+            QString shown = first->text();
+            if (dowel.headingCount == 2) {
+                const QLabel* second = page->heading(dowel.headings[1]);
+                shown += u'x' + second->text();
+                QVERIFY(first->y() < second->y());
+            }
+            QCOMPARE(shown, label);
+            QVERIFY2(first->toolTip().startsWith(label + QStringLiteral(" in. ")),
+                     qPrintable(first->toolTip()));
+
+            const bool round = tavrel::isRound(dowel);
+            const QString name = round ? QStringLiteral("shpRound%1").arg(++rounds)
+                                       : QStringLiteral("shpEllipse%1").arg(++ellipses);
+            const auto* section = w.findChild<tavrel::ShapeControl*>(name);
+            QVERIFY2(section, qPrintable(name));
+            QCOMPARE(section->kind(),
+                     round ? tavrel::ShapeControl::Circle : tavrel::ShapeControl::Oval);
+            QVERIFY(qAbs(section->width() - tavrel::twips::toPixels(dowel.drawnWidth)) <= 1);
+            QVERIFY(qAbs(section->height() - tavrel::twips::toPixels(dowel.drawnHeight)) <= 1);
+            // Under its own heading.
+            QVERIFY(qAbs(section->geometry().center().x() - first->geometry().center().x()) <= 1);
+        }
     }
 
     void inputBoxesAreNamedForAssistiveTools() {

@@ -9,7 +9,9 @@
 #include <QTest>
 #include <set>
 
+#include "analysis/dowel_cases.h"
 #include "comparison/comparison_scenario.h"
+#include "comparison/dowel_selection.h"
 #include "window/dowel_sizing_page.h"
 #include "window/line_control.h"
 #include "window/main_window.h"
@@ -298,6 +300,34 @@ class DowelSpacingPageTest : public QObject {
                          qPrintable(QStringLiteral("(%1, %2)").arg(x + dx).arg(y)));
             }
         }
+    }
+
+    // A bar is named and drawn on this page as the sizing page names and draws it.
+    void dowelSelectionShowsTheSizingPagesBars() {
+        MainWindow w;
+        auto* list = control<QComboBox>(w, "cboDia");
+        int roundItems = 0;
+        for (int d = 0; d < list->count(); ++d) {
+            const tavrel::DowelCase& dowel =
+                tavrel::kDowelCases[*tavrel::comparison::dowelCaseOfItem(d)];
+            const QLabel* heading = w.sizingPage()->heading(dowel.headings[0]);
+            if (tavrel::isRound(dowel)) {
+                QCOMPARE(list->itemText(d), heading->text() + QStringLiteral("\" Round"));
+                ++roundItems;
+            } else {
+                QVERIFY(list->itemText(d).endsWith(QStringLiteral(" Elliptical")));
+            }
+            const auto* picture =
+                control<tavrel::ShapeControl>(w, QStringLiteral("shpDowelPic_%1").arg(d));
+            const int c = static_cast<int>(&dowel - tavrel::kDowelCases.data());
+            const QString section = tavrel::isRound(dowel)
+                                        ? QStringLiteral("shpRound%1").arg(c + 1)
+                                        : QStringLiteral("shpEllipse%1").arg(c - 4);
+            const auto* drawn = control<tavrel::ShapeControl>(w, section);
+            QCOMPARE(picture->kind(), drawn->kind());
+            QCOMPARE(picture->size(), drawn->size());
+        }
+        QCOMPARE(roundItems, 3);
     }
 
     void plottingAnotherQuantityKeepsTheBarCaptions() {

@@ -1,8 +1,8 @@
-#include "comparison/number_format.h"
-
 #include <gtest/gtest.h>
 
-namespace tavrel::comparison {
+#include "analysis/result_format.h"
+
+namespace tavrel {
 namespace {
 
 TEST(NumberFormat, RoundsTheExactValueHalvesAwayFromZero) {
@@ -31,4 +31,4 @@ TEST(NumberFormat, RoundsTheExactValueHalvesAwayFromZero) {
 }
 
 }  // namespace
-}  // namespace tavrel::comparison
+}  // namespace tavrel

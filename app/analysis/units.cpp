@@ -1,0 +1,87 @@
+#include "analysis/units.h"
+
+#include <array>
+#include <cmath>
+
+#include "analysis/design_inputs.h"
+#include "analysis/result_format.h"
+
+namespace tavrel {
+
+namespace {
+
+constexpr UnitScale kSiInputs[kDesignInputCount] = {
+    {kMillimetresPerInch, "mm"},
+    {kMillimetresPerInch, "mm"},
+    // 1 psi/inch = 6.894757293168 kPa per 25.4 mm = 0.27144713753 MPa/m.
+    {kKilopascalsPerPsi / kMillimetresPerInch, "MPa/m"},
+    {kNewtonsPerPoundForce / 1000, "kN"},
+    {kKilopascalsPerPsi / 1000, "MPa"},
+    {kMillimetresPerInch, "mm"},
+    {kKilopascalsPerPsi, "kPa"},
+};
+
+constexpr int kLimitDigits = 5;
+
+// `value` rounded to kLimitDigits significant digits, up or down; a value
+// already that short (152.4) stays as it is despite binary fractions.
+std::string roundedLimit(double value, bool up) {
+    const int decimals =
+        std::max(0, kLimitDigits - 1 - static_cast<int>(std::floor(std::log10(value))));
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    double whole = std::nearbyint(scaled);
+    if (std::fabs(scaled - whole) > 1e-6 * std::max(1.0, std::fabs(scaled)))
+        whole = up ? std::ceil(scaled) : std::floor(scaled);
+    std::string text = formatFixed(whole / scale, decimals);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    return text;
+}
+
+}  // namespace
+
+UnitScale inputScale(UnitSystem system, int input) {
+    if (system == UnitSystem::Si) return kSiInputs[input];
+    return {1, kDesignInputs[input].units};
+}
+
+UnitScale stressScale(UnitSystem system) {
+    if (system == UnitSystem::Si) return {kKilopascalsPerPsi / 1000, "MPa"};
+    return {1, "psi"};
+}
+
+UnitScale deflectionScale(UnitSystem system) {
+    if (system == UnitSystem::Si) return {kMillimetresPerInch, "mm"};
+    return {1, "in."};
+}
+
+float toAnalysisUnits(UnitSystem system, int input, double value) {
+    if (system == UnitSystem::Us) return static_cast<float>(value);
+    return static_cast<float>(value / kSiInputs[input].perUsUnit);
+}
+
+double fromAnalysisUnits(UnitSystem system, int input, double value) {
+    return value * inputScale(system, input).perUsUnit;
+}
+
+std::string inputMinimumText(UnitSystem system, int input) {
+    const DesignInput& d = kDesignInputs[input];
+    if (system == UnitSystem::Us) return plainDecimal(d.minimum);
+    return roundedLimit(fromAnalysisUnits(system, input, d.minimum), true);
+}
+
+std::string inputMaximumText(UnitSystem system, int input) {
+    const DesignInput& d = kDesignInputs[input];
+    if (system == UnitSystem::Us) return plainDecimal(d.maximum);
+    return roundedLimit(fromAnalysisUnits(system, input, d.maximum), false);
+}
+
+std::string bearingStressText(float psi, UnitSystem system) {
+    if (system == UnitSystem::Us) return formatWholeNumber(psi);
+    return formatFixed(static_cast<double>(psi) * stressScale(system).perUsUnit, 2);
+}
+
+}  // namespace tavrel
