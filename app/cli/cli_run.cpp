@@ -8,6 +8,7 @@
 
 #include "cli/cli_designs.h"
 #include "cli/cli_report.h"
+#include "cli/cli_solve.h"
 
 namespace tavrel::cli {
 
@@ -211,6 +212,14 @@ StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& o
 
 int runCli(const std::vector<std::string_view>& args, Output& out, std::string& error,
            const EngineBinder& engine, std::FILE* input) {
+    if (asksForSolveOrReport(args)) {
+        const int status = runSolveOrReport(args, out, error, engine);
+        if (!out.finish()) {
+            error = "tavrel-cli: " + out.failure() + "\n";
+            return kExitWriteFailed;
+        }
+        return status;
+    }
     const ParsedArguments parsed = parseArguments(args);
     if (!parsed.options) {
         error = "tavrel-cli: " + parsed.error + "\n";
@@ -219,7 +228,7 @@ int runCli(const std::vector<std::string_view>& args, Output& out, std::string& 
     const Options& options = *parsed.options;
     StudyOutcome outcome;
     if (options.help) {
-        out.write(helpText(options.units));
+        out.write(helpText(options.units) + solveAndReportHelp());
     } else if (options.version) {
         out.write("tavrel-cli " TAVREL_VERSION "\n");
     } else if (options.comparison) {

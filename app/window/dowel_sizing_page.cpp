@@ -7,6 +7,7 @@
 #include <numeric>
 #include <utility>
 
+#include "analysis/results_table.h"
 #include "analysis/working_summary.h"
 #include "window/controls.h"
 #include "window/grade_colours.h"
@@ -54,20 +55,6 @@ Box cellBox(int column, double top, double height) {
 
 // The legend's wording of the conditional grade: the conditions every surface
 // names, in title case as the legend writes its captions.
-QString conditionalLegend() {
-    QStringList conditions;
-    for (const char* condition : kConditionalGradeConditions) {
-        QString words = QString::fromLatin1(condition);
-        for (qsizetype i = 0; i < words.size(); ++i) {
-            if (i == 0 || words[i - 1] == u' ') words[i] = words[i].toUpper();
-        }
-        conditions << words;
-    }
-    const QString last = conditions.takeLast();
-    return QStringLiteral("= Acceptable for ") + conditions.join(QStringLiteral(", ")) +
-           QStringLiteral(", and/or ") + last + u' ';
-}
-
 template <size_t N>
 bool contains(const double (&values)[N], double v) {
     for (double x : values) {
@@ -76,20 +63,18 @@ bool contains(const double (&values)[N], double v) {
     return false;
 }
 
+// The captions themselves are shared with the report and the clipboard.
 struct ResultRowLayout {
     const char* captionLabel;
-    const char* caption;
     const char* cells;
     double top;
     const char* placeholder;
 };
 
 constexpr ResultRowLayout kResultRows[kResultRowCount] = {
-    {"Label5", "Deflection LTE:", "lblDeflLTE", 4950, "99.9"},
-    {"Label6", "Stress LTE:", "lblStressLTE", 5325, "99.9"},
-    {"Label7", "Effectiveness:", "lblEffectLTE", 5700, "99.9"},
-    {"Label9", "Edge Loading:", "lblEdgeBearStress", 6450, "99999"},
-    {"Label10", "Corner Loading:", "lblCornBearStress", 6825, "99999"},
+    {"Label5", "lblDeflLTE", 4950, "99.9"},          {"Label6", "lblStressLTE", 5325, "99.9"},
+    {"Label7", "lblEffectLTE", 5700, "99.9"},        {"Label9", "lblEdgeBearStress", 6450, "99999"},
+    {"Label10", "lblCornBearStress", 6825, "99999"},
 };
 
 constexpr double kCellHeight = 200;
@@ -147,21 +132,18 @@ void DowelSizingPage::buildLegend() {
         CaseGrade grade;
         double left;
         const char* label;
-        QString text;
         double textWidth;
     } legend[] = {
-        {"Shape7", CaseGrade::Acceptable, 150, "Label16", QStringLiteral("= Acceptable Option"),
-         1800},
-        {"Shape6", CaseGrade::Conditional, 2325, "Label17", conditionalLegend(), 6450},
-        {"Shape5", CaseGrade::Unacceptable, 8850, "Label18",
-         QStringLiteral("= Unacceptable Option"), 2175},
+        {"Shape7", CaseGrade::Acceptable, 150, "Label16", 1800},
+        {"Shape6", CaseGrade::Conditional, 2325, "Label17", 6450},
+        {"Shape5", CaseGrade::Unacceptable, 8850, "Label18", 2175},
     };
     for (const auto& entry : legend) {
         controls::shape(s, QLatin1String(entry.square), ShapeControl::Rectangle,
                         gradeColour(entry.grade), {entry.left, 2325, 315, 315});
-        controls::label(s, QLatin1String(entry.label), entry.text,
-                        {entry.left + 390, 2325, entry.textWidth, 315},
-                        Qt::AlignLeft | Qt::AlignVCenter);
+        controls::label(
+            s, QLatin1String(entry.label), QString::fromStdString(legendText(entry.grade)),
+            {entry.left + 390, 2325, entry.textWidth, 315}, Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
@@ -202,7 +184,7 @@ void DowelSizingPage::buildTable() {
     }
 
     // Size heads: one per round bar, two stacked per elliptical bar.
-    controls::label(s, QStringLiteral("Label3"), QStringLiteral("Dowel Diameter(s) (inches):"),
+    controls::label(s, QStringLiteral("Label3"), QLatin1String(kDowelHeadsCaption),
                     {225, 4125, 2850, 255})
         ->setFont(fonts::bold());
     for (int c = 0; c < kDowelCaseCount; ++c) {
@@ -223,15 +205,14 @@ void DowelSizingPage::buildTable() {
 
     // Row captions and the result cells.
     QLabel* loadTransfer = controls::label(
-        s, QStringLiteral("Label4"), QStringLiteral("Load Transfer (%) -"), {225, 4575, 2850, 255});
-    QLabel* bearing =
-        controls::label(s, QStringLiteral("Label8"), QStringLiteral("Bearing Stress (psi) -"),
-                        {225, 6075, 2850, 255});
+        s, QStringLiteral("Label4"), QLatin1String(kLoadTransferSection), {225, 4575, 2850, 255});
+    QLabel* bearing = controls::label(s, QStringLiteral("Label8"),
+                                      QLatin1String(kBearingStressSection), {225, 6075, 2850, 255});
     loadTransfer->setFont(fonts::bold());
     bearing->setFont(fonts::bold());
     for (int row = 0; row < kResultRowCount; ++row) {
         const ResultRowLayout& r = kResultRows[row];
-        controls::label(s, QLatin1String(r.captionLabel), QLatin1String(r.caption),
+        controls::label(s, QLatin1String(r.captionLabel), QLatin1String(kResultRowCaptions[row]),
                         {750, r.top - 30, 2325, 255})
             ->setFont(fonts::bold());
     }

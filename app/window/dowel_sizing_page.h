@@ -29,6 +29,8 @@ class DowelSizingPage : public TabPage {
     QLabel* resultCell(ResultRow row, int column) const { return cells_[row][column]; }
     QLabel* heading(int index) const { return headings_[index]; }
     const DesignAnalysis& analysis() const { return analysis_; }
+    // The bound engine, or null when it cannot be loaded.
+    CalclteFunction engine() { return engine_.calclte(); }
     // The latest complete run's figures, case by case.
     const AnalysisRun& lastRun() const { return lastRun_; }
 

@@ -3,20 +3,13 @@
 
 #include <QColor>
 
-#include "analysis/case_grade.h"
+#include "analysis/results_table.h"
 
 namespace tavrel {
 
 inline QColor gradeColour(CaseGrade grade) {
-    switch (grade) {
-        case CaseGrade::Acceptable:
-            return QColor(128, 255, 128);  // light green
-        case CaseGrade::Conditional:
-            return QColor(255, 255, 128);  // light yellow
-        case CaseGrade::Unacceptable:
-            break;
-    }
-    return QColor(255, 128, 128);  // light red
+    const Rgb c = gradeRgb(grade);
+    return QColor(c.red, c.green, c.blue);
 }
 
 }  // namespace tavrel

@@ -18,6 +18,7 @@
 #include "window/controls.h"
 #include "window/dowel_sizing_page.h"
 #include "window/dowel_spacing_page.h"
+#include "window/results_actions.h"
 #include "window/twips.h"
 #include "window/window_fonts.h"
 
@@ -67,6 +68,7 @@ MainWindow::MainWindow(const QString& engineFolder) {
                          QStringLiteral("Jump to Guidelines"), {9450, 525, 1590, 315});
     guidelines->raise();
     connect(guidelines, &QPushButton::clicked, this, [] { links::openGuidelines(); });
+    resultsActions_ = new ResultsActions(this, sizingPage_);
 
     startUp();
 }

@@ -11,6 +11,7 @@ namespace tavrel {
 class AboutPage;
 class DowelSizingPage;
 class DowelSpacingPage;
+class ResultsActions;
 
 class MainWindow : public QWidget {
   public:
@@ -22,6 +23,8 @@ class MainWindow : public QWidget {
     DowelSpacingPage* spacingPage() const { return spacingPage_; }
     AboutPage* aboutPage() const { return aboutPage_; }
     QTabWidget* tabControl() const { return tabs_; }
+    // Copy, save and print of the sizing page's results.
+    ResultsActions* resultsActions() const { return resultsActions_; }
 
   private:
     void startUp();
@@ -30,6 +33,7 @@ class MainWindow : public QWidget {
     DowelSizingPage* sizingPage_ = nullptr;
     DowelSpacingPage* spacingPage_ = nullptr;
     AboutPage* aboutPage_ = nullptr;
+    ResultsActions* resultsActions_ = nullptr;
 };
 
 }  // namespace tavrel

@@ -1,0 +1,58 @@
+// The words and colours of the sizing table, shared by the window, the design
+// report and the clipboard, and the table as text for other programs.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "analysis/case_grade.h"
+#include "analysis/design_analysis.h"
+
+namespace tavrel {
+
+// The caption of the size heads' row.
+inline constexpr const char* kDowelHeadsCaption = "Dowel Diameter(s) (inches):";
+
+// The two section rows and the result rows under each.
+inline constexpr const char* kLoadTransferSection = "Load Transfer (%) -";
+inline constexpr const char* kBearingStressSection = "Bearing Stress (psi) -";
+inline constexpr std::array<const char*, kResultRowCount> kResultRowCaptions = {
+    "Deflection LTE:", "Stress LTE:", "Effectiveness:", "Edge Loading:", "Corner Loading:"};
+// The first row under the bearing stress section.
+inline constexpr int kFirstBearingRow = EdgeStressRow;
+
+// The legend's text for a grade: "= Acceptable Option", the conditions of a
+// conditional bar in title case ("= Acceptable for Wide Lanes, ... Traffic "),
+// "= Unacceptable Option".
+std::string legendText(CaseGrade grade);
+
+// A grade's colour: a case's heads and its graded cells of that grade (an
+// acceptable cell stays uncoloured).
+struct Rgb {
+    int red, green, blue;
+};
+inline Rgb gradeRgb(CaseGrade grade) {
+    switch (grade) {
+        case CaseGrade::Acceptable:
+            return {128, 255, 128};  // light green
+        case CaseGrade::Conditional:
+            return {255, 255, 128};  // light yellow
+        case CaseGrade::Unacceptable:
+            break;
+    }
+    return {255, 128, 128};  // light red
+}
+
+// Whether a result cell is coloured, and with which grade's colour.
+inline bool cellColoured(const ResultCell& cell) {
+    return cell.grade && *cell.grade != CaseGrade::Acceptable;
+}
+
+// A complete run as tab-separated lines for spreadsheets: a header with
+// "Dowel (in.)" and the bars, one line per result row, and a "Grade" line.
+std::string resultsTabSeparated(const AnalysisRun& run);
+
+// The same table in HTML, coloured as the window colours it.
+std::string resultsHtml(const AnalysisRun& run);
+
+}  // namespace tavrel

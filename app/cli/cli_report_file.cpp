@@ -1,0 +1,22 @@
+#include "cli/cli_report_file.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+
+#include "report/design_report.h"
+
+namespace tavrel::cli {
+
+std::string writeReportFile(const std::string& path, const DesignValues& values,
+                            CalclteFunction calclte) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        return "no drawing available in this process";
+    }
+    const std::optional<DesignStudy> study = studyDesign(values, calclte);
+    if (!study) return "the design could not be analysed";
+    return report::writeReportPdf(QString::fromStdString(path), *study,
+                                  QDateTime::currentDateTime())
+        .toStdString();
+}
+
+}  // namespace tavrel::cli

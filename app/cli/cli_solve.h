@@ -1,0 +1,39 @@
+// --solve and --report: where each bar's grade changes as one input moves, and
+// the design report as a PDF file, for the one design the options give.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cli_output.h"
+#include "cli/cli_run.h"
+
+namespace tavrel::cli {
+
+// Whether the arguments ask for --solve or --report; runCli hands those on to
+// runSolveOrReport.
+bool asksForSolveOrReport(const std::vector<std::string_view>& args);
+// Whether they ask for --report, which draws and so needs a GUI application.
+bool asksForReport(const std::vector<std::string_view>& args);
+
+// Writes the design report of `values` as a PDF at `path`; returns why it
+// failed, or an empty text.
+using ReportFileWriter = std::function<std::string(
+    const std::string& path, const DesignValues& values, CalclteFunction calclte)>;
+// The report is drawn with Qt, which the rest of tavrel-cli does without:
+// the program hands the writer in at start. Without one, --report fails.
+void setReportFileWriter(ReportFileWriter writer);
+
+// The solver's answer for input `input` as a table, CSV or JSON.
+void writeGradeChanges(const DesignValues& design, int input, Format format,
+                       CalclteFunction calclte, Output& out);
+
+int runSolveOrReport(const std::vector<std::string_view>& args, Output& out, std::string& error,
+                     const EngineBinder& engine);
+
+// The lines --help adds for these two options.
+std::string solveAndReportHelp();
+
+}  // namespace tavrel::cli

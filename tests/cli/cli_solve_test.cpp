@@ -1,0 +1,85 @@
+// --solve as scripts read it: the three formats say the same, the table names
+// the bars without a change, and misuse is refused with status 2.
+#include "cli/cli_solve.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <set>
+
+#include "analysis/dowel_cases.h"
+#include "cli_test_support.h"
+
+namespace {
+
+using cli_test::parseCsv;
+using cli_test::runCli;
+
+TEST(Solve, CsvJsonAndTableAgree) {
+    // Tire pressure changes no grade of the default design; thickness several.
+    for (const char* input : {"thickness", "tire-pressure"}) {
+        const auto csv = runCli({"--solve", input, "--format=csv", "--load", "12000"});
+        ASSERT_EQ(csv.status, 0) << csv.error;
+        const auto rows = parseCsv(csv.out);
+        ASSERT_FALSE(rows.empty());
+        EXPECT_EQ(rows[0], (std::vector<std::string>{"dowel", "input", "value", "grade_below",
+                                                     "grade_above"}));
+
+        const auto json = runCli({"--solve", input, "--format", "json", "--load=12000"});
+        ASSERT_EQ(json.status, 0) << json.error;
+        const QJsonArray changes = QJsonDocument::fromJson(QByteArray::fromStdString(json.out))
+                                       .object()[QStringLiteral("changes")]
+                                       .toArray();
+        ASSERT_EQ(static_cast<size_t>(changes.size()), rows.size() - 1);
+
+        const auto table = runCli({"--solve", input, "--load", "12000"});
+        ASSERT_EQ(table.status, 0) << table.error;
+        std::set<std::string> changing;
+        for (size_t r = 1; r < rows.size(); ++r) {
+            const std::vector<std::string>& row = rows[r];
+            const QJsonObject change = changes[static_cast<int>(r - 1)].toObject();
+            EXPECT_EQ(row[1], input);
+            EXPECT_NE(row[3], row[4]);
+            EXPECT_EQ(change[QStringLiteral("dowel")].toString().toStdString(), row[0]);
+            EXPECT_EQ(change[QStringLiteral("value")].toDouble(), std::stod(row[2]));
+            EXPECT_EQ(change[QStringLiteral("grade_above")].toString().toStdString(), row[4]);
+            // The table's line for this change: bar, value, below, above.
+            EXPECT_NE(table.out.find(row[0]), std::string::npos);
+            EXPECT_NE(table.out.find(row[2]), std::string::npos);
+            changing.insert(row[0]);
+        }
+        size_t unchanged = 0;
+        for (size_t at = 0; (at = table.out.find("no change in range", at)) != std::string::npos;
+             ++at) {
+            ++unchanged;
+        }
+        EXPECT_EQ(unchanged, tavrel::kDowelCaseCount - changing.size()) << table.out;
+    }
+}
+
+TEST(Solve, MisuseIsRefused) {
+    const std::vector<std::vector<std::string_view>> misuse = {
+        {"--solve", "depth"},
+        {"--solve"},
+        {"--solve", "k", "--sweep", "load=1000:2000:500"},
+        {"--solve", "k", "--solve", "load"},
+        {"--solve", "k", "--report", "a.pdf"},
+        {"--report", "a.pdf", "--format", "csv"},
+        {"--solve", "k", "--thickness", "40"},
+        {"--solve", "k", "--units", "si"},
+        {"--report", "a.pdf", "--designs", "-"},
+    };
+    for (const auto& args : misuse) {
+        const auto r = runCli(args);
+        EXPECT_EQ(r.status, tavrel::cli::kExitBadInput) << args[0] << " " << r.error;
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_EQ(r.error.rfind("tavrel-cli: ", 0), 0u) << r.error;
+    }
+    // In-process there is no drawing: the report is refused, not half written.
+    const auto report = runCli({"--report", "never.pdf"});
+    EXPECT_EQ(report.status, tavrel::cli::kExitWriteFailed);
+}
+
+}  // namespace

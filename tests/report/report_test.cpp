@@ -1,0 +1,136 @@
+// The design report read back from the PDF tavrel-cli writes without a display,
+// and a report file that cannot be written.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "analysis/results_table.h"
+#include "analysis/start_up.h"
+#include "report/design_report.h"
+
+Q_DECLARE_METATYPE(tavrel::DesignValues)
+
+namespace {
+
+QString run(const QString& program, const QStringList& args, int* status = nullptr,
+            QString* error = nullptr) {
+    QProcess process;
+    // As on a machine with no display: nothing tells Qt where to draw.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QLatin1String(name));
+    }
+    process.setProcessEnvironment(environment);
+    process.start(program, args);
+    process.waitForFinished(60000);
+    if (status != nullptr)
+        *status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    if (error != nullptr) *error = QString::fromUtf8(process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class ReportTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void reportHoldsEveryHeadingInputCellAndGrade_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<tavrel::DesignValues>("values");
+        QTest::newRow("default") << QStringList() << tavrel::inputDefaults();
+        // A heavy load on a thin slab, where every grade occurs.
+        tavrel::DesignValues heavy = tavrel::inputDefaults();
+        heavy[3] = 20000;
+        heavy[5] = 8;
+        QTest::newRow("heavy load, thin slab")
+            << QStringList{QStringLiteral("--load"), QStringLiteral("20000"),
+                           QStringLiteral("--thickness=8")}
+            << heavy;
+    }
+
+    void reportHoldsEveryHeadingInputCellAndGrade() {
+        QFETCH(QStringList, options);
+        QFETCH(tavrel::DesignValues, values);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("design report.pdf"));
+        int status = -1;
+        QString error;
+        run(QStringLiteral(TAVREL_CLI_PATH), QStringList{QStringLiteral("--report"), pdf} + options,
+            &status, &error);
+        QCOMPARE(status, 0);
+        QCOMPARE(error, QString());
+
+        const QString info = run(QStringLiteral(PDFINFO_PATH), {pdf});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+8\\n"))),
+                 qPrintable(info));
+        QVERIFY(info.contains(QStringLiteral("letter")));
+        // One line of words: the check is for the words, not where lines break.
+        const QString text = run(QStringLiteral(PDFTOTEXT_PATH),
+                                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                                 .simplified();
+        auto expect = [&text](const QString& words) {
+            QVERIFY2(text.contains(words.simplified()), qPrintable(words));
+        };
+
+        expect(QLatin1String(tavrel::report::kReportTitle));
+        for (const char* heading : tavrel::report::kSectionHeadings) {
+            expect(QLatin1String(heading));
+        }
+        for (int i = 0; i < tavrel::kDesignInputCount; ++i) {
+            const tavrel::DesignInput& d = tavrel::kDesignInputs[i];
+            expect(QStringLiteral("%1 %2 %3")
+                       .arg(QLatin1String(d.caption),
+                            QString::fromStdString(tavrel::plainDecimal(values[i])),
+                            QLatin1String(d.units)));
+        }
+        // The table row by row, as the analysis itself gives it.
+        tavrel::DesignAnalysis analysis;
+        const tavrel::AnalysisRun table = analysis.run(values, &CALCLTE);
+        QCOMPARE(table.outcome, tavrel::AnalysisRun::Complete);
+        for (int row = 0; row < tavrel::kResultRowCount; ++row) {
+            QString line = QLatin1String(tavrel::kResultRowCaptions[row]);
+            for (const tavrel::CaseResult& c : table.cases) {
+                line += QLatin1Char(' ') + QString::fromStdString(c.cells[row].text);
+            }
+            expect(line);
+        }
+        QString grades = QStringLiteral("Grade");
+        for (const tavrel::CaseResult& c : table.cases) {
+            grades += QLatin1Char(' ') + QLatin1String(gradeWord(c.grade));
+        }
+        expect(grades);
+        for (tavrel::CaseGrade grade :
+             {tavrel::CaseGrade::Acceptable, tavrel::CaseGrade::Conditional,
+              tavrel::CaseGrade::Unacceptable}) {
+            expect(QString::fromStdString(tavrel::legendText(grade)));
+        }
+        expect(QStringLiteral("DISCLAIMER: This software is intended for preliminary evaluation"));
+    }
+
+    // A folder that is a file cannot hold the report: the writer says so, and
+    // leaves nothing behind, not even its temporary file.
+    void unwritableFolderLeavesNoFile() {
+        QTemporaryDir folder;
+        const QString notAFolder = folder.filePath(QStringLiteral("plain file"));
+        QFile plain(notAFolder);
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const std::optional<tavrel::DesignStudy> study =
+            tavrel::studyDesign(tavrel::inputDefaults(), &CALCLTE);
+        QVERIFY(study.has_value());
+        const QString target = notAFolder + QStringLiteral("/Tavrel design.pdf");
+        const QString failure =
+            tavrel::report::writeReportPdf(target, *study, QDateTime::currentDateTime());
+        QVERIFY(!failure.isEmpty());
+        QVERIFY(!QFileInfo::exists(target));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{QStringLiteral("plain file")});
+    }
+};
+
+QTEST_MAIN(ReportTest)
+#include "report_test.moc"
