@@ -218,7 +218,8 @@ void DowelSizingPage::buildTable() {
     }
     // The result cells stand in one transparent holder over the result rows: a
     // run changes most of them, and with the holder's updates held back while
-    // it does, they are drawn once together instead of forty times apart.
+    // it does, the next repaint redraws one rectangle instead of a region of
+    // forty small ones, which costs Qt much less.
     const double areaLeft = columnLeft(0), areaTop = kResultRows[0].top;
     const double areaRight = kTableRight,
                  areaBottom = kResultRows[kResultRowCount - 1].top + kCellHeight;
@@ -313,7 +314,7 @@ void DowelSizingPage::showRun(AnalysisRun run) {
         for (int row = 0; row < kResultRowCount; ++row) {
             QLabel* cell = cells_[row][c];
             const ResultCell& value = result.cells[row];
-            // The cell's texts are plain ASCII; most keystrokes change only some.
+            // Only a text that changed is written (the texts are plain ASCII).
             const QLatin1String text(value.text.data(), static_cast<qsizetype>(value.text.size()));
             if (cell->text() != text) cell->setText(text);
             if (!value.grade) continue;  // ungraded rows keep their background
