@@ -188,16 +188,3 @@ void AllocationsPerRun(benchmark::State& state) {
 BENCHMARK(AllocationsPerRun)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Offscreen unless told otherwise (QT_QPA_PLATFORM=xcb under Xvfb measures
-    // a real X11 window).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(tavrel::fonts::standard());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
