@@ -13,6 +13,7 @@
 
 #include "analysis/design_analysis.h"
 #include "analysis/number_reader.h"
+#include "analysis/typed_text.h"
 #include "fuzz_check.h"
 
 namespace {
@@ -63,6 +64,16 @@ void checkReader(std::string_view text) {
     }
 }
 
+// Making typed text plain never lengthens it, leaves plain text alone and
+// needs doing only once.
+std::string_view checkTypedText(std::string_view text, std::string& scratch) {
+    const std::string_view plain = tavrel::normaliseTypedText(text, scratch);
+    FUZZ_CHECK(plain.size() <= text.size(), "plain text is never longer");
+    std::string again;
+    FUZZ_CHECK(tavrel::normaliseTypedText(plain, again) == plain, "plain text stays as it is");
+    return plain;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -83,10 +94,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::array<std::string_view, kDesignInputCount> texts;
     std::array<float, kDesignInputCount> values;
     int firstOutOfRange = kDesignInputCount;
+    std::string scratch;
     for (int i = 0; i < kDesignInputCount; ++i) {
         texts[i] = owned[i];
         checkReader(texts[i]);
-        values[i] = static_cast<float>(tavrel::readLeadingNumber(texts[i]));
+        const std::string_view plain = checkTypedText(texts[i], scratch);
+        values[i] = static_cast<float>(tavrel::readLeadingNumber(plain));
         const tavrel::DesignInput& input = kDesignInputs[i];
         const bool in = tavrel::inRange(values[i], input);
         FUZZ_CHECK(!in || std::isfinite(values[i]), "only numbers pass the range check");

@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   # build and test
   g++ cmake make pkg-config git googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libicu-dev
   clang-format
   # window
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-qpa-plugins fonts-liberation

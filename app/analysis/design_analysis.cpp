@@ -2,6 +2,7 @@
 
 #include "analysis/number_reader.h"
 #include "analysis/result_format.h"
+#include "analysis/typed_text.h"
 
 namespace tavrel {
 
@@ -49,7 +50,7 @@ AnalysisRun DesignAnalysis::run(const std::array<std::string_view, kDesignInputC
                                 CalclteFunction calclte) {
     DesignValues values;
     for (int i = 0; i < kDesignInputCount; ++i) {
-        values[i] = static_cast<float>(readLeadingNumber(texts[i]));
+        values[i] = static_cast<float>(readLeadingNumber(normaliseTypedText(texts[i], typed_)));
     }
     return run(values, calclte);
 }

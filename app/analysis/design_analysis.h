@@ -52,8 +52,10 @@ using DesignValues = std::array<float, kDesignInputCount>;
 // engine contract expects; neither is cleared between runs.
 class DesignAnalysis {
   public:
-    // `texts` are the seven boxes in reading order. `calclte` may be null when
-    // the engine could not be loaded: the inputs are still read and checked.
+    // `texts` are the seven boxes in reading order, as typed: Unicode spaces,
+    // digits and format characters are made plain before the leading number is
+    // read (see typed_text.h). `calclte` may be null when the engine could not
+    // be loaded: the inputs are still read and checked.
     AnalysisRun run(const std::array<std::string_view, kDesignInputCount>& texts,
                     CalclteFunction calclte);
     // The same run from values already read, for callers that hold numbers.
@@ -66,6 +68,7 @@ class DesignAnalysis {
     DowelJointInput input_{};
     DowelJointResult result_{};
     long engineCalls_ = 0;
+    std::string typed_;  // a box's text made plain, when it needs to be
 };
 
 }  // namespace tavrel

@@ -13,5 +13,7 @@ namespace tavrel {
 // unloaded deflections and stresses, the load transfer ratios and the bearing
 // stresses. Values that are not finite show as "n/a".
 std::string describeWorking(const DowelCase& dowel, const DowelJointResult& engine);
+// The same into `text`, replacing what it held and reusing its storage.
+void describeWorking(const DowelCase& dowel, const DowelJointResult& engine, std::string& text);
 
 }  // namespace tavrel

@@ -373,7 +373,7 @@ void sensitivitySection(PageFlow& flow, QPainter& painter, const DesignStudy& st
         stress.yCeiling = stress2 * 1.2;
 
         ChartContent lte = stress;
-        lte.title = QStringLiteral("Deflection load transfer as ") + inputName + " varies";
+        lte.title = QStringLiteral("Deflection LTE as ") + inputName + " varies";
         lte.yLabel = QStringLiteral("Deflection LTE (%)");
         lte.bands = {{lte1, inf, toQColor(green)},
                      {lte2, lte1, toQColor(yellow)},

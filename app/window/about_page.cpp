@@ -27,7 +27,8 @@ constexpr double kLinkLabelHeight = 255;
 constexpr double kPanelLeft = 0, kPanelTop = 375, kPanelWidth = 11115, kPanelHeight = 6765;
 constexpr int kPanelBorderPixels = 2;
 
-constexpr double kCategoryWidth = 1500;
+// A category's label runs up to its value.
+constexpr double kCategoryWidth = links::kAssumptionValueLeft - links::kAssumptionCategoryLeft;
 constexpr double kCaptionHeight = 225;
 constexpr double kHeadingHeight = 270;
 
@@ -142,6 +143,12 @@ void AboutPage::buildDisclaimer() {
 void AboutPage::onLinkActivated(WebSite site) {
     // Fire and forget: the desktop reports its own failures, if any.
     links::openExternally(QUrl(links::siteAddress(site)));
+}
+
+bool AboutPage::isLink(const QWidget* widget) const {
+    return widget != nullptr &&
+           std::any_of(siteLinks_.begin(), siteLinks_.end(),
+                       [widget](const SiteLink& link) { return link.control == widget; });
 }
 
 bool AboutPage::eventFilter(QObject* watched, QEvent* event) {

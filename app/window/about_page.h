@@ -15,6 +15,9 @@ class AboutPage : public TabPage {
   public:
     explicit AboutPage(QTabWidget* tabControl);
 
+    // Whether `widget` is one of the logos or host names that open a site.
+    bool isLink(const QWidget* widget) const;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

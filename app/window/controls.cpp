@@ -79,9 +79,14 @@ void setTextColour(QWidget* control, QColor colour) {
     control->setPalette(p);
 }
 
+// Each setter writes only what changes: the sizing table sets every cell's
+// background on every keystroke, and a new palette costs allocations and a
+// repaint even when it holds the same colours.
+
 void setOpaqueBackground(QLabel* label, QColor colour) {
     // The style first, then the colour, as the table's cells change them.
     label->setAutoFillBackground(true);
+    if (backgroundColour(label) == colour && label->testAttribute(Qt::WA_SetPalette)) return;
     QPalette p = label->palette();
     p.setColor(QPalette::Window, colour);
     label->setPalette(p);
@@ -100,6 +105,7 @@ QColor backgroundColour(const QLabel* label) {
 }
 
 void setBackgroundColour(QLineEdit* box, QColor colour) {
+    if (backgroundColour(box) == colour && box->testAttribute(Qt::WA_SetPalette)) return;
     QPalette p = box->palette();
     p.setColor(QPalette::Base, colour);
     box->setPalette(p);

@@ -3,12 +3,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <algorithm>
+#include <numeric>
 #include <utility>
 
 #include "analysis/results_table.h"
 #include "analysis/working_summary.h"
 #include "window/controls.h"
 #include "window/grade_colours.h"
+#include "window/twips.h"
 #include "window/window_colours.h"
 #include "window/window_fonts.h"
 
@@ -21,6 +24,7 @@ using controls::Box;
 const QColor kGreyBand(192, 192, 192);
 const QColor kOutOfRange(kOutOfRangeBox.red, kOutOfRangeBox.green, kOutOfRangeBox.blue);
 const QColor kInRange(kInRangeBox.red, kInRangeBox.green, kInRangeBox.blue);
+const QColor kNoGrade(212, 212, 212);  // a neutral grey, none of the grade colours
 
 // Where each input box stands, in reading order; its caption label stands 2475
 // to the left and its units label 975 to the right.
@@ -106,6 +110,18 @@ void DowelSizingPage::buildInputs() {
         inputBoxes_[i] = edit;
         // Every edit runs the analysis; start-up fills the boxes with this held back.
         connect(edit, &QLineEdit::textChanged, this, &DowelSizingPage::runAnalysis);
+    }
+    // Tab walks the boxes as the page is read, row by row and left to right,
+    // not in the order the analysis reads them.
+    std::array<int, kDesignInputCount> reading;
+    std::iota(reading.begin(), reading.end(), 0);
+    std::sort(reading.begin(), reading.end(), [](int a, int b) {
+        const auto& p = kInputBoxPlaces[a];
+        const auto& q = kInputBoxPlaces[b];
+        return p.top != q.top ? p.top < q.top : p.left < q.left;
+    });
+    for (int k = 1; k < kDesignInputCount; ++k) {
+        setTabOrder(inputBoxes_[reading[k - 1]], inputBoxes_[reading[k]]);
     }
 }
 
@@ -199,10 +215,29 @@ void DowelSizingPage::buildTable() {
         controls::label(s, QLatin1String(r.captionLabel), QLatin1String(kResultRowCaptions[row]),
                         {750, r.top - 30, 2325, 255})
             ->setFont(fonts::bold());
+    }
+    // The result cells stand in one transparent holder over the result rows: a
+    // run changes most of them, and with the holder's updates held back while
+    // it does, the next repaint redraws one rectangle instead of a region of
+    // forty small ones, which costs Qt much less.
+    const double areaLeft = columnLeft(0), areaTop = kResultRows[0].top;
+    const double areaRight = kTableRight,
+                 areaBottom = kResultRows[kResultRowCount - 1].top + kCellHeight;
+    resultArea_ = new QWidget(s);
+    resultArea_->setObjectName(QStringLiteral("resultArea"));
+    resultArea_->setGeometry(
+        twips::rect(areaLeft, areaTop, areaRight - areaLeft, areaBottom - areaTop));
+    for (int row = 0; row < kResultRowCount; ++row) {
+        const ResultRowLayout& r = kResultRows[row];
         for (int c = 0; c < kDowelCaseCount; ++c) {
-            cells_[row][c] =
-                controls::label(s, controls::arrayName(r.cells, c), QLatin1String(r.placeholder),
-                                cellBox(c, r.top, kCellHeight), Qt::AlignCenter);
+            Box box = cellBox(c, r.top, kCellHeight);
+            box.left -= areaLeft;
+            box.top -= areaTop;
+            QLabel* cell = controls::label(resultArea_, controls::arrayName(r.cells, c),
+                                           QLatin1String(r.placeholder), box, Qt::AlignCenter);
+            // A cell never changes size: a new text then asks for no new layout.
+            cell->setFixedSize(cell->size());
+            cells_[row][c] = cell;
         }
     }
 
@@ -223,13 +258,16 @@ void DowelSizingPage::setResultsVisible(bool visible) {
 }
 
 void DowelSizingPage::runAnalysis() {
-    setResultsVisible(false);
-
-    std::array<std::string, kDesignInputCount> texts;
+    // The boxes' texts as UTF-8, in strings kept from run to run: one run
+    // follows every keystroke, and typing must not churn the heap.
     std::array<std::string_view, kDesignInputCount> views;
     for (int i = 0; i < kDesignInputCount; ++i) {
-        texts[i] = inputBoxes_[i]->text().toStdString();
-        views[i] = texts[i];
+        const QString text = inputBoxes_[i]->text();
+        std::string& utf8 = typedTexts_[i];
+        utf8.resize(static_cast<size_t>(utf8Encoder_.requiredSpace(text.size())));
+        char* end = utf8Encoder_.appendToBuffer(utf8.data(), text);
+        utf8.resize(static_cast<size_t>(end - utf8.data()));
+        views[i] = utf8;
     }
     AnalysisRun run = analysis_.run(views, engine_.calclte());
 
@@ -240,11 +278,17 @@ void DowelSizingPage::runAnalysis() {
             controls::setBackgroundColour(inputBoxes_[i], kInRange);
         }
     }
+    // The cells are hidden only when this run leaves them hidden: hiding and
+    // showing forty of them on every keystroke costs more than the run itself,
+    // and nothing is drawn in between.
     if (run.outcome == AnalysisRun::InputOutOfRange) {
+        setResultsVisible(false);
         controls::setBackgroundColour(inputBoxes_[run.inputsInRange], kOutOfRange);
         return;
     }
     if (run.outcome == AnalysisRun::EngineMissing) {
+        setResultsVisible(false);
+        showNoGrades();
         engineProblem_->setText(QString::fromStdString(engine_.problem()));
         engineProblem_->show();
         return;
@@ -253,14 +297,26 @@ void DowelSizingPage::runAnalysis() {
     setResultsVisible(true);
 }
 
+void DowelSizingPage::showNoGrades() {
+    // Without the engine nothing has been graded: the heads must not keep the
+    // green they have before the first run, which reads as "acceptable".
+    for (QLabel* head : headings_) {
+        controls::setOpaqueBackground(head, kNoGrade);
+        head->setToolTip(QString());
+    }
+}
+
 void DowelSizingPage::showRun(AnalysisRun run) {
     lastRun_ = std::move(run);
+    resultArea_->setUpdatesEnabled(false);
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const CaseResult& result = lastRun_.cases[c];
         for (int row = 0; row < kResultRowCount; ++row) {
             QLabel* cell = cells_[row][c];
             const ResultCell& value = result.cells[row];
-            cell->setText(QString::fromStdString(value.text));
+            // Only a text that changed is written (the texts are plain ASCII).
+            const QLatin1String text(value.text.data(), static_cast<qsizetype>(value.text.size()));
+            if (cell->text() != text) cell->setText(text);
             if (!value.grade) continue;  // ungraded rows keep their background
             if (*value.grade == CaseGrade::Acceptable) {
                 controls::setTransparentBackground(cell);
@@ -273,10 +329,14 @@ void DowelSizingPage::showRun(AnalysisRun run) {
             controls::setOpaqueBackground(headings_[dowel.headings[h]], gradeColour(result.grade));
         }
         // The working behind the grade, on hover over the bar's size.
-        const QString working = QString::fromStdString(describeWorking(dowel, result.engine));
-        for (int h = 0; h < dowel.headingCount; ++h)
-            headings_[dowel.headings[h]]->setToolTip(working);
+        describeWorking(dowel, result.engine, working_);
+        const QString working = QString::fromStdString(working_);
+        for (int h = 0; h < dowel.headingCount; ++h) {
+            QLabel* head = headings_[dowel.headings[h]];
+            if (head->toolTip() != working) head->setToolTip(working);
+        }
     }
+    resultArea_->setUpdatesEnabled(true);
 }
 
 }  // namespace tavrel

@@ -2,7 +2,9 @@
 // dowel cases, analysed again on every edit.
 #pragma once
 
+#include <QStringEncoder>
 #include <array>
+#include <string>
 
 #include "analysis/design_analysis.h"
 #include "platform/engine_library.h"
@@ -38,14 +40,20 @@ class DowelSizingPage : public TabPage {
     void buildTable();
     void showRun(AnalysisRun run);
     void setResultsVisible(bool visible);
+    void showNoGrades();
 
     EngineLibrary engine_;
     DesignAnalysis analysis_;
     AnalysisRun lastRun_;
+    // Kept between runs so that a keystroke reuses their storage.
+    std::array<std::string, kDesignInputCount> typedTexts_;
+    QStringEncoder utf8Encoder_{QStringEncoder::Utf8};
+    std::string working_;
 
     std::array<QLineEdit*, kDesignInputCount> inputBoxes_{};
     std::array<QLabel*, kDowelHeadingCount> headings_{};
     std::array<std::array<QLabel*, kDowelCaseCount>, kResultRowCount> cells_{};
+    QWidget* resultArea_ = nullptr;  // holds the forty result cells
     QLabel* engineProblem_ = nullptr;
 };
 

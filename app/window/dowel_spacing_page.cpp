@@ -157,6 +157,9 @@ void DowelSpacingPage::buildDowelSelection() {
         const comparison::MarkerLine& l = lines[static_cast<std::size_t>(i)];
         markerLines_[i] = controls::line(selectionFrame, controls::arrayName("linDowelPic", i),
                                          l.x1, l.y1, l.x2, l.y2, 4);
+        // The four strokes meet at the tip, at the inner corner and at the two
+        // barbs; flat ends leave a notch at each meeting and a hole in the middle.
+        markerLines_[i]->setCapStyle(Qt::RoundCap);
     }
     connect(dowelList_, &QComboBox::currentIndexChanged, this, &DowelSpacingPage::onDowelChosen);
 }

@@ -24,6 +24,11 @@ void LineControl::setX2(double twips) {
     place();
 }
 
+void LineControl::setCapStyle(Qt::PenCapStyle cap) {
+    cap_ = cap;
+    update();
+}
+
 void LineControl::place() {
     const int margin = width_;  // room for the pen's width and round caps
     const QPointF a = twips::point(x1_, y1_);
@@ -40,7 +45,7 @@ void LineControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QPointF origin = pos();
     painter.setRenderHint(QPainter::Antialiasing, x1_ != x2_ && y1_ != y2_);
-    painter.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(colour_, width_, Qt::SolidLine, cap_));
     painter.drawLine(twips::point(x1_, y1_) - origin, twips::point(x2_, y2_) - origin);
 }
 

@@ -18,6 +18,9 @@ class LineControl : public QWidget {
     double y2() const { return y2_; }
     void setX1(double twips);
     void setX2(double twips);
+    // Flat by default: the line ends exactly at its end points. Lines that meet
+    // at an angle need round ends, or the joint shows a notch.
+    void setCapStyle(Qt::PenCapStyle cap);
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -28,6 +31,7 @@ class LineControl : public QWidget {
     double x1_, y1_, x2_, y2_;
     int width_;
     QColor colour_;
+    Qt::PenCapStyle cap_ = Qt::FlatCap;
 };
 
 }  // namespace tavrel

@@ -1,11 +1,13 @@
 #include "window/main_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "analysis/start_up.h"
@@ -50,6 +52,15 @@ MainWindow::MainWindow(const QString& engineFolder) {
     tabs_->addTab(spacingPage_, QStringLiteral("Dowel Spacing"));
     tabs_->addTab(aboutPage_, QStringLiteral("About Tavrel"));
     tabs_->setCurrentIndex(0);
+    // Turning the page moves the focus into the new page, to its first control
+    // or to the one that last had it there. On the about page that is a link,
+    // which Enter or Space would then open unasked: the focus stays on the tab
+    // row instead, and Tab still leads to the links.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (aboutPage_->isLink(QApplication::focusWidget())) {
+            tabs_->tabBar()->setFocus(Qt::OtherFocusReason);
+        }
+    });
 
     // Reachable from every page, so it stands over the tab control's top edge.
     QPushButton* guidelines =
@@ -78,6 +89,12 @@ void MainWindow::startUp() {
 
     sizingPage_->runAnalysis();
     spacingPage_->updateChart();
+
+    // Typing right after the window opens goes into the first box and replaces
+    // its default.
+    QLineEdit* first = sizingPage_->inputBoxes()[0];
+    first->setFocus(Qt::OtherFocusReason);
+    first->selectAll();
 }
 
 }  // namespace tavrel

@@ -166,6 +166,13 @@ class AboutPageTest : public QObject {
             QCOMPARE(l->font().bold(), expected.style == tavrel::links::CaptionStyle::Heading);
             QCOMPARE(l->font().italic(), expected.style == tavrel::links::CaptionStyle::Category);
             QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(expected.text));
+            if (expected.style == tavrel::links::CaptionStyle::Category) {
+                // Italic text leans past its advance: a category keeps a clear
+                // gap before the value beside it.
+                const int textRight = l->x() + l->fontMetrics().boundingRect(l->text()).right();
+                QVERIFY2(textRight + 6 <= pixels(tavrel::links::kAssumptionValueLeft, 0).x(),
+                         qPrintable(expected.text));
+            }
         }
         QCOMPARE(label(w, "Label13_0")->palette().color(QPalette::WindowText),
                  w.palette().color(QPalette::Highlight));

@@ -153,6 +153,18 @@ class DowelSizingPageTest : public QObject {
         box(w, "txtLoad")->setText("9000lbs");
         QCOMPARE(boxColour(w, "txtLoad"), kWhite);
         QCOMPARE(w.findChild<QLabel*>("lblDeflLTE_0")->text(), QStringLiteral("71.6"));
+
+        // Pasted from a web page, typed with an East Asian input method, or
+        // carrying a direction mark: each reads as the plain number.
+        auto* edge = w.findChild<QLabel*>("lblEdgeBearStress_0");
+        for (const QString& pasted : {QStringLiteral("\u00A012"), QStringLiteral("\uFF11\uFF12"),
+                                      QStringLiteral("\u202E12\u202C")}) {
+            box(w, "txth")->setText("5");  // a valid design with other results first
+            QVERIFY(edge->text() != QStringLiteral("1479"));
+            box(w, "txth")->setText(pasted);
+            QCOMPARE(boxColour(w, "txth"), kWhite);
+            QCOMPARE(edge->text(), QStringLiteral("1479"));
+        }
     }
 
     void missingEngineIsReportedAndNothingBreaks() {
@@ -173,6 +185,15 @@ class DowelSizingPageTest : public QObject {
         QVERIFY(problem->text().contains(QDir(emptyFolder.path()).absolutePath()));
         QCOMPARE(visibleCells(w.sizingPage()), 0);
         QCOMPARE(w.sizingPage()->analysis().engineCalls(), 0L);
+        // Nothing was graded: no head may look acceptable, or anything else.
+        for (int i = 0; i < tavrel::kDowelHeadingCount; ++i) {
+            const QLabel* head = w.sizingPage()->heading(i);
+            const QColor colour = tavrel::controls::backgroundColour(head);
+            QVERIFY(colour != kGreen && colour != kYellow && colour != kPink);
+            QCOMPARE(colour.red(), colour.green());  // a neutral grey
+            QCOMPARE(colour.green(), colour.blue());
+            QVERIFY(head->toolTip().isEmpty());
+        }
 
         // The inputs are still checked.
         box(w, "txtsd")->setText("99");

@@ -285,6 +285,23 @@ class DowelSpacingPageTest : public QObject {
         QCOMPARE(sizing->analysis().engineCalls(), engineCalls);
     }
 
+    void theMarkerIsSolidWhereItsStrokesMeet() {
+        MainWindow w;
+        auto* frame = control<QGroupBox>(w, "Frame2");
+        w.tabControl()->setCurrentIndex(1);
+        w.show();
+        const QImage picture = frame->grab().toImage();
+        // Start-up chooses the 1.25" bar: the arrow's centre line runs from its
+        // tip down to the inner corner where the two short strokes meet.
+        const int x = tavrel::twips::toPixels(990);
+        for (int y = tavrel::twips::toPixels(1650); y <= tavrel::twips::toPixels(1725); ++y) {
+            for (int dx : {-1, 0}) {
+                QVERIFY2(qGray(picture.pixel(x + dx, y)) < 64,
+                         qPrintable(QStringLiteral("(%1, %2)").arg(x + dx).arg(y)));
+            }
+        }
+    }
+
     // A bar is named and drawn on this page as the sizing page names and draws it.
     void dowelSelectionShowsTheSizingPagesBars() {
         MainWindow w;

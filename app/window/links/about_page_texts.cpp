@@ -6,8 +6,8 @@ namespace tavrel::links {
 
 namespace {
 
-constexpr int kCategoryLeft = 6075;
-constexpr int kValueLeft = 7575;
+constexpr int kCategoryLeft = kAssumptionCategoryLeft;
+constexpr int kValueLeft = kAssumptionValueLeft;
 
 PlacedCaption category(int top, const char16_t* text) {
     return {kCategoryLeft, top, CaptionStyle::Category, QString::fromUtf16(text)};

@@ -23,6 +23,14 @@ struct PlacedCaption {
 
 inline constexpr int kAssumptionCaptionCount = 22;
 
+// The two columns of the conditions, in twips on the tab page. The values stand
+// where the layout puts them; the heading and the categories stand 150 twips
+// (10 pixels) further left than the layout's 6075, so that the longest
+// category ("Concrete properties:", about 100 pixels in italics) keeps a gap
+// before its value instead of touching it.
+inline constexpr int kAssumptionCategoryLeft = 5925;
+inline constexpr int kAssumptionValueLeft = 7575;
+
 // Label13(0..21), indexed by the control index (not in reading order).
 const std::array<PlacedCaption, kAssumptionCaptionCount>& assumptionCaptions();
 

@@ -24,7 +24,7 @@ TEST(AssumptionCaptions, StandOnTheirOwnLinesInTheTwoColumns) {
         EXPECT_LE(caption.top, 3900);
         const bool category = index <= 7;
         EXPECT_EQ(caption.style, category ? CaptionStyle::Category : CaptionStyle::Value);
-        EXPECT_EQ(caption.left, category ? 6075 : 7575);
+        EXPECT_EQ(caption.left, category ? 5925 : 7575);  // categories moved left for room
         EXPECT_EQ(caption.text.endsWith(u':'), category);
     }
     EXPECT_EQ(places.size(), kAssumptionCaptionCount);  // no two on the same spot
