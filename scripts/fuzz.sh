@@ -13,7 +13,8 @@ seconds=${1:-60}
 build=build/fuzz
 harnesses=(engine_record design_texts)
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# --fresh: a folder configured earlier with another compiler is set up anew.
+cmake --fresh -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
   -DTAVREL_BUILD_FUZZERS=ON -DTAVREL_BUILD_APP=OFF -DTAVREL_BUILD_RULES=ON -DTAVREL_BUILD_TESTS=OFF \
   -DTAVREL_BUILD_BENCH=OFF >/dev/null
