@@ -105,9 +105,7 @@ class FileSource : public DesignSource {
         columnOf_.fill(-1);
         for (size_t c = 0; c < names.size(); ++c) {
             const std::string_view name = trimmed(names[c]);
-            int input = -1;
-            for (int i = 0; i < kDesignInputCount; ++i)
-                if (name == kInputOptionNames[i]) input = i;
+            const int input = inputByName(name);
             if (input < 0) {
                 copied_.push_back(c);
                 columnNames_.push_back(names[c]);

@@ -23,20 +23,6 @@ std::string quoted(std::string_view text) {
     return q;
 }
 
-int inputByName(std::string_view name) {
-    for (int i = 0; i < kDesignInputCount; ++i) {
-        if (name == kInputOptionNames[i]) return i;
-    }
-    return -1;
-}
-
-std::string inputNameList() {
-    std::string list;
-    for (const char* name : kInputOptionNames)
-        list += (list.empty() ? "" : ", ") + std::string(name);
-    return list;
-}
-
 // The number of values FROM:TO:STEP runs through; the tolerance lets
 // 0.1:0.3:0.1 end at 0.3 despite binary fractions.
 double sweepLength(double from, double to, double step) {
@@ -132,6 +118,20 @@ void scanForHelp(const std::vector<std::string_view>& args, Options& options) {
 }
 
 }  // namespace
+
+int inputByName(std::string_view name) {
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        if (name == kInputOptionNames[i]) return i;
+    }
+    return -1;
+}
+
+std::string inputNameList() {
+    std::string list;
+    for (const char* name : kInputOptionNames)
+        list += (list.empty() ? "" : ", ") + std::string(name);
+    return list;
+}
 
 double Sweep::value(long i) const {
     return std::min(from + static_cast<double>(i) * step, to);

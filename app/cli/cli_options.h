@@ -23,6 +23,12 @@ constexpr int kExitWriteFailed = 3;
 // Option names of the seven inputs, in reading order ("spacing", ..., "tire-pressure").
 extern const std::array<const char*, kDesignInputCount> kInputOptionNames;
 
+// The input whose option name is `name`, or -1.
+int inputByName(std::string_view name);
+
+// "spacing, opening, ..., tire-pressure", for messages.
+std::string inputNameList();
+
 // The seven inputs in the units chosen on the command line, as given.
 using GivenValues = std::array<double, kDesignInputCount>;
 

@@ -68,20 +68,6 @@ bool mentions(const std::vector<std::string_view>& args, std::string_view option
     return false;
 }
 
-int inputNamed(std::string_view name) {
-    for (int i = 0; i < kDesignInputCount; ++i) {
-        if (name == kInputOptionNames[i]) return i;
-    }
-    return -1;
-}
-
-std::string inputNames() {
-    std::string list;
-    for (const char* name : kInputOptionNames)
-        list += (list.empty() ? "" : ", ") + std::string(name);
-    return list;
-}
-
 void writeTable(const DesignValues& design, int input, const InputGrades& grades, Output& out) {
     const DesignInput& d = kDesignInputs[input];
     out.write("Design:");
@@ -197,10 +183,10 @@ int runSolveOrReport(const std::vector<std::string_view>& args, Output& out, std
     }
     int input = -1;
     if (e.solveGiven) {
-        input = inputNamed(e.solve);
+        input = inputByName(e.solve);
         if (input < 0) {
-            return fail("--solve: '" + std::string(e.solve) + "' is not an input (" + inputNames() +
-                        ")");
+            return fail("--solve: '" + std::string(e.solve) + "' is not an input (" +
+                        inputNameList() + ")");
         }
     } else if (mentions(e.rest, "--format")) {
         return fail("--report: writes a PDF file; --format does not apply");
