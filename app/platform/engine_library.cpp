@@ -13,6 +13,17 @@ namespace tavrel {
 
 namespace {
 
+// Paths travel as UTF-8 text; the file system's own encoding (UTF-16 on
+// Windows) is reached only through std::filesystem.
+std::filesystem::path pathFromText(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string textFromPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
 #ifdef _WIN32
 std::wstring widened(const std::string& utf8) {
     const int length =
@@ -56,17 +67,17 @@ std::string programFolder() {
     std::wstring path(32768, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length);
-    return std::filesystem::path(path).parent_path().u8string();
+    return textFromPath(std::filesystem::path(path).parent_path());
 #else
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : self.parent_path().string();
+    return error ? std::string() : textFromPath(self.parent_path());
 #endif
 }
 
 EngineLibrary::EngineLibrary(std::string folder)
-    : folder_(std::filesystem::absolute(std::filesystem::path(folder)).lexically_normal().string()),
-      path_((std::filesystem::path(folder_) / QUORVIX_FILE_NAME).string()) {
+    : folder_(textFromPath(std::filesystem::absolute(pathFromText(folder)).lexically_normal())),
+      path_(textFromPath(pathFromText(folder_) / QUORVIX_FILE_NAME)) {
     // lexically_normal keeps a trailing separator; the messages name the folder without one.
     while (folder_.size() > 1 && (folder_.back() == '/' || folder_.back() == '\\'))
         folder_.pop_back();
@@ -77,7 +88,7 @@ CalclteFunction EngineLibrary::calclte() {
     attempted_ = true;
     // Insist on the file itself: a loader may try other names or places.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path_, error)) {
+    if (!std::filesystem::is_regular_file(pathFromText(path_), error)) {
         problem_ = "The analysis engine " QUORVIX_FILE_NAME " was not found in " + folder_ + ".";
         return nullptr;
     }
