@@ -11,6 +11,7 @@ program=build/release/bin/tavrel
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display here. To see the window, run this on a desktop, or under a virtual one:"
   echo "  xvfb-run -a $program"
+  echo "or build the web page (scripts/build-web.sh) and open build/web/site/index.html in a browser."
   cli=build/release/bin/tavrel-cli
   if [ -x "$cli" ]; then
     echo
