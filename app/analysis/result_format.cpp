@@ -57,7 +57,7 @@ std::optional<uint64_t> scaledExactly(double magnitude, int decimals) {
 }  // namespace
 
 std::string formatFixed(double value, int decimals) {
-    if (!std::isfinite(value)) return "n/a";
+    if (!std::isfinite(value)) return std::string(kNotFiniteText);
     if (decimals >= 0 && decimals <= kFastDecimals) {
         if (const std::optional<uint64_t> scaled = scaledExactly(std::fabs(value), decimals)) {
             // Digits from the last one back, the point after `decimals` of them and
@@ -101,7 +101,7 @@ std::string formatWholeNumber(float value) {
 }
 
 std::string formatShortest(float value) {
-    if (!std::isfinite(value)) return "n/a";
+    if (!std::isfinite(value)) return std::string(kNotFiniteText);
 #if defined(__cpp_lib_to_chars)
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);

@@ -4,8 +4,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tavrel {
+
+// What every number format shows for a value that is not finite; readers of the
+// texts (units, JSON) recognise it by this.
+inline constexpr std::string_view kNotFiniteText = "n/a";
 
 // Fixed notation with `decimals` digits ("0.01234"), correctly rounded from the
 // exact binary value with halves to even, whatever the locale. A value that is

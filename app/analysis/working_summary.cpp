@@ -15,7 +15,7 @@ constexpr int kStressDecimals = 1;
 // as "n/a" alone. The value's own text is short enough to need no heap.
 void appendWithUnit(std::string& text, const std::string& value, const char* unit) {
     text += value;
-    if (value == "n/a") return;
+    if (value == kNotFiniteText) return;
     text += ' ';
     text += unit;
 }

@@ -48,7 +48,6 @@ constexpr std::array<RawField, 15> kRawFields = {{
     {"joint_stiffness", &DowelJointResult::jointStiffness, Kind::Stress},
 }};
 
-constexpr const char* kNotANumber = "n/a";
 constexpr const char* kNoteMark = "*";
 
 // "_mpa" from "MPa", "_in" from "in.": a unit as the tail of a key.
@@ -304,7 +303,7 @@ class JsonWriter : public ReportWriter {
         out_.write(": ");
     }
     // JSON has no "n/a": a value that is not finite is null.
-    void number(std::string_view text) { out_.write(text == kNotANumber ? "null" : text); }
+    void number(std::string_view text) { out_.write(text == kNotFiniteText ? "null" : text); }
 
     const ReportSettings& settings_;
     Columns columns_;
