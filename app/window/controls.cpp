@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "window/input_box.h"
 #include "window/twips.h"
 
 namespace tavrel::controls {
@@ -34,7 +35,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, Box 
 }
 
 QLineEdit* textBox(QWidget* parent, const QString& name, const QString& accessibleName, Box box) {
-    auto* t = placed(new QLineEdit(parent), name, box);
+    auto* t = placed(new InputBox(parent), name, box);
     t->setAccessibleName(accessibleName);
     setBackgroundColour(t, Qt::white);
     return t;

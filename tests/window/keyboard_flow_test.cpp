@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include "window/about_page.h"
+#include "window/input_box.h"
 #include "window/main_window.h"
 
 using tavrel::MainWindow;
@@ -61,6 +63,66 @@ class KeyboardFlowTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY2(!order.contains(focusName()), qPrintable(focusName()));
         QVERIFY(QApplication::focusWidget()->isVisible());
+    }
+
+    // The boxes take plain typing keys a shorter way than QLineEdit; what the
+    // user sees must not tell them apart: text, caret, selection, undo, signals.
+    void typingInABoxEditsAsAPlainLineEditDoes() {
+        QWidget window;
+        tavrel::InputBox box(&window);
+        QLineEdit plain(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        struct Key {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            const char* text;
+        };
+        const Key keys[] = {
+            {Qt::Key_1, {}, "1"},
+            {Qt::Key_2, {}, "2"},
+            {Qt::Key_Period, {}, "."},
+            {Qt::Key_5, Qt::KeypadModifier, "5"},
+            {Qt::Key_Percent, Qt::ShiftModifier, "%"},
+            {Qt::Key_Space, {}, " "},
+            {Qt::Key_Backspace, {}, ""},
+            {Qt::Key_Left, {}, ""},
+            {Qt::Key_Left, {}, ""},
+            {Qt::Key_Backspace, {}, ""},  // in the middle of the text
+            {Qt::Key_9, {}, "9"},
+            {Qt::Key_Home, Qt::ShiftModifier, ""},
+            {Qt::Key_7, {}, "7"},                      // replaces the selection
+            {Qt::Key_Z, Qt::ControlModifier, "\x1a"},  // undo
+            {Qt::Key_Z, Qt::ControlModifier, "\x1a"},
+            {Qt::Key_End, {}, ""},
+            {Qt::Key_Backspace, Qt::ControlModifier, ""},  // a word back
+            {Qt::Key_A, Qt::ControlModifier, "\x01"},
+            {Qt::Key_Delete, {}, ""},
+            {Qt::Key_4, {}, "4"},
+            {Qt::Key_Escape, {}, "\x1b"},
+        };
+        // What the user can tell after each key: text, caret, selection, undo
+        // and redo, and the signals so far.
+        const auto type = [&](QLineEdit* edit) {
+            QSignalSpy edits(edit, &QLineEdit::textEdited), changes(edit, &QLineEdit::textChanged);
+            QStringList seen;
+            edit->setFocus();
+            for (const Key& k : keys) {
+                QTest::sendKeyEvent(QTest::Click, edit, k.key, QString::fromLatin1(k.text),
+                                    k.modifiers);
+                seen << QStringLiteral("'%1' caret %2 selected '%3' undo %4 redo %5 signals %6 %7")
+                            .arg(edit->text())
+                            .arg(edit->cursorPosition())
+                            .arg(edit->selectedText())
+                            .arg(edit->isUndoAvailable())
+                            .arg(edit->isRedoAvailable())
+                            .arg(edits.count())
+                            .arg(changes.count());
+            }
+            return seen;
+        };
+        QCOMPARE(type(&box), type(&plain));
+        QCOMPARE(box.text(), QStringLiteral("4"));
     }
 
     void turningToTheAboutPageFocusesNoLink() {

@@ -1,0 +1,46 @@
+#include "window/input_box.h"
+
+#include <QKeyEvent>
+
+namespace tavrel {
+
+bool InputBox::isPlainTyping(const QKeyEvent* event) const {
+    // Modes in which QLineEdit gives these keys another meaning keep its own handling.
+    if (isReadOnly() || echoMode() != QLineEdit::Normal || !inputMask().isEmpty() ||
+        completer() != nullptr) {
+        return false;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->key() == Qt::Key_Backspace) return modifiers == Qt::NoModifier;
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier &&
+        modifiers != Qt::KeypadModifier) {
+        return false;
+    }
+    // Keys from Escape on are function and editing keys, some with standard shortcuts.
+    const QString text = event->text();
+    return event->key() < Qt::Key_Escape && text.size() == 1 && text.front().isPrint();
+}
+
+bool InputBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        isPlainTyping(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void InputBox::keyPressEvent(QKeyEvent* event) {
+    if (!isPlainTyping(event)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace) {
+        backspace();
+    } else {
+        insert(event->text());
+    }
+    event->accept();
+}
+
+}  // namespace tavrel
