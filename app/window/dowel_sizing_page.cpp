@@ -2,6 +2,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyle>
 #include <QTabWidget>
 #include <algorithm>
 #include <numeric>
@@ -79,6 +82,35 @@ constexpr ResultRowLayout kResultRows[kResultRowCount] = {
 
 constexpr double kCellHeight = 200;
 constexpr double kSectionBase = 3885;  // the cross-sections stand on this line
+
+// The holder of the forty result cells, which draws them as QLabel would,
+// from each label's text, alignment, font and colours. A run changes most of
+// the cells, and a label redrawing itself asks Qt for a region of its own each
+// time (heap blocks on every keystroke, and forty small rectangles to draw);
+// so the labels keep their names, texts, colours and accessibility, but never
+// draw or ask to be drawn, and the page redraws the holder once after a run.
+class ResultCells : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        for (const QObject* child : children()) {
+            const auto* cell = qobject_cast<const QLabel*>(child);
+            if (cell == nullptr || cell->isHidden() ||
+                !event->rect().intersects(cell->geometry())) {
+                continue;
+            }
+            const QPalette& palette = cell->palette();
+            if (cell->autoFillBackground()) painter.fillRect(cell->geometry(), palette.window());
+            painter.setFont(cell->font());
+            style()->drawItemText(&painter, cell->geometry(),
+                                  static_cast<int>(cell->alignment()) | Qt::TextForceLeftToRight,
+                                  palette, cell->isEnabled(), cell->text(), cell->foregroundRole());
+        }
+    }
+};
 
 }  // namespace
 
@@ -216,14 +248,12 @@ void DowelSizingPage::buildTable() {
                         {750, r.top - 30, 2325, 255})
             ->setFont(fonts::bold());
     }
-    // The result cells stand in one transparent holder over the result rows: a
-    // run changes most of them, and with the holder's updates held back while
-    // it does, the next repaint redraws one rectangle instead of a region of
-    // forty small ones, which costs Qt much less.
+    // The result cells stand in one transparent holder over the result rows,
+    // which draws them (ResultCells).
     const double areaLeft = columnLeft(0), areaTop = kResultRows[0].top;
     const double areaRight = kTableRight,
                  areaBottom = kResultRows[kResultRowCount - 1].top + kCellHeight;
-    resultArea_ = new QWidget(s);
+    resultArea_ = new ResultCells(s);
     resultArea_->setObjectName(QStringLiteral("resultArea"));
     resultArea_->setGeometry(
         twips::rect(areaLeft, areaTop, areaRight - areaLeft, areaBottom - areaTop));
@@ -237,6 +267,14 @@ void DowelSizingPage::buildTable() {
                                            QLatin1String(r.placeholder), box, Qt::AlignCenter);
             // A cell never changes size: a new text then asks for no new layout.
             cell->setFixedSize(cell->size());
+            // The holder draws the cell, background included; Qt must not take
+            // a cell with a background for opaque and leave its rectangle out of
+            // the holder's drawing, so the role Qt fills from is transparent.
+            cell->setUpdatesEnabled(false);
+            QPalette palette = cell->palette();
+            palette.setBrush(QPalette::Base, Qt::transparent);
+            cell->setPalette(palette);
+            cell->setBackgroundRole(QPalette::Base);
             cells_[row][c] = cell;
         }
     }
@@ -255,6 +293,11 @@ void DowelSizingPage::setResultsVisible(bool visible) {
     for (int c = 0; c < kDowelCaseCount; ++c) {
         for (int row = 0; row < kResultRowCount; ++row) cells_[row][c]->setVisible(visible);
     }
+    redrawResults();
+}
+
+void DowelSizingPage::redrawResults() {
+    resultArea_->update();
 }
 
 void DowelSizingPage::runAnalysis() {
@@ -304,19 +347,17 @@ void DowelSizingPage::showNoGrades() {
         controls::setOpaqueBackground(head, kNoGrade);
         head->setToolTip(QString());
     }
+    for (std::string& working : shownWorking_) working.clear();
 }
 
 void DowelSizingPage::showRun(AnalysisRun run) {
     lastRun_ = std::move(run);
-    resultArea_->setUpdatesEnabled(false);
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const CaseResult& result = lastRun_.cases[c];
         for (int row = 0; row < kResultRowCount; ++row) {
             QLabel* cell = cells_[row][c];
             const ResultCell& value = result.cells[row];
-            // Only a text that changed is written (the texts are plain ASCII).
-            const QLatin1String text(value.text.data(), static_cast<qsizetype>(value.text.size()));
-            if (cell->text() != text) cell->setText(text);
+            showCellText(cell, cellTexts_[row][c], value.text);
             if (!value.grade) continue;  // ungraded rows keep their background
             if (*value.grade == CaseGrade::Acceptable) {
                 controls::setTransparentBackground(cell);
@@ -330,13 +371,26 @@ void DowelSizingPage::showRun(AnalysisRun run) {
         }
         // The working behind the grade, on hover over the bar's size.
         describeWorking(dowel, result.engine, working_);
+        if (working_ == shownWorking_[c]) continue;
+        shownWorking_[c] = working_;
         const QString working = QString::fromStdString(working_);
-        for (int h = 0; h < dowel.headingCount; ++h) {
-            QLabel* head = headings_[dowel.headings[h]];
-            if (head->toolTip() != working) head->setToolTip(working);
-        }
+        for (int h = 0; h < dowel.headingCount; ++h)
+            headings_[dowel.headings[h]]->setToolTip(working);
     }
-    resultArea_->setUpdatesEnabled(true);
+    redrawResults();
+}
+
+void DowelSizingPage::showCellText(QLabel* cell, CellText& texts, const std::string& text) {
+    const QLatin1String latin1(text.data(), static_cast<qsizetype>(text.size()));
+    if (cell->text() == latin1) return;
+    // The label shares the string it shows, so the new text is written into
+    // the other of the cell's two strings, which nothing else holds any more:
+    // its storage is reused instead of a new string being allocated.
+    texts.shown ^= 1;
+    QString& next = texts.strings[texts.shown];
+    next.resize(latin1.size());
+    for (qsizetype i = 0; i < latin1.size(); ++i) next[i] = latin1[i];
+    cell->setText(next);
 }
 
 }  // namespace tavrel

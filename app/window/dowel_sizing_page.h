@@ -39,6 +39,14 @@ class DowelSizingPage : public TabPage {
     void buildLegend();
     void buildTable();
     void showRun(AnalysisRun run);
+    // The two strings a result cell's text alternates between.
+    struct CellText {
+        QString strings[2];
+        int shown = 0;
+    };
+    static void showCellText(QLabel* cell, CellText& texts, const std::string& text);
+    // Asks for the result cells to be drawn again; they never ask themselves.
+    void redrawResults();
     void setResultsVisible(bool visible);
     void showNoGrades();
 
@@ -49,6 +57,8 @@ class DowelSizingPage : public TabPage {
     std::array<std::string, kDesignInputCount> typedTexts_;
     QStringEncoder utf8Encoder_{QStringEncoder::Utf8};
     std::string working_;
+    std::array<std::string, kDowelCaseCount> shownWorking_;
+    std::array<std::array<CellText, kDowelCaseCount>, kResultRowCount> cellTexts_;
 
     std::array<QLineEdit*, kDesignInputCount> inputBoxes_{};
     std::array<QLabel*, kDowelHeadingCount> headings_{};

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,6 +145,46 @@ class DowelSizingPageTest : public QObject {
         box(w, "txth")->setText("12");
         QCOMPARE(tavrel::controls::backgroundColour(head0), kGreen);
         QVERIFY(!tavrel::controls::hasOpaqueBackground(edge0));
+    }
+
+    // The result cells are drawn by their holder, not by themselves: after each
+    // edit the screen must show what a full drawing of the window shows, each
+    // cell in its grade's colour and with its text.
+    void theScreenFollowsEveryEdit() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto onScreen = [&w] {
+            return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(
+                QImage::Format_RGB32);
+        };
+        const auto drawnAfresh = [&w] {
+            return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        auto* edge0 = w.findChild<QLabel*>("lblEdgeBearStress_0");
+        const auto cellPicture = [&](const QImage& window) {
+            return window.copy(QRect(edge0->mapTo(&w, QPoint()), edge0->size()));
+        };
+        QImage before = cellPicture(drawnAfresh());
+
+        const std::pair<const char*, const char*> edits[] = {
+            {"txtLoad", "40000"}, {"txth", "7"},  {"txtk", ""},
+            {"txtk", "300"},      {"txth", "12"}, {"txtLoad", "9000"}};
+        for (const auto& [name, text] : edits) {
+            QTest::keyClick(box(w, name), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box(w, name), Qt::Key_Backspace);
+            QTest::keyClicks(box(w, name), text);
+            QTRY_VERIFY2(onScreen() == drawnAfresh(), name);
+            // A new figure, a new colour, or the cell shown or hidden.
+            const QImage cell = cellPicture(onScreen());
+            QVERIFY2(cell != before, name);
+            before = cell;
+            if (edge0->isVisible() && tavrel::controls::hasOpaqueBackground(edge0)) {
+                QCOMPARE(cell.pixelColor(2, cell.height() / 2),
+                         tavrel::controls::backgroundColour(edge0));
+            }
+        }
+        QCOMPARE(edge0->text(), QStringLiteral("1479"));
     }
 
     void editingTheNumberReadsItsLeadingPart() {
