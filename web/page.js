@@ -74,6 +74,7 @@
     shape.setAttribute('rx', width / 2);
     shape.setAttribute('ry', height / 2);
     shape.setAttribute('class', bar.round ? 'round-bar' : 'elliptical-bar');
+    shape.setAttribute('fill', bar.colour);
     svg.append(shape);
     return svg;
   }
@@ -256,6 +257,8 @@
     rules = module;
     facts = rules.facts();
     document.getElementById('caption').textContent = facts.caption;
+    document.getElementById('disclaimer').textContent = facts.disclaimer;
+    document.documentElement.style.setProperty('--caption-colour', facts.captionColour);
     buildInputs();
     buildLegend();
     buildTable();

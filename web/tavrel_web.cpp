@@ -9,6 +9,7 @@
 #include "analysis/case_grade.h"
 #include "analysis/design_analysis.h"
 #include "analysis/design_inputs.h"
+#include "analysis/disclaimer.h"
 #include "analysis/dowel_cases.h"
 #include "analysis/results_table.h"
 #include "analysis/start_up.h"
@@ -113,6 +114,8 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
         versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION));
     json.key("outOfRangeColour").colour(kOutOfRangeBox);
     json.key("inRangeColour").colour(kInRangeBox);
+    json.key("captionColour").colour(kCaptionColour);
+    json.key("disclaimer").string(disclaimerText());
     json.key("inputs").raw("[");
     for (int i = 0; i < kDesignInputCount; ++i) {
         const DesignInput& input = kDesignInputs[i];
@@ -146,6 +149,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
         const bool round = dowel.shape == QUORVIX_ROUND_DOWEL;
         json.comma().raw("{");
         json.key("round").raw(round ? "true" : "false");
+        json.key("colour").colour(round ? kRoundDowelColour : kEllipticalDowelColour);
         barCaptions(json, dowel);
         json.key("width").raw(plainDecimal(round ? dowel.diameter : dowel.width));
         json.key("height").raw(plainDecimal(round ? dowel.diameter : dowel.height));

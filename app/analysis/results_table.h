@@ -48,6 +48,12 @@ inline Rgb gradeRgb(CaseGrade grade) {
 inline constexpr Rgb kOutOfRangeBox{255, 0, 0};
 inline constexpr Rgb kInRangeBox{255, 255, 255};
 
+// The input boxes' captions (and the frames' titles), and the bars'
+// cross-sections: round ones and elliptical ones.
+inline constexpr Rgb kCaptionColour{0, 0, 255};
+inline constexpr Rgb kRoundDowelColour{0, 0, 255};
+inline constexpr Rgb kEllipticalDowelColour{255, 0, 255};
+
 // Whether a result cell is coloured, and with which grade's colour.
 inline bool cellColoured(const ResultCell& cell) {
     return cell.grade && *cell.grade != CaseGrade::Acceptable;

@@ -3,10 +3,16 @@
 
 #include <QColor>
 
+#include "analysis/results_table.h"
+
 namespace tavrel::colours {
 
-inline const QColor kCaptionBlue(0, 0, 255);        // input captions, frame titles
-inline const QColor kRoundDowel(0, 0, 255);         // round dowel cross-sections
-inline const QColor kEllipticalDowel(255, 0, 255);  // elliptical dowel cross-sections
+inline QColor fromRgb(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+inline const QColor kCaptionBlue = fromRgb(kCaptionColour);  // input captions, frame titles
+inline const QColor kRoundDowel = fromRgb(kRoundDowelColour);
+inline const QColor kEllipticalDowel = fromRgb(kEllipticalDowelColour);
 
 }  // namespace tavrel::colours

@@ -1,5 +1,6 @@
 #include "about_page_texts.h"
 
+#include "analysis/disclaimer.h"
 #include "web_sites.h"
 
 namespace tavrel::links {
@@ -51,12 +52,7 @@ const std::array<PlacedCaption, kAssumptionCaptionCount>& assumptionCaptions() {
 }
 
 QString disclaimerText() {
-    return QStringLiteral(
-               "DISCLAIMER: This software is intended for preliminary evaluation of the dowel "
-               "bar selection process only.  It should not be used for design purposes.  ") +
-           siteOwner(WebSite::Association) + QStringLiteral(", ") + siteOwner(WebSite::Maker) +
-           QStringLiteral(" and ") + siteOwner(WebSite::Partner) +
-           QStringLiteral(" cannot guarantee the accuracy of the calculations made herein.");
+    return QString::fromStdString(tavrel::disclaimerText());
 }
 
 }  // namespace tavrel::links

@@ -1,5 +1,7 @@
 #include "web_sites.h"
 
+#include "analysis/disclaimer.h"
+
 namespace tavrel::links {
 
 namespace {
@@ -13,9 +15,9 @@ struct SiteEntry {
 };
 
 constexpr std::array<SiteEntry, 3> kEntries = {{
-    {WebSite::Maker, "Merrowind", "www.merrowind.example", "Image2", "Label15"},
-    {WebSite::Association, "Ostrelle", "www.ostrelle.example", "Image4", "Label11"},
-    {WebSite::Partner, "Kestrabar", "www.kestrabar.example", "Image1", "Label14"},
+    {WebSite::Maker, kMakerName, "www.merrowind.example", "Image2", "Label15"},
+    {WebSite::Association, kAssociationName, "www.ostrelle.example", "Image4", "Label11"},
+    {WebSite::Partner, kPartnerName, "www.kestrabar.example", "Image1", "Label14"},
 }};
 
 const SiteEntry& entry(WebSite site) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -58,12 +57,4 @@ TEST(Disclaimer, KeepsItsWordingAndNamesAllThreeOrganisations) {
         QStringLiteral("cannot guarantee the accuracy of the calculations made herein.")));
     // Two blanks after every full stop that ends a sentence inside the text.
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\. (?! )"))));
-}
-
-TEST(Disclaimer, TheWebPageStatesTheSameText) {
-    QFile page(QStringLiteral(TAVREL_WEB_PAGE));
-    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    const QString markup = QString::fromUtf8(page.readAll());
-    EXPECT_TRUE(markup.contains(QStringLiteral("<p class=\"disclaimer\">") + disclaimerText() +
-                                QStringLiteral("</p>")));
 }
