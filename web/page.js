@@ -73,7 +73,6 @@
     shape.setAttribute('cy', height / 2);
     shape.setAttribute('rx', width / 2);
     shape.setAttribute('ry', height / 2);
-    shape.setAttribute('class', bar.round ? 'round-bar' : 'elliptical-bar');
     shape.setAttribute('fill', bar.colour);
     svg.append(shape);
     return svg;
