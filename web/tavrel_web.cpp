@@ -14,7 +14,6 @@
 #include "analysis/results_table.h"
 #include "analysis/start_up.h"
 #include "analysis/working_summary.h"
-#include "cli/cli_options.h"
 
 namespace {
 
@@ -122,7 +121,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
         json.comma().raw("{");
         json.key("caption").string(input.caption);
         json.key("units").string(input.units);
-        json.key("option").string(cli::kInputOptionNames[i]);
+        json.key("option").string(input.option);
         json.key("text").string(plainDecimal(input.defaultValue));
         json.key("tooltip").string(rangeTooltip(input));
         json.raw("}");
