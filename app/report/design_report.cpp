@@ -1,5 +1,6 @@
 #include "report/design_report.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QMimeData>
 #include <QPageLayout>
@@ -7,7 +8,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
 #include <limits>
 
@@ -15,6 +15,7 @@
 #include "analysis/start_up.h"
 #include "analysis/working_summary.h"
 #include "links/about_page_texts.h"
+#include "platform/replace_file.h"
 #include "report/report_chart.h"
 #include "report/report_fonts.h"
 
@@ -451,11 +452,12 @@ int renderReport(QPagedPaintDevice& device, const DesignStudy& study, const QDat
     return flow.pages();
 }
 
-QString writeReportPdf(const QString& path, const DesignStudy& study, const QDateTime& made) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+QByteArray reportPdf(const DesignStudy& study, const QDateTime& made) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setTitle(QLatin1String(kReportTitle));
         writer.setCreator(QStringLiteral("Tavrel"));
         writer.setResolution(600);
@@ -463,9 +465,15 @@ QString writeReportPdf(const QString& path, const DesignStudy& study, const QDat
                                          QMarginsF(0, 0, 0, 0)));
         renderReport(writer, study, made);
     }
-    // QSaveFile remembers any failed write and then refuses to commit.
-    if (!file.commit()) return file.errorString();
-    return {};
+    return pdf;
+}
+
+std::string writeReportPdf(const std::filesystem::path& path, const DesignStudy& study,
+                           const QDateTime& made) {
+    const QByteArray pdf = reportPdf(study, made);
+    const platform::WriteOutcome outcome =
+        platform::replaceFile(path, std::string_view(pdf.constData(), pdf.size()));
+    return outcome.ok ? std::string() : outcome.error;
 }
 
 QMimeData* resultsMimeData(const AnalysisRun& run) {

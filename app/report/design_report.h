@@ -2,9 +2,12 @@
 // results table for the clipboard.
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <array>
+#include <filesystem>
+#include <string>
 
 #include "analysis/design_study.h"
 
@@ -23,11 +26,15 @@ inline constexpr std::array<const char*, 5> kSectionHeadings = {
 // `made` is the date and time it names. Returns the number of pages.
 int renderReport(QPagedPaintDevice& device, const DesignStudy& study, const QDateTime& made);
 
-// Writes the report as a PDF at `path`. The pages go to a temporary file in the
-// same folder, which replaces `path` only once complete: a failed write leaves
-// nothing at `path` and an existing file there untouched. Returns why it
-// failed, or an empty text.
-QString writeReportPdf(const QString& path, const DesignStudy& study, const QDateTime& made);
+// The report as the bytes of a PDF file.
+QByteArray reportPdf(const DesignStudy& study, const QDateTime& made);
+
+// Writes the report as a PDF at `path`, replacing the file there only once the
+// whole of it is on disk: a failed write (a full disk, a device or a folder in
+// the way) leaves an existing file untouched and nothing new behind. Returns
+// one line saying why it failed, or an empty text.
+std::string writeReportPdf(const std::filesystem::path& path, const DesignStudy& study,
+                           const QDateTime& made);
 
 // The results table of a complete run for the clipboard: tab-separated text
 // for spreadsheets and a coloured HTML table for word processors.
