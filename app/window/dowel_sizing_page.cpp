@@ -28,7 +28,7 @@ using controls::Box;
 const QColor kGreyBand(192, 192, 192);
 const QColor kOutOfRange(kOutOfRangeBox.red, kOutOfRangeBox.green, kOutOfRangeBox.blue);
 const QColor kInRange(kInRangeBox.red, kInRangeBox.green, kInRangeBox.blue);
-const QColor kNoGrade(212, 212, 212);  // a neutral grey, none of the grade colours
+const QColor kNoGrade(kNoGradeHead.red, kNoGradeHead.green, kNoGradeHead.blue);
 
 // The table's rules: x of the vertical ones, y of the horizontal ones.
 constexpr double kColumnRules[] = {150, 3150, 3750, 4500, 5400, 6525, 7800, 8775, 9900, 11100};
