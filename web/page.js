@@ -224,7 +224,7 @@
     const address = '?' + query.toString();
     if (address === location.search) return;
     try {
-      history.replaceState(null, '', address);
+      history.replaceState(null, '', address + location.hash); // the page in view stays
     } catch (e) {
       // Some browsers refuse to change a file:// address; the page works on.
     }
@@ -252,7 +252,7 @@
     fail('The analysis (tavrel.js) could not be loaded; keep it beside index.html.');
     return;
   }
-  createTavrel().then((module) => {
+  tavrelPages.rules().then((module) => {
     rules = module;
     facts = rules.facts();
     document.getElementById('caption').textContent = facts.caption;
