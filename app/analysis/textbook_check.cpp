@@ -217,6 +217,12 @@ TextbookCheck textbookCheck(const DesignValues& values, const CheckSettings& set
     return check;
 }
 
+TextbookCheck textbookCheck(const DowelJointInput& design, const CheckSettings& settings) {
+    DesignValues values;
+    for (int i = 0; i < kDesignInputCount; ++i) values[i] = design.*kDesignInputs[i].field;
+    return textbookCheck(values, settings);
+}
+
 std::string checkMethodParagraph(const CheckSettings& settings) {
     return "The wheel load P stands over the outermost dowel at the slab edge. The dowels "
            "within the effective length L = " +
@@ -294,23 +300,46 @@ std::array<std::string, kCheckColumnCount> checkRow(const BarCheck& bar, UnitSys
     return row;
 }
 
-std::string describeCheck(const TextbookCheck& check, int bar, UnitSystem system) {
+void appendCheckDescription(const TextbookCheck& check, int bar, UnitSystem system,
+                            std::string& text) {
     const BarCheck& b = check.bars[bar];
-    const auto value = [&](int column) {
-        std::string text = checkColumnText(b, column, system, false);
+    const auto value = [&](const char* before, int column) {
+        text += before;
+        text += checkColumnText(b, column, system, false);
         const char* unit = checkColumnUnit(column, system);
-        if (unit[0] != '-') text += std::string(" ") + unit;
-        return text;
+        if (unit[0] == '-') return;
+        text += ' ';
+        text += unit;
     };
-    const CheckInputRow strength = checkInputRows(check, system)[0];
-    return std::string(kTextbookCheckTitle) + ", L = " + lengthChoice(check.settings) + ":\n" +
-           "f'c " + strength.value + " " + strength.unit + " (" + strength.note + "), " +
-           formatShortest(check.settings.loadShare) + " % of the load on the dowels\n" + "l " +
-           value(CheckRadius) + ", L " + value(CheckEffectiveLength) + ", " + value(CheckDowels) +
-           " dowels, factors sum " + value(CheckFactorSum) + "\n" + "Pt " + value(CheckDowelLoad) +
-           ", beta " + value(CheckBeta) + ", y0 " + value(CheckDeflection) + "\n" + "sigma_b " +
-           value(CheckBearingStress) + ", f_b " + value(CheckAllowable) + ", ratio " +
-           value(CheckRatio) + ": " + verdictWord(b);
+    text += kTextbookCheckTitle;
+    text += ", L = ";
+    text += lengthChoice(check.settings);
+    text += ":\nf'c ";
+    text += strengthText(check.strength.psi, system);
+    text += system == UnitSystem::Us ? " psi" : " MPa";
+    if (check.strength.source == StrengthSource::FromModulus) text += " (derived from Ec)";
+    if (check.strength.source == StrengthSource::FromCube) text += " (0.8 f_ck)";
+    text += ", ";
+    text += formatShortest(check.settings.loadShare);
+    text += " % of the load on the dowels\n";
+    value("l ", CheckRadius);
+    value(", L ", CheckEffectiveLength);
+    value(", dowels ", CheckDowels);
+    value(", factors sum ", CheckFactorSum);
+    value("\nPt ", CheckDowelLoad);
+    value(", beta ", CheckBeta);
+    value(", y0 ", CheckDeflection);
+    value("\nsigma_b ", CheckBearingStress);
+    value(", f_b ", CheckAllowable);
+    value(", ratio ", CheckRatio);
+    text += ": ";
+    text += verdictWord(b);
+}
+
+std::string describeCheck(const TextbookCheck& check, int bar, UnitSystem system) {
+    std::string text;
+    appendCheckDescription(check, bar, system, text);
+    return text;
 }
 
 }  // namespace tavrel

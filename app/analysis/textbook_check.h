@@ -131,6 +131,8 @@ struct TextbookCheck {
 // The check of all eight bars for a design's seven values as the analysis
 // reads them (US units).
 TextbookCheck textbookCheck(const DesignValues& values, const CheckSettings& settings);
+// The same from the engine's input record as the analysis last filled it.
+TextbookCheck textbookCheck(const DowelJointInput& design, const CheckSettings& settings);
 
 inline const char* verdictWord(const BarCheck& bar) {
     return bar.passes ? kCheckPasses : kCheckFails;
@@ -181,7 +183,10 @@ std::string checkColumnText(const BarCheck& bar, int column, UnitSystem system, 
 std::array<std::string, kCheckColumnCount> checkRow(const BarCheck& bar, UnitSystem system);
 
 // The check's lines for bar `bar`'s working tooltip: the method and f'c, then
-// the chain.
+// the chain. The second form appends them to `text`, reusing its storage: the
+// window writes them on every keystroke.
 std::string describeCheck(const TextbookCheck& check, int bar, UnitSystem system);
+void appendCheckDescription(const TextbookCheck& check, int bar, UnitSystem system,
+                            std::string& text);
 
 }  // namespace tavrel
