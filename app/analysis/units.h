@@ -4,7 +4,10 @@
 // always decided on the analysis's own values.
 #pragma once
 
+#include <array>
 #include <string>
+
+#include "analysis/dowel_cases.h"
 
 namespace tavrel {
 
@@ -42,6 +45,14 @@ double fromAnalysisUnits(UnitSystem system, int input, double value);
 // shown is itself accepted. In US units the window's limits.
 std::string inputMinimumText(UnitSystem system, int input);
 std::string inputMaximumText(UnitSystem system, int input);
+
+// A bar's size: inches as the window shows them ("1.25", "1.41x0.88"), or
+// millimetres to one decimal ("31.8", "35.8x22.4"); and its size heads, the
+// width above the height of an elliptical bar.
+std::string dowelLabel(const DowelCase& dowel, UnitSystem system);
+std::array<std::string, 2> dowelHeads(const DowelCase& dowel, UnitSystem system);
+// The unit of bar sizes: "in." or "mm".
+const char* dowelUnit(UnitSystem system);
 
 // A bearing stress as the table shows it: whole psi, or MPa with two decimals,
 // halves to even in both.
