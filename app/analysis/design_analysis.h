@@ -45,6 +45,11 @@ struct AnalysisRun {
 bool outsideFittedRelations(const DowelJointResult& engine);
 constexpr const char* kOutsideFittedRelations = "outside the range of the fitted relations";
 
+// The material constants of every run: steel dowels in normal concrete.
+inline constexpr float kDowelModulus = 29000000;  // psi
+inline constexpr float kDowelPoisson = 0.3f;
+inline constexpr float kConcretePoisson = 0.15f;
+
 // The seven input values in reading order, as the engine takes them.
 using DesignValues = std::array<float, kDesignInputCount>;
 

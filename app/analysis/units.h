@@ -46,6 +46,11 @@ double fromAnalysisUnits(UnitSystem system, int input, double value);
 std::string inputMinimumText(UnitSystem system, int input);
 std::string inputMaximumText(UnitSystem system, int input);
 
+// A limit converted to other units as text, rounded to five significant digits
+// up (a minimum) or down (a maximum); a value already that short (152.4) stays
+// as it is despite binary fractions.
+std::string roundedLimit(double value, bool up);
+
 // A bar's size: inches as the window shows them ("1.25", "1.41x0.88"), or
 // millimetres to one decimal ("31.8", "35.8x22.4"); and its size heads, the
 // width above the height of an elliptical bar.

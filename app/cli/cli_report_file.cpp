@@ -14,9 +14,9 @@ std::string writeReportFile(const std::string& path, const DesignValues& values,
     }
     const std::optional<DesignStudy> study = studyDesign(values, calclte);
     if (!study) return "the design could not be analysed";
-    return report::writeReportPdf(QString::fromStdString(path), *study,
-                                  QDateTime::currentDateTime())
-        .toStdString();
+    // The name's bytes as given: a name in no particular encoding is kept.
+    return report::writeReportPdf(std::filesystem::path(path), *study,
+                                  QDateTime::currentDateTime());
 }
 
 }  // namespace tavrel::cli

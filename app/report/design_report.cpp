@@ -7,10 +7,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "analysis/results_table.h"
 #include "analysis/start_up.h"
+#include "platform/replace_file.h"
 #include "report/report_chart.h"
 #include "report/report_fonts.h"
 
@@ -364,11 +364,12 @@ int renderReport(QPagedPaintDevice& device, const DesignStudy& study, const QDat
     return renderReport(device, buildReport(study, reportSettings(UnitSystem::Us, {}, made)));
 }
 
-QString writeReportPdf(const QString& path, const ReportModel& model) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+QByteArray reportPdf(const ReportModel& model) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setTitle(qs(model.title));
         writer.setCreator(QStringLiteral("Tavrel"));
         writer.setResolution(600);
@@ -376,12 +377,18 @@ QString writeReportPdf(const QString& path, const ReportModel& model) {
                                          QMarginsF(0, 0, 0, 0)));
         renderReport(writer, model);
     }
-    // QSaveFile remembers any failed write and then refuses to commit.
-    if (!file.commit()) return file.errorString();
-    return {};
+    return pdf;
 }
 
-QString writeReportPdf(const QString& path, const DesignStudy& study, const QDateTime& made) {
+std::string writeReportPdf(const std::filesystem::path& path, const ReportModel& model) {
+    const QByteArray pdf = reportPdf(model);
+    const platform::WriteOutcome outcome =
+        platform::replaceFile(path, std::string_view(pdf.constData(), pdf.size()));
+    return outcome.ok ? std::string() : outcome.error;
+}
+
+std::string writeReportPdf(const std::filesystem::path& path, const DesignStudy& study,
+                           const QDateTime& made) {
     return writeReportPdf(path, buildReport(study, reportSettings(UnitSystem::Us, {}, made)));
 }
 

@@ -3,8 +3,11 @@
 // built in the rules (analysis/report_model.h); this only draws it.
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <filesystem>
+#include <string>
 
 #include "analysis/design_study.h"
 #include "analysis/report_model.h"
@@ -27,12 +30,17 @@ int renderReport(QPagedPaintDevice& device, const ReportModel& model);
 // The report of `study` in US units with no project details.
 int renderReport(QPagedPaintDevice& device, const DesignStudy& study, const QDateTime& made);
 
-// Writes the report as a PDF at `path`. The pages go to a temporary file in the
-// same folder, which replaces `path` only once complete: a failed write leaves
-// nothing at `path` and an existing file there untouched. Returns why it
-// failed, or an empty text.
-QString writeReportPdf(const QString& path, const ReportModel& model);
-QString writeReportPdf(const QString& path, const DesignStudy& study, const QDateTime& made);
+// The report as the bytes of a PDF file.
+QByteArray reportPdf(const ReportModel& model);
+
+// Writes the report as a PDF at `path`, replacing the file there only once the
+// whole of it is on disk: a failed write (a full disk, a device or a folder in
+// the way) leaves an existing file untouched and nothing new behind. Returns
+// one line saying why it failed, or an empty text.
+std::string writeReportPdf(const std::filesystem::path& path, const ReportModel& model);
+// The report of `study` in US units with no project details.
+std::string writeReportPdf(const std::filesystem::path& path, const DesignStudy& study,
+                           const QDateTime& made);
 
 // The results table of a complete run for the clipboard: tab-separated text
 // for spreadsheets and a coloured HTML table for word processors.

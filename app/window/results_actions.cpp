@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QPrinter>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <filesystem>
 
 #include "report/design_report.h"
 #include "window/dowel_sizing_page.h"
@@ -29,6 +31,16 @@ QString bareCaption(const char* caption) {
     QString text = QString::fromLatin1(caption);
     if (text.endsWith(QLatin1Char(':'))) text.chop(1);
     return text;
+}
+
+// A file name as the system spells it: the dialog's text back in the bytes the
+// file system holds, so the report lands under the name shown.
+std::filesystem::path localPath(const QString& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
 }
 
 }  // namespace
@@ -150,9 +162,9 @@ void ResultsActions::saveReportAs() {
 
 bool ResultsActions::saveReport(const QString& path) {
     const std::optional<DesignStudy> study = studyCurrentDesign();
-    const QString failure = study
-                                ? report::writeReportPdf(path, *study, QDateTime::currentDateTime())
-                                : QStringLiteral("The design cannot be analysed.");
+    const QString failure = study ? QString::fromStdString(report::writeReportPdf(
+                                        localPath(path), *study, QDateTime::currentDateTime()))
+                                  : QStringLiteral("The design cannot be analysed.");
     if (failure.isEmpty()) return true;
     QMessageBox::warning(window_, QStringLiteral("Save Report as PDF"),
                          QStringLiteral("The report could not be saved as\n%1\n\n%2")

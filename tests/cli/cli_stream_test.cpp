@@ -1,11 +1,18 @@
 // The built tavrel-cli writing where writes fail: a full device, a closed
-// standard output, a reader that leaves. It must stop, say why and exit with 3.
+// standard output, a reader that leaves, a full disk under the report, something
+// other than a file in its way. It must stop, say why and exit with 3.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -77,6 +84,84 @@ TEST(Writes, EveryFailedWriteStopsTheRunWithOneLineAndStatusThree) {
         EXPECT_EQ(r.status, 3) << c.error;
         EXPECT_EQ(r.error, c.error);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Runs tavrel-cli with `args` in `folder`, files limited to `fileLimit` bytes
+// (a disk that fills up part way); returns its status and standard error.
+Finished runIn(const std::string& folder, std::vector<std::string> args, rlim_t fileLimit) {
+    std::vector<char*> argv{const_cast<char*>(TAVREL_CLI_PATH)};
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    int errorPipe[2];
+    if (pipe(errorPipe) != 0) return {-2, "pipe"};
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(errorPipe[1], STDERR_FILENO);
+        close(errorPipe[0]);
+        close(errorPipe[1]);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{fileLimit, fileLimit};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        if (chdir(folder.c_str()) != 0) _exit(126);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(errorPipe[1]);
+    Finished finished{-1, {}};
+    char buffer[256];
+    for (ssize_t n; (n = read(errorPipe[0], buffer, sizeof buffer)) > 0;)
+        finished.error.append(buffer, static_cast<size_t>(n));
+    close(errorPipe[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFEXITED(status)) finished.status = WEXITSTATUS(status);
+    return finished;
+}
+
+std::string contents(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+TEST(Writes, TheReportReplacesOnlyARegularFileAndOnlyWhenWholeUnderItsOwnName) {
+    char name[] = "/tmp/cli-report-XXXXXX";
+    const std::string folder = mkdtemp(name);
+    std::ofstream(folder + "/old.pdf") << "old\n";
+    ASSERT_EQ(mkfifo((folder + "/fifo").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("/dev/null", (folder + "/device").c_str()), 0);
+
+    // A disk that fills up: one line, status 3, the old file as it was.
+    Finished full = runIn(folder, {"--report", "old.pdf"}, 60000);
+    EXPECT_EQ(full.status, 3);
+    EXPECT_EQ(std::count(full.error.begin(), full.error.end(), '\n'), 1) << full.error;
+    EXPECT_EQ(contents(folder + "/old.pdf"), "old\n");
+
+    // Nothing but a regular file is replaced.
+    for (const char* notAFile : {"fifo", "device"}) {
+        const Finished refused = runIn(folder, {"--report", notAFile}, RLIM_INFINITY);
+        EXPECT_EQ(refused.status, 3) << notAFile;
+        EXPECT_NE(refused.error.find("not a regular file"), std::string::npos) << refused.error;
+    }
+    struct stat fifo {};
+    EXPECT_EQ(lstat((folder + "/fifo").c_str(), &fifo), 0);
+    EXPECT_TRUE(S_ISFIFO(fifo.st_mode));
+
+    // A name that is not UTF-8 is the file's name, byte for byte.
+    const std::string odd = "rep\xff.pdf";
+    EXPECT_EQ(runIn(folder, {"--report", odd}, RLIM_INFINITY).status, 0);
+    EXPECT_EQ(contents(folder + "/" + odd).substr(0, 5), "%PDF-");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"device", "fifo", "old.pdf", odd}));
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

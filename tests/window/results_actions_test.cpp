@@ -3,6 +3,8 @@
 // context menu, and a report that cannot be saved.
 #include "window/results_actions.h"
 
+#include <sys/resource.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 
 #include "window/dowel_sizing_page.h"
 #include "window/main_window.h"
@@ -150,6 +153,35 @@ class ResultsActionsTest : public QObject {
         QVERIFY(!QFileInfo::exists(target));
         QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList{QStringLiteral("reports")});
+
+        // A disk that fills up part way: the message, and the old report kept.
+        const QString old = folder.filePath(QStringLiteral("old.pdf"));
+        QFile oldFile(old);
+        QVERIFY(oldFile.open(QIODevice::WriteOnly));
+        oldFile.write("old\n");
+        oldFile.close();
+        message.clear();
+        QTimer::singleShot(0, [&message] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            message = box->text();
+            box->accept();
+        });
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit full = unlimited;
+        full.rlim_cur = 16384;
+        setrlimit(RLIMIT_FSIZE, &full);
+        const bool saved = w.resultsActions()->saveReport(old);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, handler);
+        QVERIFY(!saved);
+        QVERIFY2(message.contains(QStringLiteral("could not be saved")), qPrintable(message));
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        QCOMPARE(oldFile.readAll(), QByteArray("old\n"));
+        oldFile.close();
+        QVERIFY(QFile::remove(old));
 
         // The same action writes a report where it can.
         const QString good = folder.filePath(QStringLiteral("Tavrel design.pdf"));
