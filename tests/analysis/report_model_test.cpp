@@ -1,9 +1,10 @@
 // The evaluation report's content as the rules build it, before any drawing.
+#include "analysis/report_model.h"
+
 #include <gtest/gtest.h>
 
 #include <regex>
 
-#include "analysis/report_model.h"
 #include "analysis/start_up.h"
 
 namespace tavrel {
