@@ -19,7 +19,7 @@ std::string orNotGiven(const std::string& text) {
 }
 
 ReportSection titleSection(const ReportSettings& settings) {
-    const ReportProject& p = settings.project;
+    const ProjectDetails& p = settings.project;
     ReportSection s;
     s.blocks.push_back(ReportParagraph{disclaimerText(), ReportTextStyle::Small});
     s.blocks.push_back(ReportPairs{{{"Project:", orNotGiven(p.project)},
@@ -135,7 +135,7 @@ ReportModel buildReport(const DesignStudy& study, const ReportSettings& settings
     ReportModel model;
     model.title = kReportTitle;
     model.subtitle = "Preliminary evaluation of the dowel bar selection; not for design purposes";
-    const ReportProject& p = settings.project;
+    const ProjectDetails& p = settings.project;
     model.footer = "Project: " + orNotGiven(p.project) +
                    " \u00b7 Revision: " + orNotGiven(p.revision) + " \u00b7 " + settings.program;
     model.sections.push_back(titleSection(settings));

@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "analysis/design_file.h"
 #include "analysis/design_study.h"
 #include "analysis/results_table.h"
 #include "analysis/units.h"
@@ -20,15 +21,10 @@ namespace tavrel {
 
 inline constexpr const char* kReportTitle = "Tavrel dowel evaluation report";
 
-// Who the report is for: the design's project details, each optional.
-struct ReportProject {
-    std::string project, location, joint, engineer, checker, revision, notes;
-};
-
 // What the front end knows that the study does not.
 struct ReportSettings {
     UnitSystem units = UnitSystem::Us;
-    ReportProject project;
+    ProjectDetails project;  // the design's, each optional
     std::string made;     // the date and time the report names, "2026-12-07 21:41"
     std::string program;  // "Tavrel Version 2.0.020"
 };

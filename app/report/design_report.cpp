@@ -334,7 +334,7 @@ int layOutReport(QPagedPaintDevice& device, const ReportModel& model, int pageCo
 
 }  // namespace
 
-ReportSettings reportSettings(UnitSystem units, const ReportProject& project,
+ReportSettings reportSettings(UnitSystem units, const ProjectDetails& project,
                               const QDateTime& made) {
     ReportSettings settings;
     settings.units = units;

@@ -21,7 +21,7 @@ using tavrel::kReportTitle;
 
 // The settings of a report made now by this program: `made` and the program's
 // version filled in.
-ReportSettings reportSettings(UnitSystem units, const ReportProject& project,
+ReportSettings reportSettings(UnitSystem units, const ProjectDetails& project,
                               const QDateTime& made);
 
 // Draws the report on `device`, a QPdfWriter or a QPrinter, page after page.
