@@ -1,6 +1,9 @@
 #include "analysis/working_summary.h"
 
+#include <cmath>
+
 #include "analysis/result_format.h"
+#include "analysis/results_table.h"
 
 namespace tavrel {
 
@@ -30,6 +33,38 @@ void psi(std::string& text, float value, int decimals) {
 
 void percent(std::string& text, float fraction) {
     appendWithUnit(text, formatPercent(fraction), "%");
+}
+
+// Why each result the fitted relations cannot describe is outside them, one
+// line each, so that the mark beside a number is never left unexplained.
+void describeFittedRange(std::string& text, const DowelJointResult& r) {
+    const FittedRangeCheck check = checkFittedRange(r);
+    if (!check.any()) return;
+    text += "\n* ";
+    text += kOutsideFittedRelations;
+    text += " (the grade is as computed):";
+    const float values[kResultRowCount] = {r.deflectionLte, r.stressLte, r.effectiveness,
+                                           r.edgeBearingStress, r.cornerBearingStress};
+    for (int row = 0; row < kResultRowCount; ++row) {
+        if (!check.rows[row]) continue;
+        const bool bearing = row >= kFirstBearingRow;
+        text += "\n  ";
+        text += kResultRowCaptions[row];
+        text += ' ';
+        if (!std::isfinite(values[row])) {
+            text += "not a number";
+            continue;
+        }
+        if (bearing) {
+            psi(text, values[row], 0);
+        } else {
+            percent(text, values[row]);
+        }
+        text += bearing               ? ", at or below 0"
+                : values[row] <= 0.0f ? ", at or below 0 %"
+                                      : ", at or above 100 %";
+    }
+    if (check.hiddenNotFinite) text += "\n  another of the engine's results is not a number";
 }
 
 }  // namespace
@@ -77,6 +112,7 @@ void describeWorking(const DowelCase& dowel, const DowelJointResult& r, std::str
     psi(text, r.edgeBearingStress, 0);
     text += ", corner ";
     psi(text, r.cornerBearingStress, 0);
+    describeFittedRange(text, r);
 }
 
 }  // namespace tavrel

@@ -11,7 +11,8 @@ namespace tavrel {
 
 // Several lines: the bar, the joint stiffnesses, the free-edge, loaded and
 // unloaded deflections and stresses, the load transfer ratios and the bearing
-// stresses. Values that are not finite show as "n/a".
+// stresses; then, for results outside what the fitted relations describe, which
+// ones and why. Values that are not finite show as "n/a".
 std::string describeWorking(const DowelCase& dowel, const DowelJointResult& engine);
 // The same into `text`, replacing what it held and reusing its storage.
 void describeWorking(const DowelCase& dowel, const DowelJointResult& engine, std::string& text);
