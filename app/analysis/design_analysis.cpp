@@ -15,9 +15,9 @@ namespace {
 void writeRunConstants(DowelJointInput& in) {
     in.includeDowels = -1;
     in.includeAggregate = 0;
-    in.dowelModulus = 29000000;
-    in.dowelPoisson = 0.3f;
-    in.concretePoisson = 0.15f;
+    in.dowelModulus = kDowelModulus;
+    in.dowelPoisson = kDowelPoisson;
+    in.concretePoisson = kConcretePoisson;
     in.interlockDepthDeduction = 0;
     in.interlockDecayCount = 0;
 }

@@ -64,6 +64,11 @@ constexpr const char* kOutsideMark = "*";
 // A cell's text as shown: its value, followed by the mark when it lies outside.
 std::string markedText(const ResultCell& cell);
 
+// The material constants of every run: steel dowels in normal concrete.
+inline constexpr float kDowelModulus = 29000000;  // psi
+inline constexpr float kDowelPoisson = 0.3f;
+inline constexpr float kConcretePoisson = 0.15f;
+
 // The seven input values in reading order, as the engine takes them.
 using DesignValues = std::array<float, kDesignInputCount>;
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "analysis/exact_decimal.h"
@@ -108,6 +109,24 @@ std::string formatShortest(float value) {
     return std::string(buffer, result.ptr);
 #else
     return shortestText(value);
+#endif
+}
+
+std::string formatShortest(double value) {
+    if (!std::isfinite(value)) return std::string(kNotFiniteText);
+    char buffer[32];
+#if defined(__cpp_lib_to_chars)
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+#else
+    // Without the floating-point to_chars (the web build, whose locale is
+    // always "C") the fewest digits that read back are searched for.
+    for (int digits = 1; digits < 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+        if (std::strtod(buffer, nullptr) == value) return buffer;
+    }
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return buffer;
 #endif
 }
 

@@ -29,6 +29,8 @@ std::string formatWholeNumber(float value);
 // ("0.71632", "1.25e-05"), for programs that need the unrounded value. A value
 // that is not finite shows as "n/a".
 std::string formatShortest(float value);
+// The same for a double-precision number ("27.10012345678901").
+std::string formatShortest(double value);
 
 // Fixed notation as the comparison chart writes it: at least one digit before
 // the point, no grouping, halves away from zero. The exact binary value is

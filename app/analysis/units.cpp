@@ -23,8 +23,8 @@ constexpr UnitScale kSiInputs[kDesignInputCount] = {
 
 constexpr int kLimitDigits = 5;
 
-// `value` rounded to kLimitDigits significant digits, up or down; a value
-// already that short (152.4) stays as it is despite binary fractions.
+}  // namespace
+
 std::string roundedLimit(double value, bool up) {
     const int decimals =
         std::max(0, kLimitDigits - 1 - static_cast<int>(std::floor(std::log10(value))));
@@ -40,8 +40,6 @@ std::string roundedLimit(double value, bool up) {
     }
     return text;
 }
-
-}  // namespace
 
 UnitScale inputScale(UnitSystem system, int input) {
     if (system == UnitSystem::Si) return kSiInputs[input];

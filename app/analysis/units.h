@@ -43,6 +43,11 @@ double fromAnalysisUnits(UnitSystem system, int input, double value);
 std::string inputMinimumText(UnitSystem system, int input);
 std::string inputMaximumText(UnitSystem system, int input);
 
+// A limit converted to other units as text, rounded to five significant digits
+// up (a minimum) or down (a maximum); a value already that short (152.4) stays
+// as it is despite binary fractions.
+std::string roundedLimit(double value, bool up);
+
 // A bearing stress as the table shows it: whole psi, or MPa with two decimals,
 // halves to even in both.
 std::string bearingStressText(float psi, UnitSystem system);

@@ -352,6 +352,9 @@ void DowelSizingPage::showNoGrades() {
 
 void DowelSizingPage::showRun(AnalysisRun run) {
     lastRun_ = std::move(run);
+    // The textbook check rides along in the tooltips: a second verdict that
+    // never touches the grades or the page's layout.
+    const TextbookCheck check = textbookCheck(analysis_.input(), checkSettings_);
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const CaseResult& result = lastRun_.cases[c];
         for (int row = 0; row < kResultRowCount; ++row) {
@@ -375,6 +378,8 @@ void DowelSizingPage::showRun(AnalysisRun run) {
         }
         // The working behind the grade, on hover over the bar's size.
         describeWorking(dowel, result.engine, working_);
+        working_ += "\n\n";
+        appendCheckDescription(check, c, UnitSystem::Us, working_);
         if (working_ == shownWorking_[c]) continue;
         shownWorking_[c] = working_;
         const QString working = QString::fromStdString(working_);

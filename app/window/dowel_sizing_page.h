@@ -7,6 +7,7 @@
 #include <string>
 
 #include "analysis/design_analysis.h"
+#include "analysis/textbook_check.h"
 #include "platform/engine_library.h"
 #include "window/tab_page.h"
 
@@ -33,6 +34,12 @@ class DowelSizingPage : public TabPage {
     CalclteFunction engine() { return engine_.calclte(); }
     // The latest complete run's figures, case by case.
     const AnalysisRun& lastRun() const { return lastRun_; }
+    // The textbook check's choices, shown in the headings' tooltips.
+    const CheckSettings& checkSettings() const { return checkSettings_; }
+    void setCheckSettings(const CheckSettings& settings) {
+        checkSettings_ = settings;
+        runAnalysis();
+    }
 
   private:
     void buildInputs();
@@ -53,6 +60,7 @@ class DowelSizingPage : public TabPage {
     EngineLibrary engine_;
     DesignAnalysis analysis_;
     AnalysisRun lastRun_;
+    CheckSettings checkSettings_;
     // Kept between runs so that a keystroke reuses their storage.
     std::array<std::string, kDesignInputCount> typedTexts_;
     QStringEncoder utf8Encoder_{QStringEncoder::Utf8};

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "analysis/results_table.h"
+#include "analysis/textbook_check.h"
 #include "analysis/working_summary.h"
 #include "window/dowel_sizing_page.h"
 #include "window/main_window.h"
@@ -21,13 +22,17 @@ class WorkingTooltipTest : public QObject {
         const tavrel::DowelSizingPage* page = w.sizingPage();
         const QString first = page->heading(0)->toolTip();
         QVERIFY2(first.startsWith(QStringLiteral("1 in. round bar\n")), qPrintable(first));
-        QVERIFY2(first.endsWith(QStringLiteral("Bearing stress: edge 1479 psi, corner 2469 psi")),
+        QVERIFY2(first.contains(QStringLiteral("Bearing stress: edge 1479 psi, corner 2469 psi\n\n"
+                                               "Textbook check (Friberg, ACI allowable)")),
                  qPrintable(first));
+        QVERIFY2(first.endsWith(QStringLiteral(": passes")), qPrintable(first));
 
         w.findChild<QLineEdit*>("txth")->setText(QStringLiteral("8"));
         for (int c = 0; c < tavrel::kDowelCaseCount; ++c) {
             const QString expected = QString::fromStdString(
-                describeWorking(kDowelCases[c], page->lastRun().cases[c].engine));
+                describeWorking(kDowelCases[c], page->lastRun().cases[c].engine) + "\n\n" +
+                describeCheck(textbookCheck(page->analysis().input(), page->checkSettings()), c,
+                              tavrel::UnitSystem::Us));
             // Both heads of an elliptical bar carry the same text.
             for (int h = 0; h < kDowelCases[c].headingCount; ++h) {
                 QCOMPARE(page->heading(kDowelCases[c].headings[h])->toolTip(), expected);
@@ -35,6 +40,16 @@ class WorkingTooltipTest : public QObject {
         }
         QVERIFY(page->heading(0)->toolTip() != first);
         QVERIFY(page->heading(5)->toolTip().startsWith(QStringLiteral("1.41x0.88 in. elliptical")));
+
+        // The check's own choices reach the tooltip at once; the grades stay.
+        const QString cells = page->resultCell(tavrel::EdgeStressRow, 0)->text();
+        tavrel::CheckSettings weak;
+        weak.cylinderStrength = 1000;
+        weak.loadShare = 100;
+        w.sizingPage()->setCheckSettings(weak);
+        QVERIFY2(page->heading(0)->toolTip().endsWith(QStringLiteral(": fails")),
+                 qPrintable(page->heading(0)->toolTip()));
+        QCOMPARE(page->resultCell(tavrel::EdgeStressRow, 0)->text(), cells);
     }
 
     // A design whose load transfer is 0 %: the mark follows each such value into
