@@ -1,10 +1,12 @@
 // What the web tests share: where the site and tavrel-cli are, random designs,
 // tavrel-cli's answer for a design, and a headless Chromium that may not reach
 // anything but the site's own files.
+import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { after, before } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -156,6 +158,36 @@ export async function serveSite() {
       server.closeAllConnections();
     }),
   };
+}
+
+// One headless Chromium for a test file, and `open` for its pages: whatever a
+// page did, by the end it must have reached nothing but the site's own files
+// and logged no error.
+export function browserForTests() {
+  const session = { browser: null, opened: [] };
+  before(async () => {
+    session.browser = await launchBrowser();
+  });
+  after(async () => {
+    await session.browser?.close();
+    for (const { refused, errors } of session.opened) {
+      assert.deepEqual(refused, []);
+      assert.deepEqual(errors, []);
+    }
+  });
+  session.open = async (query, viewport) => {
+    const opening = await openPage(session.browser, query, viewport);
+    session.opened.push(opening);
+    return opening.page;
+  };
+  return session;
+}
+
+// Types `text` into an input box in place of what it held, as a user does.
+export async function typeInto(page, option, text) {
+  await page.click(`#input-${option}`, { clickCount: 3 });
+  await page.keyboard.press('Backspace');
+  if (text) await page.keyboard.type(text);
 }
 
 export function pdfText(pdf) {
