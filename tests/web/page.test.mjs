@@ -4,8 +4,8 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import {
-  browserForTests, cliRows, defaultDesignTable, optionNames, pdfText, randomDesign, randomSource,
-  typeInto,
+  cliRows, defaultDesignTable, optionNames, pdfText, randomDesign,
+  randomSource, testBrowser, typeInto,
 } from './support.mjs';
 
 const GREEN = 'rgb(128, 255, 128)';
@@ -14,7 +14,7 @@ const WHITE = 'rgb(255, 255, 255)';
 const NONE = 'rgba(0, 0, 0, 0)';
 const NEUTRAL = 'rgb(212, 212, 212)';
 
-const { open } = browserForTests();
+const open = testBrowser();
 
 // Everything the table and the boxes show, read back from the page.
 function readPage(page) {

@@ -6,14 +6,13 @@ import { spawnSync } from 'node:child_process';
 import { test } from 'node:test';
 
 import {
-  browserForTests, cliPath, cliRows, optionNames, pdfText, randomSource, serveSite, typeInto,
+  cliPath, cliRows, optionNames, pdfText, randomSource, serveSite, testBrowser, typeInto,
 } from './support.mjs';
 
 const NEUTRAL = 'rgb(212, 212, 212)';
 const RED = 'rgb(255, 0, 0)';
 
-const session = browserForTests();
-const { open } = session;
+const open = testBrowser();
 
 function readTable(page) {
   return page.evaluate(() => {
@@ -205,7 +204,7 @@ test('at phone width every bar can be read without scrolling, and nothing shifts
 
 test('served over HTTP, the site installs and reloads with the network gone', async () => {
   const server = await serveSite();
-  const page = await session.browser.newPage();
+  const page = await open.browser().newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   try {

@@ -160,29 +160,6 @@ export async function serveSite() {
   };
 }
 
-// One headless Chromium for a test file, and `open` for its pages: whatever a
-// page did, by the end it must have reached nothing but the site's own files
-// and logged no error.
-export function browserForTests() {
-  const session = { browser: null, opened: [] };
-  before(async () => {
-    session.browser = await launchBrowser();
-  });
-  after(async () => {
-    await session.browser?.close();
-    for (const { refused, errors } of session.opened) {
-      assert.deepEqual(refused, []);
-      assert.deepEqual(errors, []);
-    }
-  });
-  session.open = async (query, viewport) => {
-    const opening = await openPage(session.browser, query, viewport);
-    session.opened.push(opening);
-    return opening.page;
-  };
-  return session;
-}
-
 // Types `text` into an input box in place of what it held, as a user does.
 export async function typeInto(page, option, text) {
   await page.click(`#input-${option}`, { clickCount: 3 });
@@ -192,4 +169,29 @@ export async function typeInto(page, option, text) {
 
 export function pdfText(pdf) {
   return execFileSync('pdftotext', ['-layout', '-', '-'], { input: pdf, encoding: 'utf8' });
+}
+
+// One browser for a test file and a way to open pages in it; when the file's
+// tests end, every page must have reached nothing but the site's own files
+// and logged no error, whatever it did.
+export function testBrowser() {
+  let browser;
+  const opened = [];
+  before(async () => {
+    browser = await launchBrowser();
+  });
+  after(async () => {
+    await browser?.close();
+    for (const { refused, errors } of opened) {
+      assert.deepEqual(refused, []);
+      assert.deepEqual(errors, []);
+    }
+  });
+  const open = async (query, viewport) => {
+    const opening = await openPage(browser, query, viewport);
+    opened.push(opening);
+    return opening.page;
+  };
+  open.browser = () => browser; // for pages opened some other way (over HTTP)
+  return open;
 }
