@@ -360,7 +360,11 @@ void DowelSizingPage::showRun(AnalysisRun run) {
         for (int row = 0; row < kResultRowCount; ++row) {
             QLabel* cell = cells_[row][c];
             const ResultCell& value = result.cells[row];
-            showCellText(cell, cellTexts_[row][c], value.text);
+            if (value.outsideFittedRange) {
+                marked_ = value.text;
+                marked_ += kOutsideMark;
+            }
+            showCellText(cell, cellTexts_[row][c], value.outsideFittedRange ? marked_ : value.text);
             if (!value.grade) continue;  // ungraded rows keep their background
             if (*value.grade == CaseGrade::Acceptable) {
                 controls::setTransparentBackground(cell);

@@ -5,7 +5,7 @@ import { test } from 'node:test';
 
 import {
   cliRows, defaultDesignTable, optionNames, pdfText, randomDesign,
-  randomSource, testBrowser,
+  randomSource, testBrowser, typeInto,
 } from './support.mjs';
 
 const GREEN = 'rgb(128, 255, 128)';
@@ -40,13 +40,6 @@ function readPage(page) {
         style(td.firstChild).visibility === 'hidden' && style(td).backgroundColor === 'rgba(0, 0, 0, 0)')),
     };
   });
-}
-
-async function typeInto(page, option, text) {
-  const box = `#input-${option}`;
-  await page.click(box, { clickCount: 3 });
-  await page.keyboard.press('Backspace');
-  if (text) await page.keyboard.type(text);
 }
 
 test('the default design shows the desktop table, colours and captions', async () => {

@@ -160,6 +160,13 @@ export async function serveSite() {
   };
 }
 
+// Types `text` into an input box in place of what it held, as a user does.
+export async function typeInto(page, option, text) {
+  await page.click(`#input-${option}`, { clickCount: 3 });
+  await page.keyboard.press('Backspace');
+  if (text) await page.keyboard.type(text);
+}
+
 export function pdfText(pdf) {
   return execFileSync('pdftotext', ['-layout', '-', '-'], { input: pdf, encoding: 'utf8' });
 }
@@ -180,9 +187,11 @@ export function testBrowser() {
       assert.deepEqual(errors, []);
     }
   });
-  return async (query, viewport) => {
+  const open = async (query, viewport) => {
     const opening = await openPage(browser, query, viewport);
     opened.push(opening);
     return opening.page;
   };
+  open.browser = () => browser; // for pages opened some other way (over HTTP)
+  return open;
 }
