@@ -199,7 +199,7 @@ int inputCloseTo(std::string_view name) {
     };
     const std::string wanted = folded(name);
     for (int i = 0; i < kDesignInputCount; ++i) {
-        if (!wanted.empty() && wanted == folded(kInputOptionNames[i])) return i;
+        if (!wanted.empty() && wanted == folded(kDesignInputs[i].option)) return i;
     }
     return -1;
 }
@@ -274,7 +274,7 @@ class FileSource : public DesignSource {
                 design.given[i] = options_.values[i];
             } else {
                 const std::optional<double> value =
-                    readInput(here() + ", column " + kInputOptionNames[i], options_.units, i,
+                    readInput(here() + ", column " + kDesignInputs[i].option, options_.units, i,
                               trimmed(fields_[static_cast<size_t>(columnOf_[i])]), error_);
                 if (!value) return false;
                 design.given[i] = *value;
@@ -328,11 +328,12 @@ class FileSource : public DesignSource {
                 }
             }
             headerNames_.push_back(name);
-            const int input = inputByName(name);
+            const int input = inputByOption(name);
             if (input < 0) {
                 if (const int close = inputCloseTo(names[c]); close >= 0) {
                     error_ = where + ": '" + printable(names[c]) +
-                             "' is not an input; did you mean `" + kInputOptionNames[close] + "`?";
+                             "' is not an input; did you mean `" + kDesignInputs[close].option +
+                             "`?";
                     return false;
                 }
                 copied_.push_back(c);

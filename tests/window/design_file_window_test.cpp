@@ -178,6 +178,21 @@ class DesignFileWindowTest : public QObject {
         QCOMPARE(w.windowTitle(), QStringLiteral(" Tavrel Version 2.0.020"));
     }
 
+    // The same design as saved by the web page (and by tavrel-cli) opens alike.
+    void designsFromTheOtherFrontEndsOpenAlike() {
+        for (const char* name : {"web.tavrel"}) {
+            MainWindow w;
+            QVERIFY(w.designActions()->openFile(QStringLiteral(TAVREL_DESIGNS "/") + name));
+            QStringList texts;
+            for (const QLineEdit* input : w.sizingPage()->inputBoxes()) texts << input->text();
+            QCOMPARE(texts, (QStringList{"14", "0.2", "250", "10000", "4500000", "10", "100"}));
+            QCOMPARE(w.designActions()->details().project, std::string("Route 9 — rehabilitation"));
+            QCOMPARE(w.designActions()->details().notes, std::string("Heavy trucks\nSecond line"));
+            QCOMPARE(w.spacingPage()->choices(), (tavrel::SpacingChoices{1, {2, 3, 0}, 4, 2}));
+            QVERIFY(!w.isWindowModified());
+        }
+    }
+
     void aDroppedDesignOpens() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("dropped.TAVREL"));
