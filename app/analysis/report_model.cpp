@@ -144,6 +144,7 @@ ReportModel buildReport(const DesignStudy& study, const ReportSettings& settings
     model.sections.push_back(resultsSection(study, units));
     model.sections.push_back(workingSection(study, units));
     // The charts last, on pages of their own: the texts fill the pages before.
+    model.sections.push_back(textbookSection(study, settings));
     model.sections.push_back(acceptableSection(study, units));
     model.sections.push_back(sensitivitySection(study, units));
     return model;

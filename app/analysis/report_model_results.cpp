@@ -152,4 +152,36 @@ ReportSection workingSection(const DesignStudy& study, UnitSystem units) {
     return s;
 }
 
+ReportSection textbookSection(const DesignStudy& study, const ReportSettings& settings) {
+    const UnitSystem units = settings.units;
+    const TextbookCheck check = textbookCheck(study.engineInput, settings.check);
+    ReportSection s{kTextbookCheckTitle, false, {}};
+    s.blocks.push_back(ReportParagraph{
+        "A second, separate verdict on each bar's bearing stress by the classic hand method; "
+        "the grades above never depend on it.",
+        ReportTextStyle::Small});
+    s.blocks.push_back(
+        ReportParagraph{checkMethodParagraph(check.settings), ReportTextStyle::Small});
+    ReportPairs inputs;
+    for (const CheckInputRow& row : checkInputRows(check, units)) {
+        std::string value = row.value + (row.unit.empty() ? "" : " " + row.unit);
+        if (!row.note.empty()) value += " (" + row.note + ")";
+        inputs.rows.emplace_back(row.caption + ":", value);
+    }
+    s.blocks.push_back(inputs);
+    ReportGrid chain;
+    chain.head.push_back(std::string("Bar (") + dowelUnit(units) + ")");
+    for (int c = 0; c < kCheckColumnCount; ++c) {
+        const std::string unit = checkColumnUnit(c, units);
+        chain.head.push_back(kCheckColumns[c].caption + (unit == "-" ? "" : " (" + unit + ")"));
+    }
+    for (int b = 0; b < kDowelCaseCount; ++b) {
+        const auto row = checkRow(check.bars[b], units);
+        chain.rows.emplace_back(1, dowelLabel(kDowelCases[b], units));
+        chain.rows.back().insert(chain.rows.back().end(), row.begin(), row.end());
+    }
+    s.blocks.push_back(chain);
+    return s;
+}
+
 }  // namespace tavrel
