@@ -85,11 +85,15 @@ struct ResultLine {
 std::vector<ResultLine> resultLines(const AnalysisRun& run, UnitSystem units);
 inline constexpr const char* kFittedMark = "*";
 
-// A complete run as tab-separated lines for spreadsheets: a header with
-// "Dowel (in.)" and the bars, one line per result row, and a "Grade" line.
-std::string resultsTabSeparated(const AnalysisRun& run);
+// A complete run of the design `values` for the clipboard, in `units`: the
+// seven inputs with their units, a blank line, then the table: a header with
+// "Dowel (in.)" (or "Dowel (mm)") and the bars, the two section rows with
+// their units, one line per result row and a "Grade" line.
+std::string resultsTabSeparated(const AnalysisRun& run, const DesignValues& values,
+                                UnitSystem units = UnitSystem::Us);
 
-// The same table in HTML, coloured as the window colours it.
-std::string resultsHtml(const AnalysisRun& run);
+// The same in HTML, coloured as the window colours it.
+std::string resultsHtml(const AnalysisRun& run, const DesignValues& values,
+                        UnitSystem units = UnitSystem::Us);
 
 }  // namespace tavrel

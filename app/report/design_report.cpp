@@ -424,10 +424,10 @@ std::string writeReportPdf(const std::filesystem::path& path, const DesignStudy&
     return writeReportPdf(path, buildReport(study, reportSettings(UnitSystem::Us, {}, made)));
 }
 
-QMimeData* resultsMimeData(const AnalysisRun& run) {
+QMimeData* resultsMimeData(const AnalysisRun& run, const DesignValues& values, UnitSystem units) {
     auto* data = new QMimeData;
-    data->setText(qs(resultsTabSeparated(run)));
-    data->setHtml(qs(resultsHtml(run)));
+    data->setText(qs(resultsTabSeparated(run, values, units)));
+    data->setHtml(qs(resultsHtml(run, values, units)));
     return data;
 }
 

@@ -88,6 +88,10 @@ void MainWindow::startUp() {
         versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION)));
 
     sizingPage_->runAnalysis();
+    // The units of the last session; the defaults above are converted.
+    if (ResultsActions::rememberedUnits() == UnitSystem::Si) {
+        resultsActions_->chooseUnits(UnitSystem::Si);
+    }
     spacingPage_->updateChart();
 
     // Typing right after the window opens goes into the first box and replaces

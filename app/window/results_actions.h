@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "analysis/design_study.h"
+#include "analysis/report_model.h"
+#include "analysis/units.h"
 
 class QAction;
 class QMenu;
@@ -27,6 +29,14 @@ class ResultsActions : public QObject {
     QAction* copyAction() const { return copy_; }
     QAction* saveAction() const { return save_; }
     QAction* printAction() const { return print_; }
+    // "US" and "SI" under "Units: US / SI"; the choice is remembered.
+    QAction* unitsAction(UnitSystem units) const {
+        return units == UnitSystem::Si ? unitsSi_ : unitsUs_;
+    }
+    // Shows the page in `units` and remembers the choice for the next session.
+    void chooseUnits(UnitSystem units);
+    // The units chosen in an earlier session: US until SI was picked.
+    static UnitSystem rememberedUnits();
 
     // Enables the three actions, or disables them with the reason in their
     // text; true when enabled.
@@ -49,6 +59,8 @@ class ResultsActions : public QObject {
     // bound; otherwise why not.
     std::optional<DesignValues> currentDesign(QString* why) const;
     std::optional<DesignStudy> studyCurrentDesign();
+    // The report of `study` in the page's units, with its check settings.
+    ReportModel reportOf(const DesignStudy& study) const;
     void shortcut(const char* keys, QAction* action);
 
     QWidget* window_;
@@ -56,6 +68,8 @@ class ResultsActions : public QObject {
     QAction* copy_;
     QAction* save_;
     QAction* print_;
+    QAction* unitsUs_;
+    QAction* unitsSi_;
     QMenu* menu_;
 };
 
