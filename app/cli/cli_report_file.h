@@ -8,9 +8,9 @@
 
 namespace tavrel::cli {
 
-// Studies `values` and writes the report as a PDF at `path`; returns why it
+// Studies `values` and writes the report in `units` as a PDF at `path`; returns why it
 // failed, or an empty text. Needs a QGuiApplication.
-std::string writeReportFile(const std::string& path, const DesignValues& values,
+std::string writeReportFile(const std::string& path, const DesignValues& values, UnitSystem units,
                             CalclteFunction calclte);
 
 }  // namespace tavrel::cli

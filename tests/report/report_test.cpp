@@ -142,6 +142,27 @@ class ReportTest : public QObject {
         expect(QStringLiteral("DISCLAIMER: This software is intended for preliminary evaluation"));
     }
 
+    // In SI units: the inputs, the rule, the table and the charts in SI, the grades as in US.
+    void siReportStatesSiUnits() {
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("si.pdf"));
+        int status = -1;
+        run(QStringLiteral(TAVREL_CLI_PATH),
+            {QStringLiteral("--report"), pdf, QStringLiteral("--units"), QStringLiteral("si")},
+            &status);
+        QCOMPARE(status, 0);
+        const QString text = run(QStringLiteral(PDFTOTEXT_PATH),
+                                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                                 .simplified();
+        for (const char* words :
+             {"Dowel Spacing: 304.8 mm", "Wheel Load: 40.033993 kN",
+              "edge and corner bearing stress < 20.684 MPa",
+              "Dowel Diameter(s) (mm):", "Bearing Stress (MPa) - Edge Loading: 10.20",
+              "25.4 mm round bar", "Bearing stress (MPa)", "Grade acceptable acceptable"}) {
+            QVERIFY2(text.contains(QLatin1String(words)), words);
+        }
+    }
+
     // A folder that is a file cannot hold the report: the writer says so, and
     // leaves nothing behind, not even its temporary file.
     void unwritableFolderLeavesNoFile() {
