@@ -105,7 +105,7 @@ ReportSection resultsSection(const DesignStudy& study, UnitSystem units) {
     s.blocks.push_back(table);
     if (marked) {
         s.blocks.push_back(ReportParagraph{
-            std::string(kFittedMark) + " " + kOutsideFittedRelations + "; the grade is unchanged.",
+            std::string(kOutsideMark) + " " + kOutsideFittedRelations + "; the grade is unchanged.",
             ReportTextStyle::Strong});
     }
     ReportLegend legend;
@@ -142,11 +142,7 @@ ReportSection workingSection(const DesignStudy& study, UnitSystem units) {
         working.lines.push_back("Graded: " + lteCheck(e.deflectionLte) + "; " +
                                 stressCheck("edge", e.edgeBearingStress, units) + "; " +
                                 stressCheck("corner", e.cornerBearingStress, units));
-        const bool outside = outsideFittedRelations(e);
-        working.lines.push_back(
-            std::string("Grade: ") + gradeWord(result.grade) +
-            (outside ? std::string(kFittedMark) + " (" + kOutsideFittedRelations + ")"
-                     : std::string()));
+        working.lines.push_back(std::string("Grade: ") + gradeWord(result.grade));
         s.blocks.push_back(working);
     }
     return s;

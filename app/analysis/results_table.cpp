@@ -42,6 +42,20 @@ std::string cell(const char* tag, const std::string& text, const Rgb* colour) {
     return html + ">" + escaped(text) + "</" + tag + ">";
 }
 
+bool anyMarked(const AnalysisRun& run) {
+    for (const CaseResult& c : run.cases) {
+        for (const ResultCell& value : c.cells) {
+            if (value.outsideFittedRange) return true;
+        }
+    }
+    return false;
+}
+
+// What the mark beside a value means, under a table that has one.
+std::string markFootnote() {
+    return std::string(kOutsideMark) + " " + kOutsideFittedRelations;
+}
+
 }  // namespace
 
 std::string legendText(CaseGrade grade) {
@@ -94,6 +108,7 @@ std::vector<ResultLine> resultLines(const AnalysisRun& run, UnitSystem units) {
                                                              : result.engine.cornerBearingStress,
                                         units)
                     : cell.text;
+            if (cell.outsideFittedRange) line.texts[c] += kOutsideMark;
             if (cellColoured(cell)) line.shades[c] = cell.grade;
         }
         lines.push_back(line);
@@ -101,8 +116,7 @@ std::vector<ResultLine> resultLines(const AnalysisRun& run, UnitSystem units) {
     ResultLine grades{kGradeCaption, false, {}, {}};
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const CaseResult& result = run.cases[c];
-        grades.texts[c] = std::string(gradeWord(result.grade)) +
-                          (outsideFittedRelations(result.engine) ? kFittedMark : "");
+        grades.texts[c] = gradeWord(result.grade);
         grades.shades[c] = result.grade;
     }
     lines.push_back(grades);
@@ -141,6 +155,7 @@ std::string resultsTabSeparated(const AnalysisRun& run, const DesignValues& valu
         }
         text += '\n';
     }
+    if (anyMarked(run)) text += markFootnote() + "\n";
     return text;
 }
 
@@ -168,6 +183,7 @@ std::string resultsHtml(const AnalysisRun& run, const DesignValues& values, Unit
         html += "</tr>\n";
     }
     html += "</table>\n";
+    if (anyMarked(run)) html += "<p>" + escaped(markFootnote()) + "</p>\n";
     return html;
 }
 

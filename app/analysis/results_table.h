@@ -80,10 +80,9 @@ struct ResultLine {
 };
 
 // The table under the size heads of a complete run, in `units`: the two
-// section rows, the five result rows and the grade row, whose words carry
-// kFittedMark where the bar's results lie outside the fitted relations.
+// section rows, the five result rows (a value outside the fitted relations
+// followed by kOutsideMark) and the grade row.
 std::vector<ResultLine> resultLines(const AnalysisRun& run, UnitSystem units);
-inline constexpr const char* kFittedMark = "*";
 
 // A complete run of the design `values` for the clipboard, in `units`: the
 // seven inputs with their units, a blank line, then the table: a header with

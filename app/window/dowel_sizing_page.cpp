@@ -366,12 +366,13 @@ void DowelSizingPage::showRun(AnalysisRun run) {
             const ResultCell& value = result.cells[row];
             const bool converted =
                 units_ != UnitSystem::Us && (row == EdgeStressRow || row == CornerStressRow);
-            showCellText(cell, cellTexts_[row][c],
-                         converted ? bearingStressText(row == EdgeStressRow
-                                                           ? result.engine.edgeBearingStress
-                                                           : result.engine.cornerBearingStress,
-                                                       units_)
-                                   : value.text);
+            marked_ = converted ? bearingStressText(row == EdgeStressRow
+                                                        ? result.engine.edgeBearingStress
+                                                        : result.engine.cornerBearingStress,
+                                                    units_)
+                                : value.text;
+            if (value.outsideFittedRange) marked_ += kOutsideMark;
+            showCellText(cell, cellTexts_[row][c], marked_);
             if (!value.grade) continue;  // ungraded rows keep their background
             if (*value.grade == CaseGrade::Acceptable) {
                 controls::setTransparentBackground(cell);

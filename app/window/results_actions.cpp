@@ -85,7 +85,7 @@ ResultsActions::ResultsActions(QWidget* window, DowelSizingPage* page)
             [this](const QPoint& at) { contextMenu()->popup(page_->mapToGlobal(at)); });
 
     shortcut("Ctrl+Shift+C", copy_);
-    shortcut("Ctrl+S", save_);
+    shortcut("Ctrl+E", save_);
     shortcut("Ctrl+P", print_);
 }
 
@@ -159,7 +159,8 @@ QMenu* ResultsActions::contextMenu() {
 
 ReportModel ResultsActions::reportOf(const DesignStudy& study) const {
     ReportSettings settings =
-        report::reportSettings(page_->units(), {}, QDateTime::currentDateTime());
+        report::reportSettings(page_->units(), detailsSource_ ? detailsSource_() : ProjectDetails{},
+                               QDateTime::currentDateTime());
     settings.check = page_->checkSettings();
     return buildReport(study, settings);
 }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "analysis/design_study.h"
@@ -37,6 +38,8 @@ class ResultsActions : public QObject {
     void chooseUnits(UnitSystem units);
     // The units chosen in an earlier session: US until SI was picked.
     static UnitSystem rememberedUnits();
+    // The sizing page's menu, for other actions to join.
+    QMenu* menu() const { return menu_; }
 
     // Enables the three actions, or disables them with the reason in their
     // text; true when enabled.
@@ -50,6 +53,11 @@ class ResultsActions : public QObject {
     // Writes the report at `path`, showing a message when it cannot; true when
     // written.
     bool saveReport(const QString& path);
+
+    // Where the report finds the design's project details.
+    void setDetailsSource(std::function<ProjectDetails()> source) {
+        detailsSource_ = std::move(source);
+    }
 
     // The default file offered for the report.
     static QString defaultReportPath();
@@ -71,6 +79,7 @@ class ResultsActions : public QObject {
     QAction* unitsUs_;
     QAction* unitsSi_;
     QMenu* menu_;
+    std::function<ProjectDetails()> detailsSource_;
 };
 
 }  // namespace tavrel

@@ -227,6 +227,20 @@ TEST(Units, ADesignInSiGetsTheGradesAndNumbersOfTheSameDesignInUs) {
               "tavrel-cli: --k: 13.5 is out of range (allowed: 13.573 to 1357.2 MPa/m)\n");
 }
 
+TEST(SmallThings, ResultsNoFitDescribesAreNotedWithTheirGradeKept) {
+    // No load transfer at all, bearing stresses of a few psi: every bar is noted.
+    const auto csv =
+        runCli({"--spacing", "36", "--opening", "3", "--k", "5000", "--load", "50000", "--ec",
+                "500000", "--thickness", "5", "--tire-pressure", "80", "--format", "csv"});
+    const auto rows = parseCsv(csv.out);
+    ASSERT_EQ(rows.size(), 9u);
+    for (size_t r = 1; r < rows.size(); ++r) {
+        EXPECT_EQ(rows[r][9], "0.0");
+        EXPECT_EQ(rows[r][14], "unacceptable");
+        EXPECT_EQ(rows[r][15], "outside the range of the fitted relations") << r;
+    }
+}
+
 TEST(SmallThings, NotesHelpVersionAndTheEndOfOptions) {
     // Deflection load transfer above 100 % and a bearing stress of 0.
     const std::vector<std::string_view> odd = {

@@ -161,7 +161,10 @@ class ResultsActionsTest : public QObject {
         }
         QCOMPARE(texts, (QStringList{
                             QStringLiteral("Copy Results"), QStringLiteral("Save Report as PDF..."),
-                            QStringLiteral("Print Report..."), QStringLiteral("Units: US / SI")}));
+                            QStringLiteral("Print Report..."), QStringLiteral("Units: US / SI"),
+                            QStringLiteral("Open Design..."), QStringLiteral("Save Design"),
+                            QStringLiteral("Save Design As..."), QStringLiteral("Recent Designs"),
+                            QStringLiteral("Design Details...")}));
         menu->close();
     }
 
