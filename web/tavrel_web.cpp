@@ -19,7 +19,6 @@
 #include "analysis/typed_text.h"
 #include "analysis/units.h"
 #include "analysis/working_summary.h"
-#include "cli/cli_options.h"
 #include "comparison/comparison_chart.h"
 #include "comparison/comparison_conditions.h"
 #include "comparison/comparison_scenario.h"
@@ -161,7 +160,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
         json.comma().raw("{");
         json.key("caption").string(input.caption);
         json.key("units").string(input.units);
-        json.key("option").string(cli::kInputOptionNames[i]);
+        json.key("option").string(input.option);
         json.key("text").string(plainDecimal(input.defaultValue));
         json.key("tooltip").string(rangeTooltip(input));
         json.raw("}");

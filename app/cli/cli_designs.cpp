@@ -105,7 +105,7 @@ class FileSource : public DesignSource {
         columnOf_.fill(-1);
         for (size_t c = 0; c < names.size(); ++c) {
             const std::string_view name = trimmed(names[c]);
-            const int input = inputByName(name);
+            const int input = inputByOption(name);
             if (input < 0) {
                 copied_.push_back(c);
                 columnNames_.push_back(names[c]);
@@ -178,7 +178,7 @@ class FileSource : public DesignSource {
                 design.given[i] = options_.values[i];
             } else {
                 const std::optional<double> value =
-                    readInput(where + ", column " + kInputOptionNames[i], options_.units, i,
+                    readInput(where + ", column " + kDesignInputs[i].option, options_.units, i,
                               trimmed(fields_[static_cast<size_t>(columnOf_[i])]), error_);
                 if (!value) return false;
                 design.given[i] = *value;

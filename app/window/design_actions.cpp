@@ -114,7 +114,7 @@ DesignDocument DesignActions::currentDocument() const {
     DesignDocument document;
     document.units = sizing_->units();
     for (int i = 0; i < kDesignInputCount; ++i)
-        document.inputs[kInputOptionNames[i]] = sizing_->inputBoxes()[i]->text().toStdString();
+        document.inputs[kDesignInputs[i].option] = sizing_->inputBoxes()[i]->text().toStdString();
     document.details = document_.details;
     document.spacing = spacing_->choices();
     document.programVersion = std::to_string(TAVREL_VERSION_MAJOR) + "." +
@@ -134,7 +134,7 @@ void DesignActions::showDocument(const DesignDocument& file) {
     showing_ = true;
     const InputDefaults defaults = inputDefaults();
     for (int i = 0; i < kDesignInputCount; ++i) {
-        const auto found = document.inputs.find(kInputOptionNames[i]);
+        const auto found = document.inputs.find(kDesignInputs[i].option);
         const QSignalBlocker quiet(sizing_->inputBoxes()[i]);  // one analysis, below
         sizing_->inputBoxes()[i]->setText(found != document.inputs.end()
                                               ? QString::fromStdString(found->second)

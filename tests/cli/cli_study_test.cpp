@@ -214,7 +214,7 @@ TEST(Units, ADesignInSiGetsTheGradesAndNumbersOfTheSameDesignInUs) {
 
     // Every limit as shown is itself accepted, and the value just outside refused.
     for (int i = 0; i < tavrel::kDesignInputCount; ++i) {
-        const std::string name = "--" + std::string(tavrel::cli::kInputOptionNames[i]);
+        const std::string name = "--" + std::string(tavrel::kDesignInputs[i].option);
         for (const std::string& limit : {tavrel::inputMinimumText(UnitSystem::Si, i),
                                          tavrel::inputMaximumText(UnitSystem::Si, i)}) {
             const auto r = runCli({"--units", "si", "--format", "csv", name, limit});
