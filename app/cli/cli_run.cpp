@@ -6,6 +6,7 @@
 #include <mutex>
 #include <thread>
 
+#include "cli/cli_design.h"
 #include "cli/cli_designs.h"
 #include "cli/cli_report.h"
 #include "cli/cli_solve.h"
@@ -226,6 +227,8 @@ int runCli(const std::vector<std::string_view>& args, Output& out, std::string& 
         }
         return status;
     }
+    if (!options.saveDesign.empty() && !options.help && !options.version)
+        return saveDesignOption(options, error);
     StudyOutcome outcome;
     if (options.help) {
         out.write(helpText(options.units) + solveAndReportHelp());
