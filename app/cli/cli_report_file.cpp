@@ -8,7 +8,7 @@
 namespace tavrel::cli {
 
 std::string writeReportFile(const std::string& path, const DesignValues& values, UnitSystem units,
-                            CalclteFunction calclte) {
+                            const ProjectDetails& details, CalclteFunction calclte) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         return "no drawing available in this process";
     }
@@ -17,7 +17,7 @@ std::string writeReportFile(const std::string& path, const DesignValues& values,
     // The name's bytes as given: a name in no particular encoding is kept.
     return report::writeReportPdf(
         std::filesystem::path(path),
-        buildReport(*study, report::reportSettings(units, {}, QDateTime::currentDateTime())));
+        buildReport(*study, report::reportSettings(units, details, QDateTime::currentDateTime())));
 }
 
 }  // namespace tavrel::cli

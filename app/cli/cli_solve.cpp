@@ -116,8 +116,8 @@ int runSolveOrReport(const Options& options, Output& out, std::string& error,
 
     const ReportFileWriter& write = reportFileWriter();
     const std::string& path = options.report;
-    const std::string failure =
-        write ? write(path, design, options.units, calclte) : "this build cannot draw reports";
+    const std::string failure = write ? write(path, design, options.units, options.details, calclte)
+                                      : "this build cannot draw reports";
     if (!failure.empty()) {
         error = "tavrel-cli: --report: " + path + ": " + failure + "\n";
         return kExitWriteFailed;

@@ -141,23 +141,49 @@ class ReportTest : public QObject {
         expect(QStringLiteral("DISCLAIMER: This software is intended for preliminary evaluation"));
     }
 
-    // In SI units: the inputs, the rule, the table and the charts in SI, the grades as in US.
-    void siReportStatesSiUnits() {
+    // A design saved in SI units with its project: the details on page 1, the
+    // project and revision on every page, SI throughout, the grades as in US.
+    void siDesignFileReportNamesItsProject() {
         QTemporaryDir folder;
+        const QString design = folder.filePath(QStringLiteral("route.tavrel"));
+        QFile file(design);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "tavrel-design", "version": 1, "units": "si",
+            "inputs": {"spacing": "304.8", "thickness": "203.2", "load": "88.96443"},
+            "project": {"project": "Route 9 rehabilitation", "location": "km 12.4 to 15.0",
+                        "joint": "Joint 7", "engineer": "A. Reyes", "checker": "M. Okafor",
+                        "revision": "B", "notes": "Heavy trucks"}})");
+        file.close();
         const QString pdf = folder.filePath(QStringLiteral("si.pdf"));
         int status = -1;
+        QString error;
         run(QStringLiteral(TAVREL_CLI_PATH),
-            {QStringLiteral("--report"), pdf, QStringLiteral("--units"), QStringLiteral("si")},
-            &status);
+            {QStringLiteral("--report"), pdf, QStringLiteral("--design"), design}, &status, &error);
         QCOMPARE(status, 0);
-        const QString text = run(QStringLiteral(PDFTOTEXT_PATH),
-                                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
-                                 .simplified();
+        QCOMPARE(error, QString());
+        const QStringList pages = run(QStringLiteral(PDFTOTEXT_PATH),
+                                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                                      .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        const QString first = pages.first().simplified();
+        for (const char* words : {"Project: Route 9 rehabilitation", "Location: km 12.4 to 15.0",
+                                  "Joint: Joint 7", "Engineer: A. Reyes", "Checker: M. Okafor",
+                                  "Revision: B", "Notes: Heavy trucks", "Checked", "Approved"}) {
+            QVERIFY2(first.contains(QLatin1String(words)), words);
+        }
+        for (int p = 0; p < pages.size(); ++p) {
+            const QString page = pages[p].simplified();
+            QVERIFY2(
+                page.contains(QStringLiteral("Project: Route 9 rehabilitation \u00b7 Revision: B")),
+                qPrintable(page));
+            QVERIFY(page.contains(QStringLiteral("page %1 of %2").arg(p + 1).arg(pages.size())));
+        }
+        const QString text = pages.join(QLatin1Char(' ')).simplified();
         for (const char* words :
-             {"Dowel Spacing: 304.8 mm", "Wheel Load: 40.033993 kN",
-              "edge and corner bearing stress < 20.684 MPa",
-              "Dowel Diameter(s) (mm):", "Bearing Stress (MPa) - Edge Loading: 10.20",
-              "25.4 mm round bar", "Bearing stress (MPa)", "Grade acceptable acceptable"}) {
+             {"Dowel Spacing: 304.8 mm", "Wheel Load: 88.96443 kN",
+              "edge and corner bearing stress < 20.684 MPa", "Dowel Diameter(s) (mm):",
+              "Bearing Stress (MPa) -", "25.4 mm round bar", "Bearing stress (MPa)",
+              "Grade unacceptable conditional conditional acceptable acceptable unacceptable "
+              "conditional acceptable"}) {
             QVERIFY2(text.contains(QLatin1String(words)), words);
         }
     }
