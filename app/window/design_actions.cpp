@@ -22,6 +22,7 @@
 #include "window/design_details_dialog.h"
 #include "window/dowel_sizing_page.h"
 #include "window/dowel_spacing_page.h"
+#include "window/local_path.h"
 
 namespace tavrel {
 
@@ -30,15 +31,6 @@ namespace {
 constexpr int kRecentCount = 5;
 const QString kFilter = QStringLiteral("Tavrel designs (*.tavrel)");
 const QString kRecentKey = QStringLiteral("recentDesigns");
-
-// A file name as the system spells it, so the design lands under the name shown.
-std::filesystem::path localPath(const QString& path) {
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
 
 QSettings settings() {
     return QSettings(QStringLiteral("Tavrel"), QStringLiteral("tavrel"));

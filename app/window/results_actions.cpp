@@ -20,6 +20,7 @@
 
 #include "report/design_report.h"
 #include "window/dowel_sizing_page.h"
+#include "window/local_path.h"
 
 namespace tavrel {
 
@@ -34,16 +35,6 @@ QString bareCaption(const char* caption) {
     QString text = QString::fromLatin1(caption);
     if (text.endsWith(QLatin1Char(':'))) text.chop(1);
     return text;
-}
-
-// A file name as the system spells it: the dialog's text back in the bytes the
-// file system holds, so the report lands under the name shown.
-std::filesystem::path localPath(const QString& path) {
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
 }
 
 }  // namespace

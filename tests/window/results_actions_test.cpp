@@ -3,8 +3,6 @@
 // context menu, and a report that cannot be saved.
 #include "window/results_actions.h"
 
-#include <sys/resource.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -21,8 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
 
+#include "full_disk.h"
 #include "window/dowel_sizing_page.h"
 #include "window/main_window.h"
 
@@ -207,15 +205,8 @@ class ResultsActionsTest : public QObject {
             message = box->text();
             box->accept();
         });
-        rlimit unlimited{};
-        getrlimit(RLIMIT_FSIZE, &unlimited);
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit full = unlimited;
-        full.rlim_cur = 16384;
-        setrlimit(RLIMIT_FSIZE, &full);
-        const bool saved = w.resultsActions()->saveReport(old);
-        setrlimit(RLIMIT_FSIZE, &unlimited);
-        std::signal(SIGXFSZ, handler);
+        const bool saved =
+            withDiskFullAfter(16384, [&] { return w.resultsActions()->saveReport(old); });
         QVERIFY(!saved);
         QVERIFY2(message.contains(QStringLiteral("could not be saved")), qPrintable(message));
         QVERIFY(oldFile.open(QIODevice::ReadOnly));
