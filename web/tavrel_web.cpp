@@ -14,6 +14,7 @@
 #include "analysis/disclaimer.h"
 #include "analysis/dowel_cases.h"
 #include "analysis/page_texts.h"
+#include "analysis/report_model_json.h"
 #include "analysis/results_table.h"
 #include "analysis/start_up.h"
 #include "analysis/typed_text.h"
@@ -563,5 +564,59 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_write_design(const char* design) {
     }
     json.raw("}");
     return json.text();
+}
+}
+
+// ---- The evaluation report ---------------------------------------------------------
+// The same report as the window's PDF, built here by the same rules and drawn by
+// the page as HTML and SVG for the browser to print.
+extern "C" {
+
+// The report of a design given in the file's own form, `made` the date and time
+// it names: {"report": {...}}, or {"error": "..."} when the design cannot be
+// analysed (an input out of range, a field wrong).
+EMSCRIPTEN_KEEPALIVE const char* tavrel_report(const char* design, const char* made) {
+    static std::string text;
+    const DesignReading reading = readDesign(design);
+    if (!reading.document) {
+        Json json;
+        json.raw("{").key("error").string(reading.error).raw("}");
+        text = json.text();
+        return text.c_str();
+    }
+    const DesignDocument& document = *reading.document;
+    const InputDefaults defaults = inputDefaults();
+    std::array<std::string, kDesignInputCount> texts;
+    std::array<std::string_view, kDesignInputCount> views;
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        const auto found = document.inputs.find(kDesignInputs[i].option);
+        texts[i] = found != document.inputs.end()
+                       ? found->second
+                       : plainDecimal(
+                             static_cast<float>(fromAnalysisUnits(document.units, i, defaults[i])));
+        views[i] = texts[i];
+    }
+    DesignAnalysis reader;
+    const AnalysisRun check = reader.run(views, nullptr, document.units);
+    DesignValues values;
+    for (int i = 0; i < kDesignInputCount; ++i) values[i] = reader.input().*kDesignInputs[i].field;
+    const std::optional<DesignStudy> study = check.outcome == AnalysisRun::InputOutOfRange
+                                                 ? std::nullopt
+                                                 : studyDesign(values, &CALCLTE);
+    if (!study) {
+        Json json;
+        json.raw("{").key("error").string("An input is out of range.").raw("}");
+        text = json.text();
+        return text.c_str();
+    }
+    ReportSettings settings;
+    settings.units = document.units;
+    settings.project = document.details;
+    settings.made = made;
+    settings.program =
+        versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION)
+            .substr(1);
+    text = "{\"report\": " + reportJson(buildReport(*study, settings)) + "}";
+    return text.c_str();
 }
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 #include "analysis/exact_decimal.h"
@@ -120,13 +121,21 @@ std::string formatShortest(double value) {
     return std::string(buffer, result.ptr);
 #else
     // Without the floating-point to_chars (the web build, whose locale is
-    // always "C") the fewest digits that read back are searched for.
-    for (int digits = 1; digits < 17; ++digits) {
+    // always "C") the fewest digits that read back are searched for, and
+    // written as to_chars writes them: fixed unless scientific is shorter
+    // ("50", not "5e+01").
+    int digits = 1;
+    for (; digits < 17; ++digits) {
         std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
-        if (std::strtod(buffer, nullptr) == value) return buffer;
+        if (std::strtod(buffer, nullptr) == value) break;
     }
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
+    if (digits == 17) std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    const char* exponent = std::strchr(buffer, 'e');
+    if (exponent == nullptr) return buffer;
+    const int decimals = std::max(0, digits - 1 - std::atoi(exponent + 1));
+    char fixed[400];
+    std::snprintf(fixed, sizeof fixed, "%.*f", decimals, value);
+    return std::strlen(fixed) <= std::strlen(buffer) ? fixed : buffer;
 #endif
 }
 
