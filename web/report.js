@@ -130,7 +130,8 @@
     const head = element('tr');
     head.append(element('th', {}, block.headsCaption));
     for (const h of block.heads) {
-      const cell = element('th', { style: `background:${h.colour}` });
+      const cell = element('th');
+      cell.style.backgroundColor = h.colour; // the page's policy allows no style attributes
       h.lines.forEach((line, i) => { if (i) cell.append(element('br')); cell.append(line); });
       head.append(cell);
     }
@@ -140,7 +141,9 @@
       tr.append(element('th', {}, row.caption));
       if (row.group) tr.append(element('td', { colspan: '8' }));
       for (const cell of row.cells || []) {
-        tr.append(element('td', cell.colour ? { style: `background:${cell.colour}` } : {}, cell.text));
+        const td = element('td', {}, cell.text);
+        if (cell.colour) td.style.backgroundColor = cell.colour;
+        tr.append(td);
       }
       table.append(tr);
     });
@@ -192,7 +195,9 @@
         const list = element('ul', { class: 'report-legend' });
         for (const [colour, words] of block.entries) {
           const item = element('li');
-          item.append(element('span', { class: 'swatch', style: `background:${colour}` }), words);
+          const swatch = element('span', { class: 'swatch' });
+          swatch.style.backgroundColor = colour;
+          item.append(swatch, words);
           list.append(item);
         }
         return list;
@@ -208,15 +213,27 @@
 
   function drawReport(report) {
     const article = element('article', { class: 'report-document' });
-    article.append(element('h1', {}, report.title), element('p', { class: 'report-subtitle' }, report.subtitle));
+    // A table whose foot the browser repeats at the bottom of every printed
+    // page: the project, its revision and the program on each one.
+    const pages = element('table', { class: 'report-pages' });
+    const foot = element('tfoot');
+    const footRow = element('tr');
+    footRow.append(element('td', { class: 'report-footer' }, report.footer));
+    foot.append(footRow);
+    const body = element('tbody');
+    const bodyRow = element('tr');
+    const content = element('td');
+    content.append(element('h1', {}, report.title), element('p', { class: 'report-subtitle' }, report.subtitle));
     for (const section of report.sections) {
       const part = element('section', { class: section.startsPage ? 'report-section starts-page' : 'report-section' });
       if (section.heading) part.append(element('h2', {}, section.heading));
       for (const block of section.blocks) part.append(drawBlock(block));
-      article.append(part);
+      content.append(part);
     }
-    // The browser numbers the printed pages; every page repeats the project.
-    article.append(element('p', { class: 'report-footer' }, report.footer));
+    bodyRow.append(content);
+    body.append(bodyRow);
+    pages.append(foot, body);
+    article.append(pages);
     return article;
   }
 
