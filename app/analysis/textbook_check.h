@@ -122,6 +122,8 @@ struct BarCheck {
     bool passes;
 };
 BarCheck checkChain(const ChainInputs& in);
+// The same with the dowel group already worked out for `in`.
+BarCheck checkChain(const ChainInputs& in, const DowelGroup& group);
 
 struct TextbookCheck {
     CheckSettings settings;
