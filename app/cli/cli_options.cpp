@@ -6,6 +6,7 @@
 #include "analysis/case_grade.h"
 #include "analysis/number_reader.h"
 #include "analysis/start_up.h"
+#include "cli/cli_check.h"
 
 namespace tavrel::cli {
 
@@ -239,7 +240,8 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
         }
 
         const int input = inputByName(name);
-        if (input < 0 && name != "format" && name != "sweep" && name != "units" &&
+        const bool checkOption = isCheckOption(name);
+        if (input < 0 && !checkOption && name != "format" && name != "sweep" && name != "units" &&
             name != "designs" && name != "jobs" && name != "shard") {
             return fail("unknown option " + quoted(option) + " (see --help)");
         }
@@ -254,7 +256,9 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
         }
 
         std::string error;
-        if (input >= 0) {
+        if (checkOption) {
+            if (!readCheckOption(name, value, options, error)) return fail(error);
+        } else if (input >= 0) {
             if (options.given[input]) return fail(option + ": given twice");
             options.given[input] = true;
             const std::optional<double> v = readInput(option, options.units, input, value, error);
@@ -309,9 +313,11 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
     }
     if (!options.designs.empty() && !options.sweeps.empty())
         return fail("--designs: cannot be combined with --sweep");
+    if (std::string error; !finishCheckOptions(options, error)) return fail(error);
     if (options.comparison) {
-        bool designOptions = options.allFields || !options.sweeps.empty() ||
-                             !options.designs.empty() || shardGiven || unitsGiven;
+        bool designOptions = options.allFields || options.check.has_value() ||
+                             !options.sweeps.empty() || !options.designs.empty() || shardGiven ||
+                             unitsGiven;
         for (bool g : options.given) designOptions = designOptions || g;
         if (designOptions)
             return fail("--comparison: takes no design inputs, sweeps or --all-fields");
@@ -362,6 +368,8 @@ std::string helpText(UnitSystem units) {
         "                           and joint stiffness\n"
         "  A row whose results lie outside the range of the fitted relations carries a\n"
         "  note (csv, json) or a mark (table); its grade is unchanged.\n"
+        "\n" +
+        checkHelpText(units) +
         "\n"
         "Studies:\n"
         "  --sweep NAME=FROM:TO:STEP\n"

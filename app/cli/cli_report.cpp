@@ -6,6 +6,7 @@
 #include "analysis/case_grade.h"
 #include "analysis/dowel_cases.h"
 #include "analysis/result_format.h"
+#include "analysis/textbook_check.h"
 #include "analysis/units.h"
 #include "comparison/comparison_chart.h"
 #include "comparison/comparison_scenario.h"
@@ -157,6 +158,12 @@ class CsvWriter : public ReportWriter {
                 out_.write(key);
             }
         }
+        if (settings_.check) {
+            for (const CheckColumnInfo& column : kCheckColumns) {
+                out_.put(',');
+                out_.write(column.key);
+            }
+        }
         out_.put('\n');
     }
 
@@ -182,6 +189,7 @@ class CsvWriter : public ReportWriter {
             }
         }
         std::string buffer;
+        if (settings_.check) check_ = textbookCheck(design.values, design.check);
         for (int c = 0; c < kDowelCaseCount; ++c) {
             const CaseResult& result = run.cases[c];
             out_.write(prefix_);
@@ -202,6 +210,13 @@ class CsvWriter : public ReportWriter {
                     out_.write(columns_.raw(result, f));
                 }
             }
+            if (settings_.check) {
+                for (int k = 0; k < kCheckColumnCount; ++k) {
+                    out_.put(',');
+                    out_.write(
+                        checkColumnText(check_.bars[c], k, settings_.units, settings_.allFields));
+                }
+            }
             out_.put('\n');
         }
     }
@@ -212,6 +227,7 @@ class CsvWriter : public ReportWriter {
     const ReportSettings& settings_;
     Columns columns_;
     Output& out_;
+    TextbookCheck check_{};
     GivenValues lastValues_{};
     std::array<std::string, kDesignInputCount> inputTexts_;
     std::string prefix_;
@@ -244,6 +260,7 @@ class JsonWriter : public ReportWriter {
         }
         out_.write("}, \"cases\": [");
         std::string buffer;
+        if (settings_.check) check_ = textbookCheck(design.values, design.check);
         for (int c = 0; c < kDowelCaseCount; ++c) {
             const CaseResult& result = run.cases[c];
             out_.write(c == 0 ? "\n  {" : ",\n  {");
@@ -270,6 +287,19 @@ class JsonWriter : public ReportWriter {
                     out_.write(", ");
                     key(columns_.rawKeys[f]);
                     number(columns_.raw(result, f));
+                }
+            }
+            if (settings_.check) {
+                for (int k = 0; k < kCheckColumnCount; ++k) {
+                    out_.write(", ");
+                    key(kCheckColumns[k].key);
+                    const std::string text =
+                        checkColumnText(check_.bars[c], k, settings_.units, settings_.allFields);
+                    if (k == CheckVerdict) {
+                        string(text);
+                    } else {
+                        number(text);
+                    }
                 }
             }
             out_.put('}');
@@ -308,6 +338,7 @@ class JsonWriter : public ReportWriter {
     const ReportSettings& settings_;
     Columns columns_;
     Output& out_;
+    TextbookCheck check_{};
 };
 
 class TableWriter : public ReportWriter {
@@ -319,38 +350,13 @@ class TableWriter : public ReportWriter {
 
     void design(const Design& design, const AnalysisRun& run, bool first) override {
         if (!first) out_.put('\n');
-        out_.write("Design:");
-        bool firstItem = true;
-        for (size_t c = 0; c < settings_.columns.size(); ++c) {
-            out_.write(firstItem ? " " : ", ");
-            firstItem = false;
-            out_.write(settings_.columns[c]);
-            out_.put(' ');
-            out_.write(design.columns[c]);
+        writeDesignLine(design);
+        if (settings_.check) {
+            check_ = textbookCheck(design.values, design.check);
+            writeCheckLine();
         }
-        for (int i = 0; i < kDesignInputCount; ++i) {
-            out_.write(firstItem ? " " : ", ");
-            firstItem = false;
-            out_.write(kInputOptionNames[i]);
-            out_.put(' ');
-            out_.write(plainDecimal(static_cast<float>(design.given[i])));
-            out_.put(' ');
-            out_.write(columns_.inputUnits[i]);
-        }
-        out_.write("\n\n");
-
-        line_.clear();
-        left("Dowel (in.)", kDowelWidth);
-        left("Shape", kShapeWidth);
-        for (const std::string& caption : columns_.shownCaptions) right(caption, kValueWidth);
-        line_ += "  ";
-        if (settings_.allFields) {
-            left("Grade", kGradeWidth);
-            for (const std::string& key : columns_.rawKeys) right(key, rawWidth(key));
-        } else {
-            line_ += "Grade";
-        }
-        finishLine();
+        out_.put('\n');
+        writeHeader();
 
         std::string buffer;
         bool marked = false;
@@ -361,6 +367,14 @@ class TableWriter : public ReportWriter {
             left(shapeWord(kDowelCases[c]), kShapeWidth);
             for (int row = 0; row < kResultRowCount; ++row)
                 right(columns_.shown(result, row, buffer), kValueWidth);
+            if (settings_.check) {
+                const BarCheck& bar = check_.bars[c];
+                right(checkColumnText(bar, CheckBearingStress, settings_.units, false),
+                      kValueWidth);
+                right(checkColumnText(bar, CheckAllowable, settings_.units, false), kValueWidth);
+                line_ += "  ";
+                left(verdictWord(bar), kVerdictWidth);
+            }
             line_ += "  ";
             std::string grade = gradeWord(result.grade);
             if (outsideFittedRelations(result.engine)) {
@@ -371,6 +385,9 @@ class TableWriter : public ReportWriter {
                 left(grade, kGradeWidth);
                 for (size_t f = 0; f < kRawFields.size(); ++f)
                     right(columns_.raw(result, f), rawWidth(columns_.rawKeys[f]));
+                for (int k = 0; settings_.check && k < kCheckColumnCount; ++k)
+                    right(checkColumnText(check_.bars[c], k, settings_.units, true),
+                          rawWidth(kCheckColumns[k].key));
             } else {
                 line_ += grade;
             }
@@ -391,6 +408,63 @@ class TableWriter : public ReportWriter {
     }
 
   private:
+    void writeDesignLine(const Design& design) {
+        out_.write("Design:");
+        bool firstItem = true;
+        for (size_t c = 0; c < settings_.columns.size(); ++c) {
+            out_.write(firstItem ? " " : ", ");
+            firstItem = false;
+            out_.write(settings_.columns[c]);
+            out_.put(' ');
+            out_.write(design.columns[c]);
+        }
+        for (int i = 0; i < kDesignInputCount; ++i) {
+            out_.write(firstItem ? " " : ", ");
+            firstItem = false;
+            out_.write(kInputOptionNames[i]);
+            out_.put(' ');
+            out_.write(plainDecimal(static_cast<float>(design.given[i])));
+            out_.put(' ');
+            out_.write(columns_.inputUnits[i]);
+        }
+        out_.put('\n');
+    }
+
+    // The check's method and added inputs, with how f'c came about.
+    void writeCheckLine() {
+        const std::vector<CheckInputRow> rows = checkInputRows(check_, settings_.units);
+        out_.write(std::string("Check: ") + check_.settings.method->name +
+                   " (L = " + rows[2].value + ", " + rows[2].note + "), f'c " + rows[0].value +
+                   " " + rows[0].unit + " (" + rows[0].note + "), " + rows[1].value +
+                   " % of the load on the dowels (" + rows[1].note + ")\n");
+    }
+
+    void writeHeader() {
+        line_.clear();
+        left("Dowel (in.)", kDowelWidth);
+        left("Shape", kShapeWidth);
+        for (const std::string& caption : columns_.shownCaptions) right(caption, kValueWidth);
+        if (settings_.check) {
+            const std::string unit =
+                std::string(" ") + checkColumnUnit(CheckAllowable, settings_.units);
+            right(kCheckColumns[CheckBearingStress].caption + unit, kValueWidth);
+            right(kCheckColumns[CheckAllowable].caption + unit, kValueWidth);
+            line_ += "  ";
+            left("Check", kVerdictWidth);
+        }
+        line_ += "  ";
+        if (settings_.allFields) {
+            left("Grade", kGradeWidth);
+            for (const std::string& key : columns_.rawKeys) right(key, rawWidth(key));
+            for (int k = 0; settings_.check && k < kCheckColumnCount; ++k)
+                right(kCheckColumns[k].key, rawWidth(kCheckColumns[k].key));
+        } else {
+            line_ += "Grade";
+        }
+        finishLine();
+    }
+
+    static constexpr size_t kVerdictWidth = 6;
     static constexpr size_t kDowelWidth = 13;
     static constexpr size_t kShapeWidth = 11;
     static constexpr size_t kValueWidth = 13;
@@ -415,6 +489,7 @@ class TableWriter : public ReportWriter {
     Columns columns_;
     Output& out_;
     std::string line_;
+    TextbookCheck check_{};
 };
 
 // A label as a CSV field: the inch marks need quoting.
