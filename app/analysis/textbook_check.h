@@ -171,6 +171,8 @@ enum CheckColumn {
     CheckVerdict,
 };
 constexpr int kCheckColumnCount = 11;
+// The columns before this one depend on the design only, not on the bar.
+constexpr int kFirstBarCheckColumn = CheckBeta;
 struct CheckColumnInfo {
     const char* key;      // "check_l"
     const char* caption;  // "l"

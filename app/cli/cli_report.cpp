@@ -189,7 +189,16 @@ class CsvWriter : public ReportWriter {
             }
         }
         std::string buffer;
-        if (settings_.check) check_ = textbookCheck(design.values, design.check);
+        if (settings_.check) {
+            check_ = textbookCheck(design.values, design.check);
+            // A sweep writes millions of rows: what all eight share is formatted once.
+            designCheckTexts_.clear();
+            for (int k = 0; k < kFirstBarCheckColumn; ++k) {
+                designCheckTexts_ += ',';
+                designCheckTexts_ +=
+                    checkColumnText(check_.bars[0], k, settings_.units, settings_.allFields);
+            }
+        }
         for (int c = 0; c < kDowelCaseCount; ++c) {
             const CaseResult& result = run.cases[c];
             out_.write(prefix_);
@@ -211,7 +220,8 @@ class CsvWriter : public ReportWriter {
                 }
             }
             if (settings_.check) {
-                for (int k = 0; k < kCheckColumnCount; ++k) {
+                out_.write(designCheckTexts_);
+                for (int k = kFirstBarCheckColumn; k < kCheckColumnCount; ++k) {
                     out_.put(',');
                     out_.write(
                         checkColumnText(check_.bars[c], k, settings_.units, settings_.allFields));
@@ -228,6 +238,7 @@ class CsvWriter : public ReportWriter {
     Columns columns_;
     Output& out_;
     TextbookCheck check_{};
+    std::string designCheckTexts_;
     GivenValues lastValues_{};
     std::array<std::string, kDesignInputCount> inputTexts_;
     std::string prefix_;
