@@ -25,6 +25,8 @@ packages=(
   python3 python3-pytest python3-pip
   # number reading without the C++ library's floating-point conversions
   libfast-float-dev
+  # design files: JSON reading and writing, header-only so the web page compiles it too
+  nlohmann-json3-dev
   # the web page: compiler, and the browser its tests drive
   emscripten chromium
 )

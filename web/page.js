@@ -1,22 +1,27 @@
 // The "Dowel Sizing" page: moves texts between the form and the rules compiled
 // to WebAssembly (tavrel.js), and writes what comes back into the table. Every
-// decision (reading the numbers, the limits, the eight bars, the texts, the
-// grades and their colours) is the rules'; this script only writes texts,
-// colours and visibility.
+// decision (reading the numbers, the limits, the units, the eight bars, the
+// texts, the grades and their colours, the messages) is the rules'; this script
+// only writes texts, colours and visibility.
 'use strict';
 
 (function () {
   const PIXELS_PER_INCH = 34; // the cross-sections are drawn to one scale
   const SVG = 'http://www.w3.org/2000/svg';
+  const UNITS_KEY = 'tavrel-units'; // the browser remembers the last unit system
 
   const table = document.getElementById('results');
+  const byBar = document.getElementById('results-by-bar');
   const working = document.getElementById('working');
   const boxes = [];
   const boxColours = [];
-  const heads = [];
-  const headTexts = []; // per bar: the grade for screen readers, and in print
-  const cells = []; // cells[row][bar]
-  let gradeTexts = []; // per bar, from the last complete run
+  const boxNotes = []; // per box: { units, refusal, readAs }
+  const heads = []; // per bar: its head in the wide table and its row head in the narrow one
+  const headTexts = []; // per bar: { spoken, short, printed } in each of its heads
+  const cells = []; // cells[row][bar]: the cell in each table
+  let gradeTexts = []; // per bar, from the last complete run; empty while no grade stands
+  let lastRun = null;
+  let si = false;
   let rules = null;
   let facts = null;
 
@@ -27,6 +32,22 @@
     return e;
   }
 
+  // Only text beyond ASCII can hold format characters; the rules know which.
+  const BEYOND_ASCII = /[^\0-\x7f]/;
+  function plain(text) {
+    return BEYOND_ASCII.test(text) ? rules.plainText(text) : text;
+  }
+
+  // Direction marks and other invisible characters leave the box as they
+  // arrive, so that it shows the digits in the order they are read.
+  function dropFormatCharacters(box) {
+    const text = plain(box.value);
+    if (text === box.value) return;
+    const caret = box.selectionStart === null ? text.length : plain(box.value.slice(0, box.selectionStart)).length;
+    box.value = text;
+    box.setSelectionRange(caret, caret);
+  }
+
   function buildInputs() {
     const form = document.getElementById('inputs');
     form.addEventListener('submit', (event) => event.preventDefault());
@@ -35,16 +56,23 @@
       const row = element('div', { class: 'input-row' });
       row.append(element('label', { for: id }, input.caption));
       const box = element('input', {
-        id, name: input.option, type: 'text', inputmode: 'decimal', title: input.tooltip,
-        spellcheck: 'false', autocapitalize: 'off', 'aria-describedby': id + '-units',
+        id, name: input.option, type: 'text', inputmode: 'decimal', spellcheck: 'false',
+        autocapitalize: 'off', 'aria-describedby': `${id}-units ${id}-refusal ${id}-read`,
       });
       box.addEventListener('input', () => {
+        dropFormatCharacters(box);
         analyse();
         keepDesignInAddress();
       });
-      row.append(box, element('span', { id: id + '-units', class: 'units' }, input.units));
+      const note = {
+        units: element('span', { id: id + '-units', class: 'units' }),
+        refusal: element('span', { id: id + '-refusal', class: 'refusal' }),
+        readAs: element('span', { id: id + '-read', class: 'read-as' }),
+      };
+      row.append(box, note.units, note.readAs, note.refusal);
       form.append(row);
       boxes.push(box);
+      boxNotes.push(note);
       boxColours.push(facts.inRangeColour);
     });
   }
@@ -55,9 +83,10 @@
       const item = element('li');
       const swatch = element('span', { class: 'swatch', 'aria-hidden': 'true' });
       swatch.style.backgroundColor = entry.colour;
-      item.append(swatch, element('span', {}, entry.text));
+      item.append(swatch, element('span', { class: 'grade-short' }, entry.gradeShort), element('span', {}, entry.text));
       legend.append(item);
     }
+    document.getElementById('fitted-note').textContent = '* ' + facts.outsideNote;
   }
 
   function crossSection(bar) {
@@ -78,6 +107,27 @@
     return svg;
   }
 
+  // A bar's head: its size(s), its grade as a short word (the full wording is
+  // in the working shown on hover and focus), for screen readers and in print.
+  function barHead(tag, attributes, bar, c) {
+    const head = element(tag, { ...attributes, tabindex: '0' });
+    for (const caption of bar.captions) head.append(element('span', { class: 'head-size' }, caption));
+    const texts = {
+      short: element('span', { class: 'grade-short', 'aria-hidden': 'true' }),
+      spoken: element('span', { class: 'screen-reader-only' }),
+      printed: element('span', { class: 'grade-word print-only', 'aria-hidden': 'true' }),
+    };
+    head.append(texts.short, texts.spoken, texts.printed);
+    head.addEventListener('mouseenter', () => showWorking(c, head));
+    head.addEventListener('focus', () => showWorking(c, head));
+    head.addEventListener('click', () => showWorking(c, head));
+    head.addEventListener('mouseleave', hideWorking);
+    head.addEventListener('blur', hideWorking);
+    // No grade stands until a run gives one.
+    paint(head, facts.noGradeColour);
+    return { head, texts };
+  }
+
   function buildTable() {
     const sections = table.querySelector('.sections');
     const headRow = document.getElementById('heads');
@@ -86,22 +136,10 @@
       const picture = element('td');
       picture.append(crossSection(bar));
       sections.append(picture);
-
-      const head = element('th', { scope: 'col', tabindex: '0' });
-      for (const caption of bar.captions) head.append(element('span', { class: 'head-size' }, caption));
-      const spoken = element('span', { class: 'screen-reader-only' });
-      const printed = element('span', { class: 'grade-word print-only', 'aria-hidden': 'true' });
-      head.append(spoken, printed);
-      headTexts.push({ spoken, printed });
-      head.addEventListener('mouseenter', () => showWorking(c));
-      head.addEventListener('focus', () => showWorking(c));
-      head.addEventListener('click', () => showWorking(c));
-      head.addEventListener('mouseleave', hideWorking);
-      head.addEventListener('blur', hideWorking);
+      const { head, texts } = barHead('th', { scope: 'col' }, bar, c);
       headRow.append(head);
-      heads.push(head);
-      // Until a run grades it, a head has the colour the desktop's layout gives it.
-      paint(head, facts.legend[0].colour);
+      heads.push([head]);
+      headTexts.push([texts]);
     });
     // Two groups of result rows, each under its section row.
     let group = null;
@@ -109,7 +147,7 @@
       if (r === 0 || r === facts.firstBearingRow) {
         group = element('tbody');
         const section = element('th', { scope: 'rowgroup', colspan: String(facts.bars.length + 1) });
-        section.append(element('span', {}, facts.sections[r === 0 ? 0 : 1]));
+        section.append(element('span', { class: r === 0 ? 'load-section' : 'bearing-section' }, facts.sections[r === 0 ? 0 : 1]));
         group.append(element('tr', { class: 'group' }));
         group.lastChild.append(section);
         table.append(group);
@@ -125,22 +163,51 @@
         const text = element('span');
         cell.append(text);
         row.append(cell);
-        rowCells.push({ cell, text });
+        rowCells.push([{ cell, text }]);
       }
       cells.push(rowCells);
     });
-    document.addEventListener('keydown', (event) => {
-      if (event.key === 'Escape') hideWorking();
-    });
   }
 
-  function showWorking(c) {
+  // The same results with one row per bar, for screens too narrow for eight
+  // columns: every bar readable without scrolling sideways.
+  function buildTableByBar() {
+    const sections = element('tr', { class: 'sections' });
+    sections.append(element('th', { rowspan: '2', scope: 'col', class: 'heads-caption' }, facts.headsCaption));
+    const firstBearing = facts.firstBearingRow;
+    sections.append(element('th', { scope: 'colgroup', colspan: String(firstBearing) }, facts.sections[0]));
+    sections.append(element('th', { scope: 'colgroup', colspan: String(facts.rowCaptions.length - firstBearing), class: 'bearing-section' },
+      facts.sections[1]));
+    const captions = element('tr');
+    facts.rowCaptions.forEach((caption) => captions.append(element('th', { scope: 'col' }, caption)));
+    const head = element('thead');
+    head.append(sections, captions);
+    const body = element('tbody');
+    facts.bars.forEach((bar, c) => {
+      const row = element('tr', { class: 'result' });
+      const made = barHead('th', { scope: 'row' }, bar, c);
+      row.append(made.head);
+      heads[c].push(made.head);
+      headTexts[c].push(made.texts);
+      facts.rowCaptions.forEach((_, r) => {
+        const cell = element('td', { class: 'cell' });
+        const text = element('span');
+        cell.append(text);
+        row.append(cell);
+        cells[r][c].push({ cell, text });
+      });
+      body.append(row);
+    });
+    byBar.append(head, body);
+  }
+
+  function showWorking(c, head) {
     if (!gradeTexts[c]) return;
     working.textContent = gradeTexts[c] + '\n' + rules.working(c);
     working.hidden = false;
-    for (const head of heads) head.removeAttribute('aria-describedby');
-    heads[c].setAttribute('aria-describedby', 'working');
-    const place = heads[c].getBoundingClientRect();
+    for (const bar of heads) for (const h of bar) h.removeAttribute('aria-describedby');
+    head.setAttribute('aria-describedby', 'working');
+    const place = head.getBoundingClientRect();
     const left = Math.min(place.left, document.documentElement.clientWidth - working.offsetWidth - 4);
     working.style.left = Math.max(4, left + window.scrollX) + 'px';
     working.style.top = place.bottom + window.scrollY + 4 + 'px';
@@ -148,13 +215,12 @@
 
   function hideWorking() {
     working.hidden = true;
-    for (const head of heads) head.removeAttribute('aria-describedby');
+    for (const bar of heads) for (const h of bar) h.removeAttribute('aria-describedby');
   }
 
   function setBox(i, colour) {
     boxColours[i] = colour;
     boxes[i].style.backgroundColor = colour;
-    boxes[i].setAttribute('aria-invalid', colour === facts.outOfRangeColour ? 'true' : 'false');
   }
 
   // Writes only what changed: most keystrokes change few texts and fewer colours.
@@ -169,43 +235,131 @@
     node.style.backgroundColor = colour;
   }
 
+  // Every box says what was read from it and, when it is refused, why.
+  function writeNotes(run) {
+    run.boxes.forEach((box, i) => {
+      write(boxNotes[i].refusal, box.refusal);
+      write(boxNotes[i].readAs, box.readAs);
+      const invalid = box.refusal ? 'true' : 'false';
+      if (boxes[i].getAttribute('aria-invalid') !== invalid) boxes[i].setAttribute('aria-invalid', invalid);
+    });
+  }
+
+  // While an input is refused no grade stands: neutral heads, no working, no
+  // words, and a printout that says the design is incomplete.
+  function withdrawGrades() {
+    if (gradeTexts.length === 0 && table.classList.contains('hidden-results')) return;
+    gradeTexts = [];
+    hideWorking();
+    heads.forEach((bar, c) => {
+      for (const head of bar) paint(head, facts.noGradeColour);
+      for (const texts of headTexts[c]) {
+        write(texts.short, '');
+        write(texts.spoken, '');
+        write(texts.printed, '');
+      }
+    });
+    document.getElementById('fitted-note').hidden = true;
+    table.classList.add('hidden-results');
+    byBar.classList.add('hidden-results');
+    document.body.classList.add('incomplete-design');
+  }
+
+  function writeGrades(run) {
+    gradeTexts = run.cases.map((bar) => bar.gradeText);
+    let outside = false;
+    run.cases.forEach((bar, c) => {
+      const mark = bar.outside ? ' *' : '';
+      outside ||= bar.outside;
+      for (const head of heads[c]) paint(head, bar.colour);
+      for (const texts of headTexts[c]) {
+        write(texts.short, bar.gradeShort + mark);
+        write(texts.spoken, bar.outside ? `${bar.gradeText}; ${facts.outsideNote}` : bar.gradeText);
+        write(texts.printed, bar.gradeWord + mark);
+      }
+      bar.cells.forEach((cell, row) => {
+        for (const node of cells[row][c]) {
+          write(node.text, cell.text);
+          if (cell.background !== null) paint(node.cell, cell.background);
+        }
+      });
+    });
+    const note = document.getElementById('fitted-note');
+    if (note.hidden === outside) note.hidden = !outside;
+    if (table.classList.contains('hidden-results') || table.classList.contains('not-run')) {
+      for (const t of [table, byBar]) t.classList.remove('hidden-results', 'not-run');
+      document.body.classList.remove('incomplete-design');
+    }
+  }
+
   // One run on the boxes as they read now, written into the page at once.
   function analyse() {
-    const run = rules.runDesign(boxes.map((box) => box.value));
+    const run = rules.runDesign(boxes.map((box) => box.value), si);
+    lastRun = run;
+    writeNotes(run);
     // A box stays red until a run reaches it and finds it in range.
     for (let i = 0; i < run.inputsInRange; ++i) {
       if (boxColours[i] === facts.outOfRangeColour) setBox(i, facts.inRangeColour);
     }
     if (!run.complete) {
       if (run.inputsInRange < boxes.length) setBox(run.inputsInRange, facts.outOfRangeColour);
-      table.classList.add('hidden-results');
+      withdrawGrades();
+      writeIncomplete(run);
       return;
     }
-    gradeTexts = run.cases.map((bar) => bar.gradeText);
-    run.cases.forEach((bar, c) => {
-      paint(heads[c], bar.colour);
-      write(headTexts[c].spoken, bar.gradeText);
-      write(headTexts[c].printed, bar.gradeWord);
-      bar.cells.forEach((cell, row) => {
-        const node = cells[row][c];
-        write(node.text, cell.text);
-        if (cell.background !== null) paint(node.cell, cell.background);
-      });
-    });
-    if (table.classList.contains('hidden-results') || table.classList.contains('not-run')) {
-      table.classList.remove('hidden-results', 'not-run');
-    }
+    writeGrades(run);
   }
 
-  // The design travels as a link: the command line's option names and the texts as typed.
-  // Browsers ignore address changes beyond about 200 in 10 s (a held-down key makes
-  // more), so the address follows at most every 100 ms, and always the last edit.
+  // What a printout of an incomplete design says instead of grades.
+  function writeIncomplete(run) {
+    const lines = ['The design is incomplete: no bar is graded.'];
+    run.boxes.forEach((box, i) => {
+      if (box.refusal) lines.push(`${facts.inputs[i].caption} ${box.refusal}`);
+    });
+    write(document.getElementById('incomplete'), lines.join('\n'));
+  }
+
+  // The units' captions, limits and section caption.
+  function showUnits() {
+    const units = rules.units(si);
+    units.inputs.forEach((input, i) => {
+      write(boxNotes[i].units, input.units);
+      boxes[i].title = input.tooltip;
+    });
+    for (const section of document.querySelectorAll('.bearing-section')) write(section, units.bearingSection);
+    document.getElementById(si ? 'units-si' : 'units-us').checked = true;
+    return units;
+  }
+
+  // The boxes keep their design: each value read is written in the new units.
+  function switchUnits(toSi) {
+    if (toSi === si) return;
+    boxes.forEach((box, i) => {
+      const converted = rules.convert(si, toSi, i, box.value);
+      if (converted) box.value = converted;
+    });
+    si = toSi;
+    try {
+      localStorage.setItem(UNITS_KEY, si ? 'si' : 'us');
+    } catch (e) {
+      // Without storage (a private window, some file:// pages) the address keeps the units.
+    }
+    showUnits();
+    analyse();
+    keepDesignInAddress();
+  }
+
+  // The design travels as a link: the command line's option names and the
+  // values as read (never the raw text, which may be anything pasted), and the
+  // units when they are SI. Browsers ignore address changes beyond about 200 in
+  // 10 s (a held-down key makes more), so the address follows at most every
+  // 100 ms, and always the last edit.
   const ADDRESS_INTERVAL_MS = 100;
   let addressWritten = -Infinity;
   let addressTimer = 0;
 
   function keepDesignInAddress() {
-    if (addressTimer) return; // the update already due will take the latest texts
+    if (addressTimer) return; // the update already due will take the latest values
     const wait = addressWritten + ADDRESS_INTERVAL_MS - performance.now();
     if (wait <= 0) {
       writeAddress();
@@ -220,21 +374,39 @@
   function writeAddress() {
     addressWritten = performance.now();
     const query = new URLSearchParams();
-    facts.inputs.forEach((input, i) => query.set(input.option, boxes[i].value));
-    const address = '?' + query.toString();
-    if (address === location.search) return;
+    facts.inputs.forEach((input, i) => {
+      const box = lastRun.boxes[i];
+      query.set(input.option, box.hasNumber ? box.value : '');
+    });
+    if (si) query.set('units', 'si');
+    const address = '?' + query.toString() + location.hash;
+    if (address === location.search + location.hash) return;
     try {
-      history.replaceState(null, '', address);
+      history.replaceState(history.state, '', address);
     } catch (e) {
       // Some browsers refuse to change a file:// address; the page works on.
     }
   }
 
+  function rememberedUnits(query) {
+    if (query.has('units')) return query.get('units') === 'si';
+    try {
+      return localStorage.getItem(UNITS_KEY) === 'si';
+    } catch (e) {
+      return false;
+    }
+  }
+
   function fillFromAddress() {
     const query = new URLSearchParams(location.search);
+    si = rememberedUnits(query);
+    const units = showUnits();
     facts.inputs.forEach((input, i) => {
-      boxes[i].value = query.has(input.option) ? query.get(input.option) : input.text;
+      boxes[i].value = query.has(input.option) ? plain(query.get(input.option)) : units.inputs[i].text;
     });
+    for (const choice of document.querySelectorAll('input[name="units"]')) {
+      choice.addEventListener('change', () => switchUnits(choice.value === 'si'));
+    }
   }
 
   function stampDate() {
@@ -246,6 +418,7 @@
     const problem = document.getElementById('problem');
     problem.textContent = message;
     problem.hidden = false;
+    document.documentElement.dataset.ready = 'failed';
   }
 
   if (typeof createTavrel !== 'function') {
@@ -261,6 +434,10 @@
     buildInputs();
     buildLegend();
     buildTable();
+    buildTableByBar();
+    document.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape') hideWorking();
+    });
     fillFromAddress();
     stampDate();
     window.addEventListener('beforeprint', stampDate);
@@ -268,4 +445,16 @@
     document.documentElement.dataset.ready = 'true';
     performance.mark('table-filled'); // for the benchmark: navigation to the filled table
   }, (error) => fail('The analysis could not start: ' + error));
+
+  // Served from a web server, the whole site is kept for use without a network
+  // and the page can be installed; a page opened from disk needs neither, and
+  // may not even read its manifest (browsers refuse file:// fetches).
+  if (location.protocol.startsWith('http')) {
+    document.head.append(element('link', { rel: 'manifest', href: 'manifest.webmanifest' }));
+  }
+  if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
+    navigator.serviceWorker.register('service-worker.js').catch(() => {
+      // Without it the page still works while the server can be reached.
+    });
+  }
 })();

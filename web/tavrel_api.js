@@ -1,12 +1,36 @@
 // Appended to the generated module: the binding's answers as plain objects.
+// Texts go into the module's heap, not onto its small stack: a box may hold
+// whatever was pasted into it.
 Module['facts'] = function () {
   return JSON.parse(Module['ccall']('tavrel_facts', 'string', [], []));
 };
-Module['runDesign'] = (function () {
-  let run = null;
-  return function (texts) {
-    run = run || Module['cwrap']('tavrel_run', 'string', Array(7).fill('string'));
-    return JSON.parse(run.apply(null, texts));
+(function () {
+  function withTexts(texts, use) {
+    const places = texts.map((text) => {
+      const size = Module['lengthBytesUTF8'](text) + 1;
+      const place = Module['_malloc'](size);
+      Module['stringToUTF8'](text, place, size);
+      return place;
+    });
+    try {
+      return Module['UTF8ToString'](use(places));
+    } finally {
+      places.forEach((place) => Module['_free'](place));
+    }
+  }
+  // The seven texts as typed, in SI units when `si` is true.
+  Module['runDesign'] = function (texts, si) {
+    return JSON.parse(withTexts(texts, (p) => Module['_tavrel_run'](si ? 1 : 0, ...p)));
+  };
+  Module['units'] = function (si) {
+    return JSON.parse(Module['UTF8ToString'](Module['_tavrel_units'](si ? 1 : 0)));
+  };
+  // Input `input`'s text as read in one unit system, written in the other.
+  Module['convert'] = function (fromSi, toSi, input, text) {
+    return withTexts([text], (p) => Module['_tavrel_convert'](fromSi ? 1 : 0, toSi ? 1 : 0, input, p[0]));
+  };
+  Module['plainText'] = function (text) {
+    return withTexts([text], (p) => Module['_tavrel_plain_text'](p[0]));
   };
 })();
 Module['working'] = function (bar) {

@@ -11,8 +11,11 @@
 #include "analysis/design_inputs.h"
 #include "analysis/disclaimer.h"
 #include "analysis/dowel_cases.h"
+#include "analysis/page_texts.h"
 #include "analysis/results_table.h"
 #include "analysis/start_up.h"
+#include "analysis/typed_text.h"
+#include "analysis/units.h"
 #include "analysis/working_summary.h"
 #include "cli/cli_options.h"
 
@@ -74,6 +77,7 @@ Json& grade(Json& json, CaseGrade g) {
     json.key("grade").raw(std::to_string(static_cast<int>(g)));
     json.key("gradeWord").string(gradeWord(g));
     json.key("gradeText").string(gradeDescription(g));
+    json.key("gradeShort").string(gradeShortWord(g));
     return json.key("colour").colour(gradeRgb(g));
 }
 
@@ -101,6 +105,31 @@ AnalysisRun& lastComplete() {
     return run;
 }
 
+// One case of a complete run: its grade, whether its results lie outside the
+// fitted relations, and the five cells as the table shows them in `units`.
+Json& caseResult(Json& json, const CaseResult& result, UnitSystem units) {
+    json.raw("{");
+    grade(json, result.grade);
+    json.key("outside").raw(outsideFittedRelations(result.engine) ? "true" : "false");
+    json.key("cells").raw("[");
+    for (int row = 0; row < kResultRowCount; ++row) {
+        const ResultCell& cell = result.cells[row];
+        json.comma().raw("{");
+        json.key("text").string(resultText(result, row, units));
+        // An ungraded cell keeps its background; an acceptable one has none.
+        json.key("background");
+        if (!cell.grade) {
+            json.raw("null");
+        } else if (cellColoured(cell)) {
+            json.colour(gradeRgb(*cell.grade));
+        } else {
+            json.string("transparent");
+        }
+        json.raw("}");
+    }
+    return json.raw("]}");
+}
+
 }  // namespace
 
 extern "C" {
@@ -114,6 +143,8 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
         versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION));
     json.key("outOfRangeColour").colour(kOutOfRangeBox);
     json.key("inRangeColour").colour(kInRangeBox);
+    json.key("noGradeColour").colour(kNoGradeHead);
+    json.key("outsideNote").string(kOutsideFittedRelations);
     json.key("captionColour").colour(kCaptionColour);
     json.key("disclaimer").string(disclaimerText());
     json.key("inputs").raw("[");
@@ -159,40 +190,36 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
     return json.text();
 }
 
-// One run on the seven texts in reading order. `inputsInRange` below seven
-// names the first input out of range; then no case is given.
-EMSCRIPTEN_KEEPALIVE const char* tavrel_run(const char* t0, const char* t1, const char* t2,
+// One run on the seven texts in reading order, given in SI units when `si` is
+// not 0. `inputsInRange` below seven names the first input out of range; then
+// no case is given. Each box's reading says what was read and why it is refused.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_run(int si, const char* t0, const char* t1, const char* t2,
                                             const char* t3, const char* t4, const char* t5,
                                             const char* t6) {
     static Json json;
-    AnalysisRun run = analysis().run({t0, t1, t2, t3, t4, t5, t6}, &CALCLTE);
+    const UnitSystem units = si != 0 ? UnitSystem::Si : UnitSystem::Us;
+    const std::array<const char*, kDesignInputCount> texts = {t0, t1, t2, t3, t4, t5, t6};
+    DesignValues values{};
     json.clear();
     json.raw("{");
+    json.key("boxes").raw("[");
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        const BoxReading reading = readBox(units, i, texts[i]);
+        values[i] = reading.analysisValue;
+        json.comma().raw("{");
+        json.key("hasNumber").raw(reading.hasNumber ? "true" : "false");
+        json.key("value").string(reading.valueText);
+        json.key("refusal").string(refusalText(units, i, reading));
+        json.key("readAs").string(readAsText(reading));
+        json.raw("}");
+    }
+    json.raw("]");
+    AnalysisRun run = analysis().run(values, &CALCLTE);
     json.key("inputsInRange").raw(std::to_string(run.inputsInRange));
     json.key("complete").raw(run.outcome == AnalysisRun::Complete ? "true" : "false");
     json.key("cases").raw("[");
     if (run.outcome == AnalysisRun::Complete) {
-        for (int c = 0; c < kDowelCaseCount; ++c) {
-            const CaseResult& result = run.cases[c];
-            json.comma().raw("{");
-            grade(json, result.grade);
-            json.key("cells").raw("[");
-            for (const ResultCell& cell : result.cells) {
-                json.comma().raw("{");
-                json.key("text").string(cell.text);
-                // An ungraded cell keeps its background; an acceptable one has none.
-                json.key("background");
-                if (!cell.grade) {
-                    json.raw("null");
-                } else if (cellColoured(cell)) {
-                    json.colour(gradeRgb(*cell.grade));
-                } else {
-                    json.string("transparent");
-                }
-                json.raw("}");
-            }
-            json.raw("]}");
-        }
+        for (int c = 0; c < kDowelCaseCount; ++c) caseResult(json.comma(), run.cases[c], units);
         lastComplete() = std::move(run);
     }
     json.raw("]}");
@@ -208,5 +235,54 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_working(int bar) {
                ? describeWorking(kDowelCases[bar], run.cases[bar].engine)
                : std::string();
     return text.c_str();
+}
+
+// The sizing page's unit systems and the box texts as they arrive.
+
+// What changes with the unit system: per input its unit, default text and
+// limits (the tooltip and the range words), and the bearing stress section.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_units(int si) {
+    static Json json;
+    const UnitSystem units = si != 0 ? UnitSystem::Si : UnitSystem::Us;
+    json.clear();
+    json.raw("{");
+    json.key("inputs").raw("[");
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        const float given =
+            static_cast<float>(fromAnalysisUnits(units, i, kDesignInputs[i].defaultValue));
+        json.comma().raw("{");
+        json.key("units").string(inputScale(units, i).caption);
+        json.key("text").string(plainDecimal(given));
+        json.key("tooltip").string("Minimum: " + inputMinimumText(units, i) +
+                                   "  Maximum: " + inputMaximumText(units, i));
+        json.raw("}");
+    }
+    json.raw("]");
+    json.key("bearingSection").string(bearingStressSection(units));
+    json.raw("}");
+    return json.text();
+}
+
+// A box's value in the other unit system, as the page writes it into the box
+// when the units are switched: the analysis's value in `toSi` units.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_convert(int fromSi, int toSi, int input, const char* text) {
+    static std::string converted;
+    const UnitSystem from = fromSi != 0 ? UnitSystem::Si : UnitSystem::Us;
+    const UnitSystem to = toSi != 0 ? UnitSystem::Si : UnitSystem::Us;
+    if (input < 0 || input >= kDesignInputCount) return "";
+    const BoxReading reading = readBox(from, input, text);
+    converted =
+        reading.hasNumber
+            ? plainDecimal(static_cast<float>(fromAnalysisUnits(to, input, reading.analysisValue)))
+            : std::string();
+    return converted.c_str();
+}
+
+// A box's text without the format characters (direction marks and overrides,
+// zero-width spaces) that would show it in another order than it is read.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_plain_text(const char* text) {
+    static std::string plain;
+    plain = withoutFormatCharacters(text);
+    return plain.c_str();
 }
 }

@@ -18,6 +18,9 @@ const std::array<DesignInput, kDesignInputCount> kDesignInputs = {{
     {"txtTirePres", "Tire Pressure:", "psi", 20, 500, 90, &DowelJointInput::tirePressure},
 }};
 
+const std::array<const char*, kDesignInputCount> kInputOptionNames = {
+    "spacing", "opening", "k", "load", "ec", "thickness", "tire-pressure"};
+
 std::string plainDecimal(float value) {
 #if defined(__cpp_lib_to_chars)
     // The longest float in fixed notation, the smallest subnormal with its

@@ -23,6 +23,10 @@ constexpr int kDesignInputCount = 7;
 // In the order the boxes are read and checked.
 extern const std::array<DesignInput, kDesignInputCount> kDesignInputs;
 
+// The inputs' names on the command line and in design files, in reading order
+// ("spacing", "opening", "k", "load", "ec", "thickness", "tire-pressure").
+extern const std::array<const char*, kDesignInputCount> kInputOptionNames;
+
 // The shortest plain decimal that reads back as `value` ("0.005", "4000000").
 std::string plainDecimal(float value);
 

@@ -48,6 +48,10 @@ inline Rgb gradeRgb(CaseGrade grade) {
 inline constexpr Rgb kOutOfRangeBox{255, 0, 0};
 inline constexpr Rgb kInRangeBox{255, 255, 255};
 
+// The heads while no grade stands (the engine missing, an input refused): a
+// neutral grey, none of the grade colours.
+inline constexpr Rgb kNoGradeHead{212, 212, 212};
+
 // The input boxes' captions (and the frames' titles), and the bars'
 // cross-sections: round ones and elliptical ones.
 inline constexpr Rgb kCaptionColour{0, 0, 255};

@@ -173,4 +173,21 @@ std::string_view normaliseTypedText(std::string_view text, std::string& scratch)
     return scratch;
 }
 
+std::string withoutFormatCharacters(std::string_view text) {
+    std::string plain;
+    plain.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const Decoded d =
+            static_cast<unsigned char>(text[i]) < 0x80 ? Decoded{} : decodeUtf8(text.substr(i));
+        if (d.length == 0) {
+            plain.push_back(text[i++]);
+            continue;
+        }
+        if (!isFormatCharacter(d.code)) plain.append(text.substr(i, d.length));
+        i += d.length;
+    }
+    return plain;
+}
+
 }  // namespace tavrel

@@ -30,4 +30,9 @@ namespace tavrel {
 // never longer than `text`.
 std::string_view normaliseTypedText(std::string_view text, std::string& scratch);
 
+// `text` (UTF-8) without its format characters (as above), and nothing else
+// changed: what a box shows after they are dropped from it, so that the digits
+// a reader sees are in the order the number is read.
+std::string withoutFormatCharacters(std::string_view text);
+
 }  // namespace tavrel

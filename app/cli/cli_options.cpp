@@ -10,9 +10,6 @@
 
 namespace tavrel::cli {
 
-const std::array<const char*, kDesignInputCount> kInputOptionNames = {
-    "spacing", "opening", "k", "load", "ec", "thickness", "tire-pressure"};
-
 namespace {
 
 std::string quoted(std::string_view text) {

@@ -22,7 +22,7 @@ constexpr int kExitBadInput = 2;
 constexpr int kExitWriteFailed = 3;
 
 // Option names of the seven inputs, in reading order ("spacing", ..., "tire-pressure").
-extern const std::array<const char*, kDesignInputCount> kInputOptionNames;
+using tavrel::kInputOptionNames;
 
 // The input whose option name is `name`, or -1.
 int inputByName(std::string_view name);

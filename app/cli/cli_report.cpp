@@ -5,6 +5,7 @@
 
 #include "analysis/case_grade.h"
 #include "analysis/dowel_cases.h"
+#include "analysis/page_texts.h"
 #include "analysis/result_format.h"
 #include "analysis/textbook_check.h"
 #include "analysis/units.h"
@@ -85,10 +86,7 @@ struct Columns {
     std::string_view shown(const CaseResult& result, int row, std::string& buffer) const {
         const bool bearing = row == EdgeStressRow || row == CornerStressRow;
         if (!bearing || units == UnitSystem::Us) return result.cells[row].text;
-        buffer = bearingStressText(
-            result.engine.*(row == EdgeStressRow ? &DowelJointResult::edgeBearingStress
-                                                 : &DowelJointResult::cornerBearingStress),
-            units);
+        buffer = resultText(result, row, units);
         return buffer;
     }
 

@@ -27,7 +27,7 @@ using controls::Box;
 const QColor kGreyBand(192, 192, 192);
 const QColor kOutOfRange(kOutOfRangeBox.red, kOutOfRangeBox.green, kOutOfRangeBox.blue);
 const QColor kInRange(kInRangeBox.red, kInRangeBox.green, kInRangeBox.blue);
-const QColor kNoGrade(212, 212, 212);  // a neutral grey, none of the grade colours
+const QColor kNoGrade(kNoGradeHead.red, kNoGradeHead.green, kNoGradeHead.blue);
 
 // Where each input box stands, in reading order; its caption label stands 2475
 // to the left and its units label 975 to the right.

@@ -48,7 +48,7 @@ dpkg -x "$deb" "$work/root"
 usr=$work/root/usr
 for file in lib/tavrel/tavrel lib/tavrel/tavrel-cli lib/tavrel/libQuorvix.so \
   lib/tavrel/Praxendel.pdf bin/tavrel bin/tavrel-cli share/applications/tavrel.desktop \
-  share/icons/hicolor/scalable/apps/tavrel.svg; do
+  share/icons/hicolor/scalable/apps/tavrel.svg share/tavrel/design.schema.json; do
   [ -e "$usr/$file" ] || fail "missing $file"
 done
 grep -qx 'Exec=tavrel' "$usr/share/applications/tavrel.desktop" || fail "desktop entry Exec"

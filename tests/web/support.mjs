@@ -45,22 +45,26 @@ export function cliDesigns(args) {
   const lines = run.stdout.trim().split('\n');
   const header = lines[0].split(',');
   const column = (name) => header.indexOf(name);
-  const keys = ['deflection_lte_pct', 'stress_lte_pct', 'effectiveness_pct', 'edge_bearing_psi',
-    'corner_bearing_psi'];
+  // The bearing stresses' keys end in the unit asked for (_psi, _mpa).
+  const keys = ['deflection_lte_pct', 'stress_lte_pct', 'effectiveness_pct',
+    header.find((name) => name.startsWith('edge_bearing_')), header.find((name) => name.startsWith('corner_bearing_'))];
   const designs = [];
   for (let first = 1; first < lines.length; first += 8) {
     const rows = lines.slice(first, first + 8).map((line) => line.split(','));
     designs.push({
       texts: optionNames.map((name) => rows[0][column(name)]),
-      rows: rows.map((f) => ({ dowel: f[column('dowel')], texts: keys.map((k) => f[column(k)]), grade: f[column('grade')] })),
+      rows: rows.map((f) => ({
+        dowel: f[column('dowel')], texts: keys.map((k) => f[column(k)]), grade: f[column('grade')],
+        note: f[column('note')] || '',
+      })),
     });
   }
   return { status: 0, designs };
 }
 
-// tavrel-cli's rows for one design given as seven texts.
-export function cliRows(texts) {
-  const args = [];
+// tavrel-cli's rows for one design given as seven texts (in `units`).
+export function cliRows(texts, units = 'us') {
+  const args = ['--units', units];
   texts.forEach((text, i) => args.push('--' + optionNames[i], text));
   const { status, designs } = cliDesigns(args);
   return { status, rows: status === 0 ? designs[0].rows : [] };
@@ -118,6 +122,32 @@ export async function openPage(browser, query = '', { width = 1100, height = 900
   await page.goto(siteUrl + query);
   await page.waitForSelector('html[data-ready]', { timeout: 10000 });
   return { page, refused, errors };
+}
+
+// The site over HTTP on 127.0.0.1, as a static host serves it; `close` stops
+// it at once, open connections included, as a network that goes away.
+export async function serveSite() {
+  const http = await import('node:http');
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png',
+    '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json', '.pdf': 'application/pdf' };
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
+    const file = path.join(siteDir, path.normalize(name));
+    if (!file.startsWith(siteDir + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => new Promise((resolve) => {
+      server.close(resolve);
+      server.closeAllConnections();
+    }),
+  };
 }
 
 export function pdfText(pdf) {
