@@ -23,7 +23,7 @@ cmake --build "$build" -j2 --target tavrel_web
 
 rm -rf "$site"
 mkdir -p "$site"
-cp web/index.html web/tavrel.css web/page.js "$build/bin/tavrel.js" "$site/"
+cp web/index.html web/tavrel.css web/page.js web/check.js web/check.css "$build/bin/tavrel.js" "$site/"
 # What an installed app and a browser tab show: the emblem and the app icons.
 cp web/manifest.webmanifest web/icon-192.png web/icon-512.png web/icon-maskable-512.png "$site/"
 cp packaging/tavrel.svg "$site/icon.svg"
