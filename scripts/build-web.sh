@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the web page into build/web/site/: index.html, its style and script,
-# and tavrel.js, the engine and the rules compiled to WebAssembly (embedded).
+# Builds the web page into build/web/site/: index.html, its styles and scripts,
+# tavrel.js, the engine and the rules compiled to WebAssembly (embedded), and the
+# guidelines document that "Jump to Guidelines" opens.
 # Open build/web/site/index.html from disk, or copy the folder to any static host.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,7 +24,20 @@ cmake --build "$build" -j2 --target tavrel_web
 
 rm -rf "$site"
 mkdir -p "$site"
-cp web/index.html web/tavrel.css web/page.js web/check.js web/check.css "$build/bin/tavrel.js" "$site/"
+cp web/index.html web/tavrel.css web/pages.css web/app.js web/page.js web/spacing.js web/about.js \
+  web/check.js web/check.css "$build/bin/tavrel.js" "$site/"
+
+# The guidelines are typeset by the window's build (Qt); the release build makes
+# them when it is configured, else the site goes without and says so.
+guidelines=${TAVREL_GUIDELINES:-build/release/bin/Praxendel.pdf}
+if [ ! -f "$guidelines" ] && [ -f build/release/CMakeCache.txt ]; then
+  cmake --build build/release --target tavrel_guidelines >/dev/null || true
+fi
+if [ -f "$guidelines" ]; then
+  cp "$guidelines" "$site/Praxendel.pdf"
+else
+  echo "build-web: $guidelines is missing (build the release preset); the site has no guidelines" >&2
+fi
 # What an installed app and a browser tab show: the emblem and the app icons.
 cp web/manifest.webmanifest web/icon-192.png web/icon-512.png web/icon-maskable-512.png "$site/"
 cp packaging/tavrel.svg "$site/icon.svg"
@@ -36,4 +50,4 @@ list=$(printf '"./"'; for f in $files; do printf ', "%s"' "$f"; done)
 sed -e "s|\[/\* the build lists the site's files here \*/\]|[$list]|" \
     -e "s|/\* the build writes the version here \*/|$version|" web/service-worker.js >"$site/service-worker.js"
 grep -q "$version" "$site/service-worker.js" || { echo "build-web: the service worker was not written" >&2; exit 1; }
-echo "build-web: $(du -sb "$site" | cut -f1) bytes in $site/"
+echo "build-web: $(du -sb --exclude=Praxendel.pdf "$site" | cut -f1) bytes in $site/ without the guidelines"

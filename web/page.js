@@ -427,7 +427,7 @@
     fail('The analysis (tavrel.js) could not be loaded; keep it beside index.html.');
     return;
   }
-  createTavrel().then((module) => {
+  tavrelPages.rules().then((module) => {
     rules = module;
     facts = rules.facts();
     document.getElementById('caption').textContent = facts.caption;

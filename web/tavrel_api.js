@@ -45,3 +45,13 @@ Module['facts'] = function () {
 Module['working'] = function (bar) {
   return Module['ccall']('tavrel_working', 'string', ['number'], [bar]);
 };
+// The "Dowel Spacing" and "About Tavrel" pages.
+Module['pagesFacts'] = function () {
+  return JSON.parse(Module['ccall']('tavrel_pages_facts', 'string', [], []));
+};
+Module['figure'] = function (picture) {
+  return JSON.parse(Module['ccall']('tavrel_figure', 'string', ['number'], [picture]));
+};
+Module['chart'] = function (q, d, a, v) {
+  return JSON.parse(Module['ccall']('tavrel_chart', 'string', ['number', 'number', 'number', 'number'], [q, d, a, v]));
+};

@@ -21,6 +21,12 @@
 #include "analysis/working_summary.h"
 #include "cli/cli_check.h"
 #include "cli/cli_options.h"
+#include "comparison/comparison_chart.h"
+#include "comparison/comparison_conditions.h"
+#include "comparison/comparison_scenario.h"
+#include "comparison/dowel_selection.h"
+#include "comparison/layout_drawing.h"
+#include "comparison/layout_figure.h"
 
 namespace {
 
@@ -378,5 +384,233 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_plain_text(const char* text) {
     static std::string plain;
     plain = withoutFormatCharacters(text);
     return plain.c_str();
+}
+}
+
+// ---- The "Dowel Spacing" and "About Tavrel" pages ----------------------------------
+// The comparison's choices, its figures and its chart, all as the rules give them.
+namespace {
+
+using namespace tavrel::comparison;
+
+// A figure coordinate, to a single float's precision: far below a hair's width
+// on any screen, and no second number writer in the module.
+std::string number(double value) {
+    return plainDecimal(static_cast<float>(value));
+}
+
+Json& figureColour(Json& json, FigureColour c) {
+    return json.colour({c.red, c.green, c.blue});
+}
+
+Json& figurePoints(Json& json, const std::vector<FigurePoint>& points) {
+    json.raw("[");
+    for (const FigurePoint& p : points) {
+        json.comma().raw("[" + number(p.x) + "," + number(p.y) + "]");
+    }
+    return json.raw("]");
+}
+
+Json& figureFill(Json& json, const FigureFill& fill) {
+    switch (fill.kind) {
+        case FigureFill::Kind::None:
+            return json.raw("null");
+        case FigureFill::Kind::Plain:
+            return figureColour(json, fill.colour);
+        case FigureFill::Kind::Gradient:
+            break;
+    }
+    json.raw("{");
+    json.key("from");
+    figurePoints(json, {fill.from, fill.to});
+    json.key("stops").raw("[");
+    for (const ColourStop& stop : fill.stops) {
+        json.comma().raw("[" + number(stop.at) + ",");
+        figureColour(json, stop.colour).raw("]");
+    }
+    return json.raw("]}");
+}
+
+const char* kMarkKinds[] = {"polygon", "rect", "ellipse", "line", "label"};
+
+Json& figureMark(Json& json, const FigureMark& mark) {
+    json.comma().raw("{");
+    json.key("kind").string(kMarkKinds[static_cast<int>(mark.kind)]);
+    json.key("points");
+    figurePoints(json, mark.points);
+    if (mark.kind == FigureMark::Kind::Ellipse) {
+        json.key("rx").raw(number(mark.radiusX));
+        json.key("ry").raw(number(mark.radiusY));
+    }
+    if (mark.stroke.drawn) {
+        json.key("stroke");
+        figureColour(json, mark.stroke.colour);
+        json.key("strokeWidth").raw(number(mark.stroke.width));
+        if (mark.stroke.dashed) json.key("dashed").raw("true");
+    }
+    json.key("fill");
+    figureFill(json, mark.fill);
+    if (mark.kind == FigureMark::Kind::Label) {
+        json.key("text").string(mark.text);
+        json.key("size").raw(number(mark.textSize));
+    }
+    if (mark.dowel >= 0) json.key("dowel").raw(std::to_string(mark.dowel));
+    return json.raw("}");
+}
+
+// Which picture stands in the baseline slot and which in the alternative slot.
+Json& scenario(Json& json, int a, int v) {
+    const ScenarioView view = *scenarioView(a, v);
+    const Picture alternative = *variantPicture(a, v);
+    json.comma().raw("{");
+    for (int i = 0; i < kPictureCount; ++i) {
+        const Picture p = kAllPictures[static_cast<std::size_t>(i)];
+        if (view.visiblePictures.contains(p) && p != alternative) {
+            json.key("baseline").raw(std::to_string(i));
+        }
+        if (p == alternative) json.key("alternative").raw(std::to_string(i));
+    }
+    json.key("savings");
+    if (view.savingsVisible && view.savingsText) {
+        json.string(*view.savingsText);
+    } else {
+        json.raw("null");
+    }
+    return json.raw("}");
+}
+
+Json& analysisTypes(Json& json) {
+    json.key("types").raw("[");
+    for (int a = 0; a < kAnalysisTypeCount; ++a) {
+        json.comma().raw("{");
+        json.key("caption").string(*analysisTypeCaption(a));
+        json.key("frameCaption").string(*variantFrameCaption(a));
+        json.key("variants").raw("[");
+        for (int v = 0; v < kVariantCount; ++v) json.comma().string(*variantCaption(a, v));
+        json.raw("]");
+        json.key("scenarios").raw("[");
+        for (int v = 0; v < kVariantCount; ++v) scenario(json, a, v);
+        json.raw("]}");
+    }
+    return json.raw("]");
+}
+
+Json& dowelSelections(Json& json) {
+    json.key("dowels").raw("[");
+    for (int d = 0; d < kDowelCount; ++d) {
+        const DowelCase& dowel = kDowelCases[static_cast<std::size_t>(*dowelCaseOfItem(d))];
+        const bool round = dowel.shape == QUORVIX_ROUND_DOWEL;
+        json.comma().raw("{");
+        json.key("caption").string(*dowelItemCaption(d));
+        json.key("slabClass").string(*slabClassCaption(d));
+        json.key("colour").colour(round ? kRoundDowelColour : kEllipticalDowelColour);
+        json.key("width").raw(plainDecimal(round ? dowel.diameter : dowel.width));
+        json.key("height").raw(plainDecimal(round ? dowel.diameter : dowel.height));
+        json.raw("}");
+    }
+    return json.raw("]");
+}
+
+Json& aboutTexts(Json& json) {
+    json.key("conditionsHeading").string(kConditionsHeading);
+    json.key("conditions").raw("[");
+    for (const ConditionLine& line : kConditionLines) {
+        json.comma().raw("[").string(line.category).raw(",").string(line.value).raw("]");
+    }
+    json.raw("]");
+    json.key("sites").raw("[");
+    const std::pair<const char*, const char*> sites[] = {{kMakerName, kMakerHost},
+                                                         {kAssociationName, kAssociationHost},
+                                                         {kPartnerName, kPartnerHost}};
+    for (const auto& [owner, host] : sites) {
+        json.comma().raw("{");
+        json.key("owner").string(owner);
+        json.key("host").string(host);
+        json.key("address").string(homePageAddress(host));
+        json.raw("}");
+    }
+    return json.raw("]");
+}
+
+}  // namespace
+
+extern "C" {
+
+// Everything the "Dowel Spacing" page offers to choose from, and the texts of
+// the "About Tavrel" page.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_pages_facts() {
+    static Json json;
+    json.clear();
+    json.raw("{");
+    analysisTypes(json);
+    dowelSelections(json);
+    json.key("quantities").raw("[");
+    for (int q = 0; q < kQuantityCount; ++q) json.comma().string(quantitySettings(q)->listItem);
+    json.raw("]");
+    json.key("baselineSubCaption").string(baselineBarSubCaption());
+    json.key("fullScaleHeight").raw(std::to_string(kFullScaleBarHeight));
+    aboutTexts(json);
+    json.raw("}");
+    return json.text();
+}
+
+// One layout figure, by its place in the list of pictures.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_figure(int picture) {
+    static Json json;
+    json.clear();
+    if (picture < 0 || picture >= kPictureCount) return "null";
+    const LayoutFigure figure = layoutFigure(kAllPictures[static_cast<std::size_t>(picture)]);
+    json.raw("{");
+    json.key("width").raw(number(figure.width));
+    json.key("height").raw(number(figure.height));
+    json.key("faceLeft").raw(number(figure.faceLeft));
+    json.key("faceRight").raw(number(figure.faceRight));
+    json.key("dowelAxes");
+    figurePoints(json, figure.dowelAxes);
+    json.key("distances").raw("[");
+    const Picture source = kAllPictures[static_cast<std::size_t>(picture)];
+    if (const auto distances = laneDistances(source)) {
+        for (int d : *distances) json.comma().raw(std::to_string(d));
+    } else if (const auto inches = cornerDistance(source)) {
+        json.comma().raw(std::to_string(*inches));
+    }
+    json.raw("]");
+    json.key("marks").raw("[");
+    for (const FigureMark& mark : figure.marks) figureMark(json, mark);
+    json.raw("]}");
+    return json.text();
+}
+
+// The chart for plotted quantity q, dowel selection d, analysis type a and
+// layout variant v: captions, the two values as shown, bar heights and change.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_chart(int q, int d, int a, int v) {
+    static Json json;
+    static ComparisonBars bars{};
+    const ChartUpdate update = updateComparisonChart(builtInComparisonTable(), {q, d, a, v}, bars);
+    bars = update.bars;
+    json.clear();
+    if (!update.drawing || !update.axisTitle || !update.baselineCaption ||
+        !update.alternativeCaption) {
+        return "null";  // a choice outside the lists: the page keeps what it shows
+    }
+    json.raw("{");
+    json.key("axisTitle").raw("[");
+    for (const std::string& word : *update.axisTitle) json.comma().string(word);
+    json.raw("]");
+    json.key("baselineCaption").string(*update.baselineCaption);
+    json.key("alternativeCaption").string(*update.alternativeCaption);
+    json.key("alternativeSubCaption").string(update.alternativeSubCaption.value_or(""));
+    const BarsDrawing& drawing = *update.drawing;
+    json.key("baseline").raw("{");
+    json.key("text").string(drawing.baseline.valueText);
+    json.key("height").raw(std::to_string(drawing.baseline.height));
+    json.raw("}");
+    json.key("alternative").raw("{");
+    json.key("text").string(drawing.alternative.valueText);
+    json.key("height").raw(std::to_string(drawing.alternative.height));
+    json.raw("}");
+    json.key("percent").string(drawing.percentText);
+    json.raw("}");
+    return json.text();
 }
 }

@@ -10,6 +10,16 @@ inline constexpr const char* kMakerName = "Merrowind";       // who make the pro
 inline constexpr const char* kAssociationName = "Ostrelle";  // the association it was made for
 inline constexpr const char* kPartnerName = "Kestrabar";     // the dowel steel maker
 
+// Their web sites' host names.
+inline constexpr const char* kMakerHost = "www.merrowind.example";
+inline constexpr const char* kAssociationHost = "www.ostrelle.example";
+inline constexpr const char* kPartnerHost = "www.kestrabar.example";
+
+// A site's home page: the scheme and the host name, no path.
+inline std::string homePageAddress(const char* host) {
+    return std::string("http://") + host;
+}
+
 // "DISCLAIMER: ...", two blanks after each full stop inside it.
 std::string disclaimerText();
 

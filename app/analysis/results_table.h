@@ -4,9 +4,11 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "analysis/case_grade.h"
 #include "analysis/design_analysis.h"
+#include "analysis/units.h"
 
 namespace tavrel {
 
@@ -62,6 +64,26 @@ inline constexpr Rgb kEllipticalDowelColour{255, 0, 255};
 inline bool cellColoured(const ResultCell& cell) {
     return cell.grade && *cell.grade != CaseGrade::Acceptable;
 }
+
+// The captions of the size heads' row and of the bearing stress section in
+// `units`: "Dowel Diameter(s) (mm):", "Bearing Stress (MPa) -".
+std::string dowelHeadsCaption(UnitSystem units);
+std::string bearingStressSectionCaption(UnitSystem units);
+
+// One line of the table as every copy of it shows it: a section row (caption
+// only), a result row, or the grade row.
+struct ResultLine {
+    std::string caption;
+    bool group = false;
+    std::array<std::string, kDowelCaseCount> texts;
+    std::array<std::optional<CaseGrade>, kDowelCaseCount> shades;  // coloured cells only
+};
+
+// The table under the size heads of a complete run, in `units`: the two
+// section rows, the five result rows and the grade row, whose words carry
+// kFittedMark where the bar's results lie outside the fitted relations.
+std::vector<ResultLine> resultLines(const AnalysisRun& run, UnitSystem units);
+inline constexpr const char* kFittedMark = "*";
 
 // A complete run as tab-separated lines for spreadsheets: a header with
 // "Dowel (in.)" and the bars, one line per result row, and a "Grade" line.

@@ -47,6 +47,7 @@ InputScan scanInput(DesignAnalysis& analysis, const DesignValues& design, int in
         scan.grades[c].reserve(n);
         scan.transferGrades[c].reserve(n);
         scan.stressGrades[c].reserve(n);
+        scan.outsideFitted[c].reserve(n);
     }
     DesignValues values = design;
     for (float v : scan.values) {
@@ -60,6 +61,7 @@ InputScan scanInput(DesignAnalysis& analysis, const DesignValues& design, int in
             scan.grades[c].push_back(worse(parts.transfer, parts.stress));
             scan.transferGrades[c].push_back(parts.transfer);
             scan.stressGrades[c].push_back(parts.stress);
+            scan.outsideFitted[c].push_back(outsideFittedRelations(result.engine));
         }
     }
     return scan;

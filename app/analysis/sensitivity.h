@@ -30,6 +30,8 @@ struct InputScan {
     // worse of the two bearing stresses.
     std::array<std::vector<CaseGrade>, kDowelCaseCount> transferGrades;
     std::array<std::vector<CaseGrade>, kDowelCaseCount> stressGrades;
+    // Whether the bar's results lie outside the fitted relations there.
+    std::array<std::vector<bool>, kDowelCaseCount> outsideFitted;
 };
 
 // The grade of a run's deflection load transfer and of its bearing stresses;

@@ -77,6 +77,24 @@ std::string inputMaximumText(UnitSystem system, int input) {
     return roundedLimit(fromAnalysisUnits(system, input, d.maximum), false);
 }
 
+std::array<std::string, 2> dowelHeads(const DowelCase& dowel, UnitSystem system) {
+    if (system == UnitSystem::Us) return headingCaptions(dowel);
+    auto mm = [](float inches) {
+        return formatFixed(static_cast<double>(inches) * kMillimetresPerInch, 1);
+    };
+    if (isRound(dowel)) return {mm(dowel.diameter), std::string()};
+    return {mm(dowel.width), mm(dowel.height)};
+}
+
+std::string dowelLabel(const DowelCase& dowel, UnitSystem system) {
+    const std::array<std::string, 2> heads = dowelHeads(dowel, system);
+    return isRound(dowel) ? heads[0] : heads[0] + "x" + heads[1];
+}
+
+const char* dowelUnit(UnitSystem system) {
+    return system == UnitSystem::Si ? "mm" : "in.";
+}
+
 std::string bearingStressText(float psi, UnitSystem system) {
     if (system == UnitSystem::Us) return formatWholeNumber(psi);
     return formatFixed(static_cast<double>(psi) * stressScale(system).perUsUnit, 2);

@@ -4,7 +4,10 @@
 // always decided on the analysis's own values.
 #pragma once
 
+#include <array>
 #include <string>
+
+#include "analysis/dowel_cases.h"
 
 namespace tavrel {
 
@@ -47,6 +50,14 @@ std::string inputMaximumText(UnitSystem system, int input);
 // up (a minimum) or down (a maximum); a value already that short (152.4) stays
 // as it is despite binary fractions.
 std::string roundedLimit(double value, bool up);
+
+// A bar's size: inches as the window shows them ("1.25", "1.41x0.88"), or
+// millimetres to one decimal ("31.8", "35.8x22.4"); and its size heads, the
+// width above the height of an elliptical bar.
+std::string dowelLabel(const DowelCase& dowel, UnitSystem system);
+std::array<std::string, 2> dowelHeads(const DowelCase& dowel, UnitSystem system);
+// The unit of bar sizes: "in." or "mm".
+const char* dowelUnit(UnitSystem system);
 
 // A bearing stress as the table shows it: whole psi, or MPa with two decimals,
 // halves to even in both.

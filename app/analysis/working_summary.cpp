@@ -7,9 +7,13 @@ namespace tavrel {
 namespace {
 
 // Deflections are hundredths of an inch and less: five decimals keep three
-// significant digits for stiff joints.
-constexpr int kDeflectionDecimals = 5;
-constexpr int kStressDecimals = 1;
+// significant digits for stiff joints, as three do in millimetres.
+constexpr int kDeflectionDecimals[] = {5, 3};
+// Slab stresses to a tenth of a psi or a thousandth of a MPa; stiffnesses and
+// bearing stresses whole psi, or MPa to one and two decimals.
+constexpr int kStressDecimals[] = {1, 3};
+constexpr int kStiffnessDecimals[] = {0, 1};
+constexpr int kBearingDecimals[] = {0, 2};
 
 // A value and its unit appended to `text`; a value that is not finite shows
 // as "n/a" alone. The value's own text is short enough to need no heap.
@@ -20,51 +24,63 @@ void appendWithUnit(std::string& text, const std::string& value, const char* uni
     text += unit;
 }
 
-void inches(std::string& text, float value) {
-    appendWithUnit(text, formatFixed(value, kDeflectionDecimals), "in.");
-}
-
-void psi(std::string& text, float value, int decimals) {
-    appendWithUnit(text, formatFixed(value, decimals), "psi");
-}
-
 void percent(std::string& text, float fraction) {
     appendWithUnit(text, formatPercent(fraction), "%");
 }
 
+// Appends values in the chosen units.
+struct Writer {
+    std::string& text;
+    UnitSystem units;
+    int index() const { return units == UnitSystem::Si ? 1 : 0; }
+    void length(float inches) {
+        const UnitScale s = deflectionScale(units);
+        appendWithUnit(text, formatFixed(inches * s.perUsUnit, kDeflectionDecimals[index()]),
+                       s.caption);
+    }
+    void stress(float psi, const int (&decimals)[2]) {
+        const UnitScale s = stressScale(units);
+        appendWithUnit(text, formatFixed(psi * s.perUsUnit, decimals[index()]), s.caption);
+    }
+};
+
 }  // namespace
 
-std::string describeWorking(const DowelCase& dowel, const DowelJointResult& r) {
+std::string describeWorking(const DowelCase& dowel, const DowelJointResult& r, UnitSystem units) {
     std::string text;
-    describeWorking(dowel, r, text);
+    describeWorking(dowel, r, text, units);
     return text;
 }
 
 // Written piece by piece into one string: the window rewrites eight of these
 // on every keystroke, and a reused string then needs no allocation at all.
-void describeWorking(const DowelCase& dowel, const DowelJointResult& r, std::string& text) {
+void describeWorking(const DowelCase& dowel, const DowelJointResult& r, std::string& text,
+                     UnitSystem units) {
+    Writer w{text, units};
     text.clear();
-    text += dowelCaseLabel(dowel);
-    text += " in. ";
+    text += dowelLabel(dowel, units);
+    text += ' ';
+    text += dowelUnit(units);
+    text += ' ';
     text += dowelShapeWord(dowel);
     text += " bar\nJoint stiffness: ";
-    psi(text, r.jointStiffness, 0);
+    w.stress(r.jointStiffness, kStiffnessDecimals);
     text += " (dowels ";
-    psi(text, r.dowelStiffness, 0);
-    text += ", aggregate ";
-    psi(text, r.aggregateStiffness, 0);
-    text += ")\nFree edge: deflection ";
-    inches(text, r.freeEdgeDeflection);
+    w.stress(r.dowelStiffness, kStiffnessDecimals);
+    text += "; aggregate ";
+    w.stress(r.aggregateStiffness, kStiffnessDecimals);
+    text += ", not used)\nFree edge: deflection ";
+    w.length(r.freeEdgeDeflection);
     text += ", stress ";
-    psi(text, r.freeEdgeStress, kStressDecimals);
+    w.stress(r.freeEdgeStress, kStressDecimals);
     text += "\nLoaded side: deflection ";
-    inches(text, r.loadedDeflection);
+    w.length(r.loadedDeflection);
     text += ", stress ";
-    psi(text, r.loadedStress, kStressDecimals);
+    w.stress(r.loadedStress, kStressDecimals);
     text += "\nUnloaded side: deflection ";
-    inches(text, r.unloadedDeflection);
+    w.length(r.unloadedDeflection);
     text += ", stress ";
-    psi(text, r.unloadedStress, kStressDecimals);
+    w.stress(r.unloadedStress, kStressDecimals);
     text += "\nLoad transfer: deflection ";
     percent(text, r.deflectionLte);
     text += ", stress ";
@@ -74,9 +90,9 @@ void describeWorking(const DowelCase& dowel, const DowelJointResult& r, std::str
     text += "\nEffectiveness: ";
     percent(text, r.effectiveness);
     text += "\nBearing stress: edge ";
-    psi(text, r.edgeBearingStress, 0);
+    w.stress(r.edgeBearingStress, kBearingDecimals);
     text += ", corner ";
-    psi(text, r.cornerBearingStress, 0);
+    w.stress(r.cornerBearingStress, kBearingDecimals);
 }
 
 }  // namespace tavrel

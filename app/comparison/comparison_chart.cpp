@@ -9,16 +9,17 @@ namespace tavrel::comparison {
 namespace {
 
 struct QuantityRow {
+    const char* listItem;
     const char* axisTitle[4];
     float fullScale;
     int decimals;
 };
 
 constexpr QuantityRow kQuantities[kQuantityCount] = {
-    {{"Dowel", "Bearing", "Stress", "(psi)"}, 5500.0f, 0},
-    {{"Peak", "Edge", "Stress", "(psi)"}, 400.0f, 0},
-    {{"Peak", "Edge", "Deflection", "(in.)"}, 0.015f, 3},
-    {{"Peak", "Corner", "Deflection", "(in.)"}, 0.03f, 3},
+    {"Peak Dwl. Br. Stress", {"Dowel", "Bearing", "Stress", "(psi)"}, 5500.0f, 0},
+    {"Peak Edge Stress", {"Peak", "Edge", "Stress", "(psi)"}, 400.0f, 0},
+    {"Peak Edge Deflect.", {"Peak", "Edge", "Deflection", "(in.)"}, 0.015f, 3},
+    {"Peak Crnr. Deflect.", {"Peak", "Corner", "Deflection", "(in.)"}, 0.03f, 3},
 };
 
 // Baseline caption per type, then the alternative's two lines per (type, variant).
@@ -49,7 +50,8 @@ std::optional<QuantitySettings> quantitySettings(int q) {
     return QuantitySettings{{std::string(row.axisTitle[0]), std::string(row.axisTitle[1]),
                              std::string(row.axisTitle[2]), std::string(row.axisTitle[3])},
                             row.fullScale,
-                            row.decimals};
+                            row.decimals,
+                            std::string(row.listItem)};
 }
 
 std::string baselineBarSubCaption() {

@@ -27,6 +27,7 @@ struct QuantitySettings {
     std::array<std::string, 4> axisTitle;  // lblYaxis1..lblYaxis4
     float fullScale;                       // value drawn at full bar height
     int decimals;                          // 0 for the "0" format, 3 for "0.000"
+    std::string listItem;                  // its item in the plotted-quantity list
 };
 
 // Settings of q, or nothing for a q outside 0..3.

@@ -31,13 +31,19 @@ FigureFill plain(FigureColour colour) {
 
 // The lit face of a slab top, lighter where it lies further away.
 FigureFill topFaceShading(double farY, double nearY) {
-    return {FigureFill::Kind::Gradient, {}, {0, farY}, {0, nearY},
+    return {FigureFill::Kind::Gradient,
+            {},
+            {0, farY},
+            {0, nearY},
             {{0, kTopFaceFar}, {1, kTopFaceNear}}};
 }
 
 // Shading across a cylinder from one silhouette edge to the other.
 FigureFill cylinderShading(FigurePoint from, FigurePoint to) {
-    return {FigureFill::Kind::Gradient, {}, from, to,
+    return {FigureFill::Kind::Gradient,
+            {},
+            from,
+            to,
             {{0.0, kDowelDark}, {0.4, kDowelLight}, {1.0, kDowelDark}}};
 }
 
@@ -47,8 +53,8 @@ FigureMark polygon(std::vector<FigurePoint> corners, FigureStroke outline, Figur
 
 FigureMark rectangle(FigurePoint topLeft, FigurePoint bottomRight, FigureStroke outline,
                      FigureFill fill) {
-    return {FigureMark::Kind::Rectangle, {topLeft, bottomRight}, 0, 0, outline, std::move(fill),
-            {}, 0};
+    return {
+        FigureMark::Kind::Rectangle, {topLeft, bottomRight}, 0, 0, outline, std::move(fill), {}, 0};
 }
 
 FigureMark ellipse(FigurePoint centre, double radius, FigureStroke outline, FigureFill fill) {
@@ -60,8 +66,14 @@ FigureMark line(FigurePoint from, FigurePoint to, FigureStroke pen) {
 }
 
 FigureMark label(FigurePoint topLeft, FigurePoint bottomRight, std::string text, double size) {
-    return {FigureMark::Kind::Label, {topLeft, bottomRight}, 0, 0, stroke(kDimension), {},
-            std::move(text), size};
+    return {FigureMark::Kind::Label,
+            {topLeft, bottomRight},
+            0,
+            0,
+            stroke(kDimension),
+            {},
+            std::move(text),
+            size};
 }
 
 // Lines one unit wide lie on the middle of a unit, so that they stay crisp
@@ -192,14 +204,14 @@ void addCornerSlab(LayoutFigure& figure) {
     const FigurePoint depth{kDepthDx, kDepthDy};
     const FigurePoint sideTop{kSideX, kFaceTopY}, sideBottom{kSideX, kFaceBottomY};
     const FigurePoint endTop{kSlabEndX, kFaceTopY};
-    figure.marks.push_back(
-        polygon({sideTop, endTop, offset(endTop, depth), offset(sideTop, depth)},
-                stroke(kOutline), topFaceShading(kFaceTopY + kDepthDy, kFaceTopY)));
+    figure.marks.push_back(polygon({sideTop, endTop, offset(endTop, depth), offset(sideTop, depth)},
+                                   stroke(kOutline),
+                                   topFaceShading(kFaceTopY + kDepthDy, kFaceTopY)));
     figure.marks.push_back(
         polygon({sideTop, sideBottom, offset(sideBottom, depth), offset(sideTop, depth)},
                 stroke(kOutline), plain(kSideFace)));
-    figure.marks.push_back(rectangle(sideTop, {kSlabEndX, kFaceBottomY}, stroke(kOutline),
-                                     plain(kFrontFace)));
+    figure.marks.push_back(
+        rectangle(sideTop, {kSlabEndX, kFaceBottomY}, stroke(kOutline), plain(kFrontFace)));
 }
 
 void addCornerDowel(LayoutFigure& figure, double x) {
@@ -240,8 +252,8 @@ void addCornerDimension(LayoutFigure& figure, double dowelX, int inches) {
     figure.marks.push_back(arrowHead({right, y}, -1.0));
     const double middle = (left + right) / 2.0;
     figure.marks.push_back(label({middle - 30, kCornerDimensionY + 2},
-                                 {middle + 30, kCornerFigureHeight},
-                                 std::to_string(inches) + '"', kCornerTextSize));
+                                 {middle + 30, kCornerFigureHeight}, std::to_string(inches) + '"',
+                                 kCornerTextSize));
 }
 
 LayoutFigure cornerFigure(int inches) {

@@ -66,7 +66,7 @@ struct FigureMark {
 };
 
 struct LayoutFigure {
-    double width;   // the figure spans 0..width and 0..height
+    double width;  // the figure spans 0..width and 0..height
     double height;
     std::vector<FigureMark> marks;  // painted in this order, later ones on top
     // Each dowel's axis where it leaves the joint face, left to right.

@@ -1,20 +1,15 @@
 #include "report/design_report.h"
 
 #include <QBuffer>
-#include <QFontMetricsF>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <cmath>
-#include <limits>
 
 #include "analysis/results_table.h"
 #include "analysis/start_up.h"
-#include "analysis/working_summary.h"
-#include "links/about_page_texts.h"
 #include "platform/replace_file.h"
 #include "report/report_chart.h"
 #include "report/report_fonts.h"
@@ -24,7 +19,7 @@ namespace tavrel::report {
 namespace {
 
 constexpr double kMargin = 50;       // points, all round
-constexpr double kFooterSpace = 18;  // points kept free at the bottom for the page number
+constexpr double kFooterSpace = 18;  // points kept free at the bottom for the footer
 
 QColor toQColor(Rgb c) {
     return QColor(c.red, c.green, c.blue);
@@ -34,18 +29,16 @@ QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A caption without its closing colon, for running text and axis labels.
-QString bareCaption(const char* caption) {
-    QString text = QString::fromLatin1(caption);
-    if (text.endsWith(QLatin1Char(':'))) text.chop(1);
-    return text;
-}
-
-QString barName(int dowel) {
-    const DowelCase& d = kDowelCases[dowel];
-    return qs(dowelCaseLabel(d)) + (d.shape == QUORVIX_ROUND_DOWEL
-                                        ? QStringLiteral(" in. round bar")
-                                        : QStringLiteral(" in. elliptical bar"));
+QFont styleFont(ReportTextStyle style) {
+    switch (style) {
+        case ReportTextStyle::Small:
+            return fonts::text(8.5);
+        case ReportTextStyle::Strong:
+            return fonts::text(10, true);
+        case ReportTextStyle::Body:
+            break;
+    }
+    return fonts::text(9.5);
 }
 
 // Fills pages from top to bottom, starting a new one when a block does not fit.
@@ -53,24 +46,30 @@ QString barName(int dowel) {
 // device's own units.
 class PageFlow {
   public:
-    PageFlow(QPagedPaintDevice& device, QPainter& painter)
-        : device_(device),
-          painter_(painter),
+    PageFlow(QPagedPaintDevice& device, QPainter& painter, QString footer, int pageCount)
+        : painter(painter),
+          device_(device),
           point_(device.logicalDpiY() / 72.0),
           width_(device.width() / point_),
-          height_(device.height() / point_) {
-        y_ = kMargin;
-    }
+          height_(device.height() / point_),
+          footer_(std::move(footer)),
+          pageCount_(pageCount) {}
 
+    QPainter& painter;
     double point() const { return point_; }
     double left() const { return kMargin; }
     double contentWidth() const { return width_ - 2 * kMargin; }
     double y() const { return y_; }
     void advance(double points) { y_ += points; }
     int pages() const { return page_; }
+    bool atTop() const { return y_ <= kMargin; }
 
     QRectF rect(double x, double y, double w, double h) const {
         return {x * point_, y * point_, w * point_, h * point_};
+    }
+    void line(double x1, double y1, double x2, double y2, double width) {
+        painter.setPen(QPen(Qt::black, width * point_));
+        painter.drawLine(QPointF(x1 * point_, y1 * point_), QPointF(x2 * point_, y2 * point_));
     }
 
     // Starts a new page unless `points` still fit on this one.
@@ -87,393 +86,310 @@ class PageFlow {
 
     // One paragraph, wrapped to the content width (less `indent`).
     void paragraph(const QString& text, const QFont& font, double indent = 0, double after = 3) {
-        painter_.setFont(font);
-        painter_.setPen(Qt::black);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
         const double w = contentWidth() - indent;
-        const QRectF box = painter_.boundingRect(rect(left() + indent, 0, w, 10000),
-                                                 Qt::TextWordWrap | Qt::AlignLeft, text);
+        const QRectF box = painter.boundingRect(rect(left() + indent, 0, w, 10000),
+                                                Qt::TextWordWrap | Qt::AlignLeft, text);
         const double h = box.height() / point_;
         ensure(h);
-        painter_.drawText(rect(left() + indent, y_, w, h + 1), Qt::TextWordWrap | Qt::AlignLeft,
-                          text);
+        painter.setFont(font);  // a new page's footer left its own
+        painter.setPen(Qt::black);
+        painter.drawText(rect(left() + indent, y_, w, h + 1), Qt::TextWordWrap | Qt::AlignLeft,
+                         text);
         y_ += h + after;
     }
 
-    void heading(const char* text) {
-        ensure(60);  // never a heading alone at the foot of a page
+    void heading(const std::string& text) {
+        ensure(130);  // a heading never alone at the foot of a page
         y_ += 8;
-        painter_.setFont(fonts::text(14, true));
-        painter_.setPen(Qt::black);
-        painter_.drawText(rect(left(), y_, contentWidth(), 20), Qt::AlignLeft | Qt::AlignTop,
-                          QString::fromLatin1(text));
+        painter.setFont(fonts::text(14, true));
+        painter.setPen(Qt::black);
+        painter.drawText(rect(left(), y_, contentWidth(), 20), Qt::AlignLeft | Qt::AlignTop,
+                         qs(text));
         y_ += 19;
-        painter_.setPen(QPen(Qt::black, 0.8 * point_));
-        painter_.drawLine(QPointF(left() * point_, y_ * point_),
-                          QPointF((left() + contentWidth()) * point_, y_ * point_));
+        line(left(), y_, left() + contentWidth(), y_, 0.8);
         y_ += 7;
     }
 
   private:
+    // The project, its revision, the program and "page N of M" on every page.
     void footer() {
-        painter_.setFont(fonts::text(7));
-        painter_.setPen(QColor(90, 90, 90));
-        painter_.drawText(
-            rect(left(), height_ - kMargin + 4, contentWidth(), 10),
-            Qt::AlignHCenter | Qt::AlignTop,
-            QStringLiteral("%1 \u2013 page %2").arg(QLatin1String(kReportTitle)).arg(page_));
+        painter.setFont(fonts::text(7));
+        painter.setPen(QColor(90, 90, 90));
+        line(left(), height_ - kMargin + 2, left() + contentWidth(), height_ - kMargin + 2, 0.3);
+        painter.setPen(QColor(90, 90, 90));
+        const QRectF box = rect(left(), height_ - kMargin + 4, contentWidth(), 10);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, footer_);
+        painter.drawText(box, Qt::AlignRight | Qt::AlignTop,
+                         QStringLiteral("page %1 of %2").arg(page_).arg(pageCount_));
     }
 
     QPagedPaintDevice& device_;
-    QPainter& painter_;
     double point_;
     double width_, height_;
-    double y_ = 0;
+    QString footer_;
+    int pageCount_;
+    double y_ = kMargin;
     int page_ = 1;
 };
 
-// Label / value rows in two columns.
-void pairs(PageFlow& flow, QPainter& painter, const std::vector<std::pair<QString, QString>>& rows,
-           double labelWidth, double indent = 0) {
+// Label / value rows in two columns; a long value wraps under itself.
+void drawPairs(PageFlow& flow, const ReportPairs& pairs) {
+    const double indent = pairs.indented ? 10 : 0;
+    const double labelWidth = 150;
     const QFont font = fonts::text(9.5);
+    QPainter& painter = flow.painter;
     painter.setFont(font);
     painter.setPen(Qt::black);
-    for (const auto& [label, value] : rows) {
-        flow.ensure(13);
+    const double valueWidth = flow.contentWidth() - labelWidth - indent;
+    for (const auto& [label, value] : pairs.rows) {
+        const QString text = qs(value);
+        const double h = std::max(
+            13.0, painter.boundingRect(flow.rect(0, 0, valueWidth, 10000), Qt::TextWordWrap, text)
+                          .height() /
+                      flow.point());
+        flow.ensure(h);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
         painter.drawText(flow.rect(flow.left() + indent, flow.y(), labelWidth, 13),
-                         Qt::AlignLeft | Qt::AlignVCenter, label);
-        painter.drawText(flow.rect(flow.left() + indent + labelWidth, flow.y(),
-                                   flow.contentWidth() - labelWidth - indent, 13),
-                         Qt::AlignLeft | Qt::AlignVCenter, value);
-        flow.advance(13);
+                         Qt::AlignLeft | Qt::AlignVCenter, qs(label));
+        painter.drawText(flow.rect(flow.left() + indent + labelWidth, flow.y() + (h > 13 ? 0 : 0),
+                                   valueWidth, h),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+        flow.advance(h + (h > 13 ? 2 : 0));
     }
 }
 
-void designSection(PageFlow& flow, QPainter& painter, const DesignStudy& study,
-                   const QDateTime& made) {
-    painter.setFont(fonts::text(20, true));
-    painter.setPen(Qt::black);
-    painter.drawText(flow.rect(flow.left(), flow.y(), flow.contentWidth(), 26),
-                     Qt::AlignLeft | Qt::AlignTop, QLatin1String(kReportTitle));
-    flow.advance(30);
-    const QString version =
-        qs(versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION))
-            .trimmed();
-    pairs(flow, painter,
-          {{QStringLiteral("Made:"), made.toString(QStringLiteral("yyyy-MM-dd HH:mm"))},
-           {QStringLiteral("Program:"), version}},
-          60);
-
-    flow.heading(kSectionHeadings[0]);
-    flow.paragraph(QStringLiteral("Design inputs"), fonts::text(10, true));
-    std::vector<std::pair<QString, QString>> inputs;
-    for (int i = 0; i < kDesignInputCount; ++i) {
-        const DesignInput& d = kDesignInputs[i];
-        inputs.emplace_back(
-            QLatin1String(d.caption),
-            qs(plainDecimal(study.values[i])) + QLatin1Char(' ') + QLatin1String(d.units));
+void drawWorking(PageFlow& flow, const ReportWorking& working) {
+    flow.ensure(12.5 * (working.lines.size() + 1) + 4);
+    flow.advance(4);
+    flow.paragraph(qs(working.bar), fonts::text(9, true), 0, 1.5);
+    for (const std::string& line : working.lines) {
+        flow.paragraph(qs(line), fonts::text(9), 10, 1.5);
     }
-    pairs(flow, painter, inputs, 190, 10);
-    flow.advance(6);
-
-    const DowelJointInput& e = study.engineInput;
-    flow.paragraph(QStringLiteral("Fixed assumptions of the analysis"), fonts::text(10, true));
-    std::vector<std::pair<QString, QString>> fixed = {
-        {QStringLiteral("Dowel elastic modulus:"), qs(plainDecimal(e.dowelModulus)) + " psi"},
-        {QStringLiteral("Dowel Poisson's ratio:"), qs(plainDecimal(e.dowelPoisson))},
-        {QStringLiteral("Concrete Poisson's ratio:"), qs(plainDecimal(e.concretePoisson))},
-        {QStringLiteral("Aggregate interlock:"),
-         e.includeAggregate == 0 ? QStringLiteral("none; the dowels alone carry the load")
-                                 : QStringLiteral("included")},
-    };
-    pairs(flow, painter, fixed, 190, 10);
-    std::vector<std::pair<QString, QString>> supports;
-    for (int c = 0; c < kDowelCaseCount; ++c) {
-        supports.emplace_back((c == 0 ? QStringLiteral("Modulus of dowel support:") : QString()),
-                              barName(c) + QStringLiteral(": ") +
-                                  qs(plainDecimal(kDowelCases[c].supportModulus)) +
-                                  QStringLiteral(" psi/in."));
-    }
-    pairs(flow, painter, supports, 190, 10);
 }
 
-// The sizing table as the window shows it, with the grade words in a last row.
-void resultsTable(PageFlow& flow, QPainter& painter, const AnalysisRun& run) {
-    constexpr double kCaptionWidth = 136;
-    constexpr double kRow = 16;
-    constexpr double kHeadRow = 24;
-    const double column = (flow.contentWidth() - kCaptionWidth) / kDowelCaseCount;
-    const double tableHeight = kHeadRow + 8 * kRow;
-    flow.ensure(tableHeight + 4);
-    const double top = flow.y();
-    const double x0 = flow.left();
-    auto cellRect = [&](int c, double y, double h) {
-        return flow.rect(x0 + kCaptionWidth + c * column, y, column, h);
-    };
-    const QFont captionFont = fonts::text(8.5, true);
-    const QFont cellFont = fonts::text(8.5);
-    const QPen thin(Qt::black, 0.5 * flow.point());
-
-    // Size heads, coloured by grade; an elliptical bar's width above its height.
-    double y = top;
-    painter.setFont(captionFont);
-    painter.setPen(Qt::black);
-    painter.drawText(flow.rect(x0 + 3, y, kCaptionWidth - 6, kHeadRow),
-                     Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(kDowelHeadsCaption));
-    painter.setFont(cellFont);
-    for (int c = 0; c < kDowelCaseCount; ++c) {
-        const DowelCase& d = kDowelCases[c];
-        painter.fillRect(cellRect(c, y, kHeadRow), toQColor(gradeRgb(run.cases[c].grade)));
-        const QString head =
-            d.shape == QUORVIX_ROUND_DOWEL
-                ? qs(plainDecimal(d.diameter))
-                : qs(plainDecimal(d.width)) + QLatin1Char('\n') + qs(plainDecimal(d.height));
-        painter.drawText(cellRect(c, y, kHeadRow), Qt::AlignCenter, head);
-    }
-    y += kHeadRow;
-
-    auto section = [&](const char* caption) {
-        painter.fillRect(flow.rect(x0 + kCaptionWidth, y, column * kDowelCaseCount, kRow),
-                         QColor(192, 192, 192));
-        painter.setFont(captionFont);
-        painter.drawText(flow.rect(x0 + 3, y, kCaptionWidth - 6, kRow),
-                         Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(caption));
-        y += kRow;
-    };
-    for (int row = 0; row < kResultRowCount; ++row) {
-        if (row == 0) section(kLoadTransferSection);
-        if (row == kFirstBearingRow) section(kBearingStressSection);
-        painter.setFont(captionFont);
-        painter.drawText(flow.rect(x0 + 20, y, kCaptionWidth - 23, kRow),
-                         Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(kResultRowCaptions[row]));
-        painter.setFont(cellFont);
-        for (int c = 0; c < kDowelCaseCount; ++c) {
-            const ResultCell& cell = run.cases[c].cells[row];
-            if (cellColoured(cell)) {
-                painter.fillRect(cellRect(c, y, kRow), toQColor(gradeRgb(*cell.grade)));
-            }
-            painter.drawText(cellRect(c, y, kRow), Qt::AlignCenter, qs(cell.text));
-        }
-        y += kRow;
-    }
-    painter.setFont(captionFont);
-    painter.drawText(flow.rect(x0 + 3, y, kCaptionWidth - 6, kRow),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Grade"));
-    painter.setFont(fonts::text(7));
-    for (int c = 0; c < kDowelCaseCount; ++c) {
-        painter.fillRect(cellRect(c, y, kRow), toQColor(gradeRgb(run.cases[c].grade)));
-        painter.drawText(cellRect(c, y, kRow), Qt::AlignCenter,
-                         QLatin1String(gradeWord(run.cases[c].grade)));
-    }
-    y += kRow;
-
-    // Rules: heavy round the table, under the heads and between the two shapes.
-    painter.setPen(thin);
-    painter.setBrush(Qt::NoBrush);
-    for (double ry = top + kHeadRow; ry < y; ry += kRow) {
-        painter.drawLine(QPointF(x0 * flow.point(), ry * flow.point()),
-                         QPointF((x0 + flow.contentWidth()) * flow.point(), ry * flow.point()));
-    }
-    for (int c = 0; c < kDowelCaseCount; ++c) {
-        const double x = (x0 + kCaptionWidth + c * column) * flow.point();
-        painter.setPen(c == 0 || c == 5 ? QPen(Qt::black, 1.4 * flow.point()) : thin);
-        painter.drawLine(QPointF(x, top * flow.point()), QPointF(x, y * flow.point()));
-    }
-    painter.setPen(QPen(Qt::black, 1.4 * flow.point()));
-    painter.drawRect(flow.rect(x0, top, flow.contentWidth(), y - top));
-    flow.advance(y - top + 8);
-}
-
-void resultsSection(PageFlow& flow, QPainter& painter, const DesignStudy& study) {
-    flow.heading(kSectionHeadings[1]);
-    resultsTable(flow, painter, study.run);
-
-    // The legend: a square of each grade's colour and its words.
-    for (CaseGrade grade :
-         {CaseGrade::Acceptable, CaseGrade::Conditional, CaseGrade::Unacceptable}) {
+void drawLegend(PageFlow& flow, const ReportLegend& legend) {
+    QPainter& painter = flow.painter;
+    for (const auto& [grade, words] : legend.entries) {
         flow.ensure(14);
         painter.fillRect(flow.rect(flow.left(), flow.y() + 1, 10, 10), toQColor(gradeRgb(grade)));
+        painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(Qt::black, 0.5 * flow.point()));
         painter.drawRect(flow.rect(flow.left(), flow.y() + 1, 10, 10));
         painter.setFont(fonts::text(9));
         painter.drawText(flow.rect(flow.left() + 14, flow.y(), flow.contentWidth() - 14, 12),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         qs(legendText(grade)).trimmed() +
-                             QStringLiteral("  (\u201c%1\u201d)").arg(gradeWord(grade)));
+                         Qt::AlignLeft | Qt::AlignVCenter, qs(words));
         flow.advance(14);
     }
     flow.advance(6);
-    flow.paragraph(links::disclaimerText(), fonts::text(8.5));
 }
 
-void workingSection(PageFlow& flow, const DesignStudy& study) {
-    flow.heading(kSectionHeadings[2]);
-    flow.paragraph(QStringLiteral("Everything the joint analysis reported for each bar."),
-                   fonts::text(9));
-    for (int c = 0; c < kDowelCaseCount; ++c) {
-        const QStringList lines =
-            qs(describeWorking(kDowelCases[c], study.run.cases[c].engine)).split('\n');
-        flow.ensure(12.5 * lines.size() + 4);
-        flow.advance(4);
-        for (int i = 0; i < lines.size(); ++i) {
-            flow.paragraph(lines[i], fonts::text(9, i == 0), i == 0 ? 0 : 10, 1.5);
-        }
+// A grid to sign: a row per role, a column for name, signature and date.
+void drawSignOff(PageFlow& flow, const ReportSignOff& signOff) {
+    constexpr double kRoleWidth = 80, kRow = 26, kHead = 14;
+    const double height = kHead + kRow * signOff.roles.size();
+    flow.ensure(height + 10);
+    flow.advance(6);
+    QPainter& painter = flow.painter;
+    const double x0 = flow.left(), top = flow.y(), width = flow.contentWidth();
+    const double column = (width - kRoleWidth) / signOff.columns.size();
+    painter.setFont(fonts::text(8.5, true));
+    painter.setPen(Qt::black);
+    for (std::size_t c = 0; c < signOff.columns.size(); ++c) {
+        painter.drawText(flow.rect(x0 + kRoleWidth + c * column + 4, top, column - 8, kHead),
+                         Qt::AlignLeft | Qt::AlignVCenter, qs(signOff.columns[c]));
     }
-}
-
-// Distinct colours for the eight curves; the elliptical bars are dashed too.
-const QColor kCurveColours[kDowelCaseCount] = {
-    QColor(31, 119, 180),  QColor(255, 127, 14), QColor(44, 160, 44),   QColor(214, 39, 40),
-    QColor(148, 103, 189), QColor(140, 86, 75),  QColor(227, 119, 194), QColor(80, 80, 80)};
-
-QString thresholdText(double value, const char* unit) {
-    // The thresholds are single-precision values (0.7 is 0.699999988).
-    return QString::number(std::round(value * 1000) / 1000, 'g', 6) + QLatin1String(unit);
-}
-
-void sensitivitySection(PageFlow& flow, QPainter& painter, const DesignStudy& study) {
-    flow.heading(kSectionHeadings[3]);
-    flow.paragraph(
-        QStringLiteral("Each input runs over its whole range while the other six keep the "
-                       "design's values. Left: each bar's governing bearing stress, the larger "
-                       "of edge and corner loading. Right: each bar's deflection load transfer. "
-                       "The shading follows the grade colours; the dotted line marks the "
-                       "design's own value."),
-        fonts::text(9));
-
-    const double gap = 14;
-    const double chartWidth = (flow.contentWidth() - gap) / 2;
-    const double chartHeight = 178;
-    const Rgb green = gradeRgb(CaseGrade::Acceptable);
-    const Rgb yellow = gradeRgb(CaseGrade::Conditional);
-    const Rgb red = gradeRgb(CaseGrade::Unacceptable);
-    const double inf = std::numeric_limits<double>::infinity();
-    const double stress1 = kAcceptableBearingStress, stress2 = kConditionalBearingStress;
-    const double lte1 = static_cast<double>(kAcceptableDeflectionLte) * 100;
-    const double lte2 = static_cast<double>(kConditionalDeflectionLte) * 100;
-
-    for (int i = 0; i < kDesignInputCount; ++i) {
-        const InputScan& scan = study.inputs[i].scan;
-        const DesignInput& d = kDesignInputs[i];
-        const std::vector<double> xs(scan.values.begin(), scan.values.end());
-        const QString inputName = bareCaption(d.caption);
-        const QString xLabel = inputName + QStringLiteral(" (") + QLatin1String(d.units) + ")";
-        const QString design = QStringLiteral("design: ") + qs(plainDecimal(study.values[i]));
-
-        ChartContent stress;
-        stress.title = QStringLiteral("Bearing stress as ") + inputName + " varies";
-        stress.xLabel = xLabel;
-        stress.yLabel = QStringLiteral("Governing bearing stress (psi)");
-        stress.x = &xs;
-        stress.bands = {{-inf, stress1, toQColor(green)},
-                        {stress1, stress2, toQColor(yellow)},
-                        {stress2, inf, toQColor(red)}};
-        stress.thresholds = {{stress1, thresholdText(stress1, " psi")},
-                             {stress2, thresholdText(stress2, " psi")}};
-        stress.designX = study.values[i];
-        stress.designLabel = design;
-        stress.yCeiling = stress2 * 1.2;
-
-        ChartContent lte = stress;
-        lte.title = QStringLiteral("Deflection LTE as ") + inputName + " varies";
-        lte.yLabel = QStringLiteral("Deflection LTE (%)");
-        lte.bands = {{lte1, inf, toQColor(green)},
-                     {lte2, lte1, toQColor(yellow)},
-                     {-inf, lte2, toQColor(red)}};
-        lte.thresholds = {{lte1, thresholdText(lte1, " %")}, {lte2, thresholdText(lte2, " %")}};
-        lte.yCeiling = 100;
-
-        for (int c = 0; c < kDowelCaseCount; ++c) {
-            const QString name = qs(dowelCaseLabel(kDowelCases[c])) + QStringLiteral(" in.");
-            const Qt::PenStyle style =
-                kDowelCases[c].shape == QUORVIX_ROUND_DOWEL ? Qt::SolidLine : Qt::DashLine;
-            stress.curves.push_back({name, kCurveColours[c], style, &scan.bearingStress[c]});
-            lte.curves.push_back({name, kCurveColours[c], style, &scan.deflectionLte[c]});
-        }
-
-        flow.ensure(chartHeight + 10);
-        flow.advance(6);
-        drawChart(painter, flow.rect(flow.left(), flow.y(), chartWidth, chartHeight), flow.point(),
-                  stress);
-        drawChart(painter,
-                  flow.rect(flow.left() + chartWidth + gap, flow.y(), chartWidth, chartHeight),
-                  flow.point(), lte);
-        flow.advance(chartHeight + 4);
+    for (std::size_t r = 0; r < signOff.roles.size(); ++r) {
+        painter.drawText(flow.rect(x0 + 4, top + kHead + r * kRow, kRoleWidth - 8, kRow),
+                         Qt::AlignLeft | Qt::AlignVCenter, qs(signOff.roles[r]));
     }
+    for (double y = top; y <= top + height + 0.01; y += (y == top ? kHead : kRow)) {
+        flow.line(x0, y, x0 + width, y, 0.6);
+    }
+    for (std::size_t c = 0; c <= signOff.columns.size(); ++c) {
+        const double x = c == 0 ? x0 : x0 + kRoleWidth + (c - 1) * column;
+        flow.line(x, top, x, top + height, 0.6);
+    }
+    flow.line(x0 + width, top, x0 + width, top + height, 0.6);
+    flow.advance(height + 6);
 }
 
-QString endText(int input, double value, bool atLimit) {
-    return qs(atLimit ? plainDecimal(static_cast<float>(value)) : solvedValueText(input, value));
+void drawChartPair(PageFlow& flow, const ReportChartPair& pair) {
+    constexpr double kGap = 14, kHeight = 138;
+    const double width = (flow.contentWidth() - kGap) / 2;
+    flow.ensure(kHeight + 8);
+    flow.advance(4);
+    drawChart(flow.painter, flow.rect(flow.left(), flow.y(), width, kHeight), flow.point(),
+              pair.left);
+    drawChart(flow.painter, flow.rect(flow.left() + width + kGap, flow.y(), width, kHeight),
+              flow.point(), pair.right);
+    flow.advance(kHeight + 4);
 }
 
-void acceptableSection(PageFlow& flow, QPainter& painter, const DesignStudy& study) {
-    flow.heading(kSectionHeadings[4]);
-    flow.paragraph(
-        QStringLiteral("For each bar and each input: the values of that input, within its range "
-                       "and with the other six at the design's values, over which the bar is "
-                       "graded acceptable."),
-        fonts::text(9));
+// The sizing table: size heads coloured by grade, section rows in grey, the
+// graded cells shaded, heavy rules round it and between the two shapes.
+void drawTable(PageFlow& flow, const ReportTable& table) {
+    constexpr double kCaptionWidth = 136, kRow = 16, kHeadRow = 24;
+    const double column = (flow.contentWidth() - kCaptionWidth) / kDowelCaseCount;
+    const double x0 = flow.left();
+    flow.ensure(kHeadRow + kRow * table.lines.size() + 4);
+    QPainter& painter = flow.painter;
+    auto cellRect = [&](int c, double y, double h) {
+        return flow.rect(x0 + kCaptionWidth + c * column, y, column, h);
+    };
+    double y = flow.y();
+    painter.setFont(fonts::text(8.5, true));
+    painter.setPen(Qt::black);
+    painter.drawText(flow.rect(x0 + 3, y, kCaptionWidth - 6, kHeadRow),
+                     Qt::AlignLeft | Qt::AlignVCenter, qs(table.headsCaption));
+    painter.setFont(fonts::text(8.5));
     for (int c = 0; c < kDowelCaseCount; ++c) {
-        flow.ensure(13 * (kDesignInputCount + 1) + 6);
-        flow.advance(5);
-        flow.paragraph(barName(c), fonts::text(9.5, true), 0, 1);
-        std::vector<std::pair<QString, QString>> rows;
-        for (int i = 0; i < kDesignInputCount; ++i) {
-            const DesignInput& d = kDesignInputs[i];
-            const std::vector<ValueInterval> intervals = acceptableIntervals(study.inputs[i], c);
-            QString text;
-            for (const ValueInterval& v : intervals) {
-                if (!text.isEmpty()) text += QStringLiteral(" and ");
-                text += endText(i, v.from, v.from == d.minimum) + QStringLiteral(" to ") +
-                        endText(i, v.to, v.to == d.maximum);
+        painter.fillRect(cellRect(c, y, kHeadRow), toQColor(gradeRgb(table.grades[c])));
+        const auto& head = table.heads[c];
+        painter.drawText(cellRect(c, y, kHeadRow), Qt::AlignCenter,
+                         qs(head[1].empty() ? head[0] : head[0] + "\n" + head[1]));
+    }
+    y += kHeadRow;
+    for (std::size_t r = 0; r < table.lines.size(); ++r) {
+        const ResultLine& line = table.lines[r];
+        const bool gradeRow = r + 1 == table.lines.size();
+        if (line.group) {
+            painter.fillRect(flow.rect(x0 + kCaptionWidth, y, column * kDowelCaseCount, kRow),
+                             QColor(192, 192, 192));
+        }
+        painter.setFont(fonts::text(8.5, true));
+        const double indent = line.group || gradeRow ? 3 : 20;
+        painter.drawText(flow.rect(x0 + indent, y, kCaptionWidth - indent - 3, kRow),
+                         Qt::AlignLeft | Qt::AlignVCenter, qs(line.caption));
+        painter.setFont(fonts::text(gradeRow ? 7 : 8.5));
+        for (int c = 0; c < kDowelCaseCount && !line.group; ++c) {
+            if (line.shades[c]) {
+                painter.fillRect(cellRect(c, y, kRow), toQColor(gradeRgb(*line.shades[c])));
             }
-            text = text.isEmpty() ? QStringLiteral("none in range")
-                                  : text + QLatin1Char(' ') + QLatin1String(d.units);
-            rows.emplace_back(QLatin1String(d.caption), text);
+            painter.drawText(cellRect(c, y, kRow), Qt::AlignCenter, qs(line.texts[c]));
         }
-        pairs(flow, painter, rows, 180, 10);
+        y += kRow;
+    }
+    const double start = flow.y();
+    for (double ry = start + kHeadRow; ry < y; ry += kRow) {
+        flow.line(x0, ry, x0 + flow.contentWidth(), ry, 0.5);
+    }
+    for (int c = 0; c < kDowelCaseCount; ++c) {
+        const double x = x0 + kCaptionWidth + c * column;
+        flow.line(x, start, x, y, c == 0 || c == 5 ? 1.4 : 0.5);
+    }
+    painter.setPen(QPen(Qt::black, 1.4 * flow.point()));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(flow.rect(x0, start, flow.contentWidth(), y - start));
+    flow.advance(y - start + 8);
+}
+
+void drawBlock(PageFlow& flow, const ReportBlock& block) {
+    if (const auto* p = std::get_if<ReportParagraph>(&block)) {
+        flow.paragraph(qs(p->text), styleFont(p->style), 0,
+                       p->style == ReportTextStyle::Strong ? 2 : 5);
+    } else if (const auto* pairs = std::get_if<ReportPairs>(&block)) {
+        drawPairs(flow, *pairs);
+        flow.advance(5);
+    } else if (const auto* working = std::get_if<ReportWorking>(&block)) {
+        drawWorking(flow, *working);
+    } else if (const auto* table = std::get_if<ReportTable>(&block)) {
+        drawTable(flow, *table);
+    } else if (const auto* legend = std::get_if<ReportLegend>(&block)) {
+        drawLegend(flow, *legend);
+    } else if (const auto* signOff = std::get_if<ReportSignOff>(&block)) {
+        drawSignOff(flow, *signOff);
+    } else if (const auto* charts = std::get_if<ReportChartPair>(&block)) {
+        drawChartPair(flow, *charts);
     }
 }
 
-}  // namespace
+void drawTitle(PageFlow& flow, const ReportModel& model) {
+    QPainter& painter = flow.painter;
+    painter.setFont(fonts::text(20, true));
+    painter.setPen(Qt::black);
+    painter.drawText(flow.rect(flow.left(), flow.y(), flow.contentWidth(), 26),
+                     Qt::AlignLeft | Qt::AlignTop, qs(model.title));
+    flow.advance(28);
+    flow.paragraph(qs(model.subtitle), fonts::text(10.5), 0, 6);
+}
 
-int renderReport(QPagedPaintDevice& device, const DesignStudy& study, const QDateTime& made) {
+// Lays the whole report out on `device`; `pageCount` is only written in the
+// footers, so a first pass with any count finds the true one.
+int layOutReport(QPagedPaintDevice& device, const ReportModel& model, int pageCount) {
     QPainter painter(&device);
-    PageFlow flow(device, painter);
-    designSection(flow, painter, study, made);
-    resultsSection(flow, painter, study);
-    flow.newPage();
-    workingSection(flow, study);
-    flow.newPage();
-    sensitivitySection(flow, painter, study);
-    flow.newPage();
-    acceptableSection(flow, painter, study);
+    PageFlow flow(device, painter, qs(model.footer), pageCount);
+    drawTitle(flow, model);
+    for (const ReportSection& section : model.sections) {
+        if (section.startsPage && !flow.atTop()) flow.newPage();
+        if (!section.heading.empty()) flow.heading(section.heading);
+        for (const ReportBlock& block : section.blocks) drawBlock(flow, block);
+    }
     flow.finish();
     painter.end();
     return flow.pages();
 }
 
-QByteArray reportPdf(const DesignStudy& study, const QDateTime& made) {
+}  // namespace
+
+ReportSettings reportSettings(UnitSystem units, const ProjectDetails& project,
+                              const QDateTime& made) {
+    ReportSettings settings;
+    settings.units = units;
+    settings.project = project;
+    settings.made = made.toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString();
+    settings.program =
+        QString::fromStdString(
+            versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION))
+            .trimmed()
+            .toStdString();
+    return settings;
+}
+
+int renderReport(QPagedPaintDevice& device, const ReportModel& model) {
+    // Counting the pages first: a PDF writer into memory with the device's
+    // page and resolution breaks the pages exactly as the device will.
+    QBuffer scratch;
+    scratch.open(QIODevice::WriteOnly);
+    QPdfWriter counter(&scratch);
+    counter.setResolution(device.logicalDpiY());
+    counter.setPageLayout(device.pageLayout());
+    const int pages = layOutReport(counter, model, 0);
+    return layOutReport(device, model, pages);
+}
+
+int renderReport(QPagedPaintDevice& device, const DesignStudy& study, const QDateTime& made) {
+    return renderReport(device, buildReport(study, reportSettings(UnitSystem::Us, {}, made)));
+}
+
+QByteArray reportPdf(const ReportModel& model) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(QLatin1String(kReportTitle));
+        writer.setTitle(qs(model.title));
         writer.setCreator(QStringLiteral("Tavrel"));
         writer.setResolution(600);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0)));
-        renderReport(writer, study, made);
+        renderReport(writer, model);
     }
     return pdf;
 }
 
-std::string writeReportPdf(const std::filesystem::path& path, const DesignStudy& study,
-                           const QDateTime& made) {
-    const QByteArray pdf = reportPdf(study, made);
+std::string writeReportPdf(const std::filesystem::path& path, const ReportModel& model) {
+    const QByteArray pdf = reportPdf(model);
     const platform::WriteOutcome outcome =
         platform::replaceFile(path, std::string_view(pdf.constData(), pdf.size()));
     return outcome.ok ? std::string() : outcome.error;
+}
+
+std::string writeReportPdf(const std::filesystem::path& path, const DesignStudy& study,
+                           const QDateTime& made) {
+    return writeReportPdf(path, buildReport(study, reportSettings(UnitSystem::Us, {}, made)));
 }
 
 QMimeData* resultsMimeData(const AnalysisRun& run) {

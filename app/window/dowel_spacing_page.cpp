@@ -200,11 +200,11 @@ void DowelSpacingPage::buildChart() {
     QLabel* plotCaption = controls::label(s, QStringLiteral("Label25"), QStringLiteral("Plot:"),
                                           {4950, 3900, 450, 255});
     controls::setTextColour(plotCaption, colours::kCaptionBlue);
-    quantityList_ = controls::dropDownList(
-        s, QStringLiteral("cboPlotVar"),
-        {QStringLiteral("Peak Dwl. Br. Stress"), QStringLiteral("Peak Edge Stress"),
-         QStringLiteral("Peak Edge Deflect."), QStringLiteral("Peak Crnr. Deflect.")},
-        {5400, 3825, 1965, 315});
+    QStringList quantities;
+    for (int q = 0; q < comparison::kQuantityCount; ++q)
+        quantities << QString::fromStdString(comparison::quantitySettings(q)->listItem);
+    quantityList_ = controls::dropDownList(s, QStringLiteral("cboPlotVar"), quantities,
+                                           {5400, 3825, 1965, 315});
     connect(quantityList_, &QComboBox::currentIndexChanged, this, &DowelSpacingPage::updateChart);
 
     // Steel savings, shown for the leave-out and alternate layouts only.

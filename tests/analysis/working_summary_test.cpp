@@ -36,7 +36,7 @@ DowelJointResult sampleRecord() {
 TEST(DescribeWorking, EveryFieldWithItsUnit) {
     EXPECT_EQ(describeWorking(kDowelCases[0], sampleRecord()),
               "1 in. round bar\n"
-              "Joint stiffness: 51218 psi (dowels 51218 psi, aggregate 362 psi)\n"
+              "Joint stiffness: 51218 psi (dowels 51218 psi; aggregate 362 psi, not used)\n"
               "Free edge: deflection 0.00812 in., stress 162.3 psi\n"
               "Loaded side: deflection 0.00473 in., stress 128.7 psi\n"
               "Unloaded side: deflection 0.00339 in., stress 33.6 psi\n"

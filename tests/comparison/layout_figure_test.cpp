@@ -57,8 +57,8 @@ TEST(LayoutFigure, LaneDowelsStandAtTheirDistancesAcrossTheJointFace) {
 TEST(LayoutFigure, CornerDowelStandsItsDistanceFromTheSideFace) {
     const LayoutFigure six = layoutFigure(Picture::Corner06);
     const double perInch = (six.dowelAxes.at(0).x - six.faceLeft) / 6;
-    for (Picture picture : {Picture::Corner06a, Picture::Corner08, Picture::Corner10,
-                            Picture::Corner12}) {
+    for (Picture picture :
+         {Picture::Corner06a, Picture::Corner08, Picture::Corner10, Picture::Corner12}) {
         SCOPED_TRACE(pictureObjectName(picture));
         const int inches = *cornerDistance(picture);
         const LayoutFigure figure = layoutFigure(picture);

@@ -50,6 +50,13 @@ class ReportTest : public QObject {
             << QStringList{QStringLiteral("--load"), QStringLiteral("20000"),
                            QStringLiteral("--thickness=8")}
             << heavy;
+        // Every bar's results outside the fitted relations.
+        const tavrel::DesignValues outside = {6, 0.005f, 50, 8000, 500000, 5, 20};
+        QTest::newRow("outside the fitted relations")
+            << QStringList{"--spacing",       "6",    "--opening", "0.005",  "--k",         "50",
+                           "--load",          "8000", "--ec",      "500000", "--thickness", "5",
+                           "--tire-pressure", "20"}
+            << outside;
     }
 
     void reportHoldsEveryHeadingInputCellAndGrade() {
@@ -65,9 +72,22 @@ class ReportTest : public QObject {
         QCOMPARE(error, QString());
 
         const QString info = run(QStringLiteral(PDFINFO_PATH), {pdf});
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+8\\n"))),
-                 qPrintable(info));
         QVERIFY(info.contains(QStringLiteral("letter")));
+        const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n"))
+                              .match(info)
+                              .captured(1)
+                              .toInt();
+        QVERIFY2(pages >= 5, qPrintable(info));
+        // Each page names the project and says which page of how many it is.
+        const QStringList pageTexts =
+            run(QStringLiteral(PDFTOTEXT_PATH), {pdf, QStringLiteral("-")})
+                .split(QLatin1Char('\f'));
+        for (int p = 1; p <= pages; ++p) {
+            const QString& page = pageTexts[p - 1];
+            QVERIFY2(page.contains(QStringLiteral("Project: ")), qPrintable(page));
+            QVERIFY2(page.contains(QStringLiteral("page %1 of %2").arg(p).arg(pages)),
+                     qPrintable(page));
+        }
         // One line of words: the check is for the words, not where lines break.
         const QString text = run(QStringLiteral(PDFTOTEXT_PATH),
                                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
@@ -76,10 +96,15 @@ class ReportTest : public QObject {
             QVERIFY2(text.contains(words.simplified()), qPrintable(words));
         };
 
-        expect(QLatin1String(tavrel::report::kReportTitle));
-        for (const char* heading : tavrel::report::kSectionHeadings) {
+        expect(QLatin1String(tavrel::kReportTitle));
+        for (const char* heading : {"Design", "Method", "Results", "Working", "Sensitivity",
+                                    "What makes each bar acceptable", "Checked", "Approved"}) {
             expect(QLatin1String(heading));
         }
+        expect(QStringLiteral(
+            "deflection LTE \u2265 70 % and edge and corner bearing stress < 3,000 psi"));
+        expect(QStringLiteral(
+            "deflection LTE < 50 % or edge or corner bearing stress \u2265 4,500 psi"));
         for (int i = 0; i < tavrel::kDesignInputCount; ++i) {
             const tavrel::DesignInput& d = tavrel::kDesignInputs[i];
             expect(QStringLiteral("%1 %2 %3")
@@ -87,7 +112,8 @@ class ReportTest : public QObject {
                             QString::fromStdString(tavrel::plainDecimal(values[i])),
                             QLatin1String(d.units)));
         }
-        // The table row by row, as the analysis itself gives it.
+        // The table row by row, as the analysis itself gives it, the grades
+        // marked where the results lie outside the fitted relations.
         tavrel::DesignAnalysis analysis;
         const tavrel::AnalysisRun table = analysis.run(values, &CALCLTE);
         QCOMPARE(table.outcome, tavrel::AnalysisRun::Complete);
@@ -99,14 +125,19 @@ class ReportTest : public QObject {
             expect(line);
         }
         QString grades = QStringLiteral("Grade");
+        bool outside = false;
         for (const tavrel::CaseResult& c : table.cases) {
-            grades += QLatin1Char(' ') + QLatin1String(gradeWord(c.grade));
+            const bool mark = tavrel::outsideFittedRelations(c.engine);
+            grades += QLatin1Char(' ') + QLatin1String(gradeWord(c.grade)) + (mark ? "*" : "");
+            outside = outside || mark;
         }
         expect(grades);
+        QCOMPARE(text.contains(QStringLiteral("* outside the range of the fitted relations")),
+                 outside);
         for (tavrel::CaseGrade grade :
              {tavrel::CaseGrade::Acceptable, tavrel::CaseGrade::Conditional,
               tavrel::CaseGrade::Unacceptable}) {
-            expect(QString::fromStdString(tavrel::legendText(grade)));
+            expect(QString::fromStdString(tavrel::legendText(grade)).trimmed());
         }
         expect(QStringLiteral("DISCLAIMER: This software is intended for preliminary evaluation"));
     }

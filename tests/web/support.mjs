@@ -124,10 +124,12 @@ export async function openPage(browser, query = '', { width = 1100, height = 900
   return { page, refused, errors };
 }
 
-// The site over HTTP on 127.0.0.1, as a static host serves it; `close` stops
-// it at once, open connections included, as a network that goes away.
+// The site over HTTP on 127.0.0.1, as a static host serves it (gzipped when the
+// browser takes it); `close` stops it at once, open connections included, as a
+// network that goes away.
 export async function serveSite() {
   const http = await import('node:http');
+  const zlib = await import('node:zlib');
   const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png',
     '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json', '.pdf': 'application/pdf' };
   const server = http.createServer((request, response) => {
@@ -137,8 +139,14 @@ export async function serveSite() {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
-    response.end(fs.readFileSync(file));
+    const headers = { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' };
+    let body = fs.readFileSync(file);
+    if (/\bgzip\b/.test(request.headers['accept-encoding'] || '') && !/\.(png|pdf)$/.test(file)) {
+      body = zlib.gzipSync(body);
+      headers['Content-Encoding'] = 'gzip';
+    }
+    response.writeHead(200, headers);
+    response.end(body);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return {

@@ -15,9 +15,9 @@ struct SiteEntry {
 };
 
 constexpr std::array<SiteEntry, 3> kEntries = {{
-    {WebSite::Maker, kMakerName, "www.merrowind.example", "Image2", "Label15"},
-    {WebSite::Association, kAssociationName, "www.ostrelle.example", "Image4", "Label11"},
-    {WebSite::Partner, kPartnerName, "www.kestrabar.example", "Image1", "Label14"},
+    {WebSite::Maker, kMakerName, kMakerHost, "Image2", "Label15"},
+    {WebSite::Association, kAssociationName, kAssociationHost, "Image4", "Label11"},
+    {WebSite::Partner, kPartnerName, kPartnerHost, "Image1", "Label14"},
 }};
 
 const SiteEntry& entry(WebSite site) {
@@ -37,7 +37,7 @@ QString siteHost(WebSite site) {
 }
 
 QString siteAddress(WebSite site) {
-    return QStringLiteral("http://") + siteHost(site);
+    return QString::fromStdString(homePageAddress(entry(site).host));
 }
 
 QString logoControl(WebSite site) {
