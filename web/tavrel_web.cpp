@@ -19,7 +19,6 @@
 #include "analysis/typed_text.h"
 #include "analysis/units.h"
 #include "analysis/working_summary.h"
-#include "cli/cli_check.h"
 #include "cli/cli_options.h"
 #include "comparison/comparison_chart.h"
 #include "comparison/comparison_conditions.h"
@@ -260,15 +259,15 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_working(int bar) {
 void readCheckTexts(Json& json, UnitSystem units, const std::array<const char*, 3>& texts,
                     CheckSettings& settings) {
     json.key("refusals").raw("[");
-    for (int i = 0; i < cli::kCheckInputCount; ++i) {
-        const auto which = static_cast<cli::CheckInput>(i);
+    for (int i = 0; i < kCheckInputCount; ++i) {
+        const auto which = static_cast<CheckInput>(i);
         const std::string_view text = texts[i];
         std::string error;
         if (!text.empty()) {
             static constexpr const char* kWhat[] = {"f'c", "f_ck", "Load share"};
             const std::optional<double> value =
-                cli::readCheckInput(kWhat[i], units, which, withoutFormatCharacters(text), error);
-            if (value) cli::setCheckInput(settings, which, *value);
+                readCheckInput(kWhat[i], units, which, withoutFormatCharacters(text), error);
+            if (value) setCheckInput(settings, which, *value);
         }
         json.comma().string(error);
     }

@@ -31,29 +31,23 @@ constexpr const char* kFormat = "tavrel-design";
 
 // Inputs the analysis gains later are kept under these names, after the seven:
 // the textbook check's concrete strengths (in the stress unit) and load share.
-constexpr std::array<const char*, 3> kLaterInputNames = {"fc", "fck", "load-share"};
+constexpr const auto& kLaterInputNames = kCheckInputNames;
 enum LaterInput { CylinderStrengthText, CubeStrengthText, LoadShareText };
 constexpr int kStrengthTexts = 2;  // the later inputs in a stress unit
 
-// A later input's value from the document's text, as the check takes it.
+// A later input's value from the document's text, as the check takes it;
+// nothing when it is missing or empty, or refused (the first refusal in `error`).
 std::optional<double> laterInputValue(const DesignDocument& document, int later,
                                       std::string& error) {
     const auto found = document.inputs.find(kLaterInputNames[later]);
     if (found == document.inputs.end() || found->second.empty()) return std::nullopt;
     std::string scratch;
-    const std::optional<double> typed =
-        readCompleteNumber(normaliseTypedText(found->second, scratch));
-    const double value = typed && later < kStrengthTexts
-                             ? *typed / stressScale(document.units).perUsUnit
-                             : typed.value_or(0);
-    const bool inRange = typed && (later == CylinderStrengthText ? strengthInRange(value)
-                                   : later == CubeStrengthText   ? cubeStrengthInRange(value)
-                                                                 : loadShareInRange(value));
-    if (inRange) return value;
-    if (error.empty())
-        error = std::string("inputs.") + kLaterInputNames[later] + ": '" + found->second +
-                "' is not a number within its limits";
-    return std::nullopt;
+    std::string refusal;
+    const std::optional<double> value = readCheckInput(
+        std::string("inputs.") + kLaterInputNames[later], document.units,
+        static_cast<CheckInput>(later), normaliseTypedText(found->second, scratch), refusal);
+    if (error.empty()) error = refusal;
+    return value;
 }
 
 // The spacing page's choices: field name, member, and the number of items.

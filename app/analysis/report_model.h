@@ -25,8 +25,8 @@ inline constexpr const char* kReportTitle = "Tavrel dowel evaluation report";
 struct ReportSettings {
     UnitSystem units = UnitSystem::Us;
     ProjectDetails project;  // the design's, each optional
-    std::string made;     // the date and time the report names, "2026-12-07 21:41"
-    std::string program;  // "Tavrel Version 2.0.020"
+    std::string made;        // the date and time the report names, "2026-12-07 21:41"
+    std::string program;     // "Tavrel Version 2.0.020"
 };
 
 enum class ReportTextStyle { Body, Small, Strong };

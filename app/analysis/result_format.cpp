@@ -131,7 +131,8 @@ std::string formatShortest(double value) {
     const std::string scientific = buffer;
     const int exponent = std::atoi(scientific.c_str() + scientific.find('e') + 1);
     const int decimals = std::max(0, digits - 1 - exponent);
-    std::string fixed(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, value)), '\0');
+    std::string fixed(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, value)),
+                      '\0');
     std::snprintf(fixed.data(), fixed.size() + 1, "%.*f", decimals, value);
     return fixed.size() <= scientific.size() ? fixed : scientific;
 #endif

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "analysis/number_reader.h"
 #include "analysis/result_format.h"
 
 namespace tavrel {
@@ -86,6 +87,24 @@ const char* lengthSource(const CheckSettings& settings) {
     return settings.method->lengthFactor == 1.0 ? "Tabatabaie et al." : "Friberg";
 }
 
+// The value as the check takes it: psi from the run's stress unit, percent as is.
+double toCheckUnits(UnitSystem units, CheckInput which, double value) {
+    if (which == CheckInput::LoadShare) return value;
+    return value / stressScale(units).perUsUnit;
+}
+
+bool inCheckRange(CheckInput which, double value) {
+    switch (which) {
+        case CheckInput::CylinderStrength:
+            return strengthInRange(value);
+        case CheckInput::CubeStrength:
+            return cubeStrengthInRange(value);
+        case CheckInput::LoadShare:
+            break;
+    }
+    return loadShareInRange(value);
+}
+
 // Two square roots cost a fraction of a general power, and the check runs
 // beside every keystroke's eight engine calls.
 double fourthRoot(double value) {
@@ -107,6 +126,64 @@ std::string checkMethodNames() {
         names += method.name;
     }
     return names;
+}
+
+const char* checkInputName(CheckInput which) {
+    return kCheckInputNames[static_cast<int>(which)];
+}
+
+std::optional<CheckInput> checkInputByName(std::string_view name) {
+    for (int i = 0; i < kCheckInputCount; ++i)
+        if (name == kCheckInputNames[i]) return static_cast<CheckInput>(i);
+    return std::nullopt;
+}
+
+std::string checkAllowedRange(UnitSystem units, CheckInput which) {
+    switch (which) {
+        case CheckInput::CylinderStrength:
+            return "(allowed: " + strengthLimitsText(units) + ")";
+        case CheckInput::CubeStrength:
+            return "(allowed: " + cubeStrengthLimitsText(units) + ")";
+        case CheckInput::LoadShare:
+            break;
+    }
+    return "(allowed: 1 to 100 %)";
+}
+
+std::optional<double> readCheckInput(std::string_view what, UnitSystem units, CheckInput which,
+                                     std::string_view text, std::string& error) {
+    const std::string range = checkAllowedRange(units, which);
+    if (text.empty()) {
+        error = std::string(what) + ": empty value " + range;
+        return std::nullopt;
+    }
+    const std::optional<double> number = readCompleteNumber(text);
+    if (!number) {
+        error = std::string(what) + ": '" + std::string(text) + "' is not a number " + range;
+        return std::nullopt;
+    }
+    const double value = toCheckUnits(units, which, *number);
+    if (!inCheckRange(which, value)) {
+        error = std::string(what) + ": " + std::string(text) + " is out of range " + range;
+        return std::nullopt;
+    }
+    return value;
+}
+
+void setCheckInput(CheckSettings& settings, CheckInput which, double value) {
+    switch (which) {
+        case CheckInput::CylinderStrength:
+            settings.cylinderStrength = value;
+            settings.cubeStrength.reset();
+            break;
+        case CheckInput::CubeStrength:
+            settings.cubeStrength = value;
+            settings.cylinderStrength.reset();
+            break;
+        case CheckInput::LoadShare:
+            settings.loadShare = value;
+            break;
+    }
 }
 
 bool strengthInRange(double psi) {

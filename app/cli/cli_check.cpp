@@ -1,91 +1,8 @@
 #include "cli/cli_check.h"
 
-#include "analysis/number_reader.h"
 #include "cli/cli_options.h"
 
 namespace tavrel::cli {
-
-namespace {
-
-constexpr const char* kNames[kCheckInputCount] = {"fc", "fck", "load-share"};
-
-// The value as the check takes it: psi from the run's stress unit, percent as is.
-double toCheckUnits(UnitSystem units, CheckInput which, double value) {
-    if (which == CheckInput::LoadShare) return value;
-    return value / stressScale(units).perUsUnit;
-}
-
-bool inCheckRange(CheckInput which, double value) {
-    switch (which) {
-        case CheckInput::CylinderStrength:
-            return strengthInRange(value);
-        case CheckInput::CubeStrength:
-            return cubeStrengthInRange(value);
-        case CheckInput::LoadShare:
-            break;
-    }
-    return loadShareInRange(value);
-}
-
-}  // namespace
-
-const char* checkInputName(CheckInput which) {
-    return kNames[static_cast<int>(which)];
-}
-
-std::optional<CheckInput> checkInputByName(std::string_view name) {
-    for (int i = 0; i < kCheckInputCount; ++i)
-        if (name == kNames[i]) return static_cast<CheckInput>(i);
-    return std::nullopt;
-}
-
-std::string checkAllowedRange(UnitSystem units, CheckInput which) {
-    switch (which) {
-        case CheckInput::CylinderStrength:
-            return "(allowed: " + strengthLimitsText(units) + ")";
-        case CheckInput::CubeStrength:
-            return "(allowed: " + cubeStrengthLimitsText(units) + ")";
-        case CheckInput::LoadShare:
-            break;
-    }
-    return "(allowed: 1 to 100 %)";
-}
-
-std::optional<double> readCheckInput(std::string_view what, UnitSystem units, CheckInput which,
-                                     std::string_view text, std::string& error) {
-    const std::string range = checkAllowedRange(units, which);
-    if (text.empty()) {
-        error = std::string(what) + ": empty value " + range;
-        return std::nullopt;
-    }
-    const std::optional<double> number = readCompleteNumber(text);
-    if (!number) {
-        error = std::string(what) + ": '" + std::string(text) + "' is not a number " + range;
-        return std::nullopt;
-    }
-    const double value = toCheckUnits(units, which, *number);
-    if (!inCheckRange(which, value)) {
-        error = std::string(what) + ": " + std::string(text) + " is out of range " + range;
-        return std::nullopt;
-    }
-    return value;
-}
-
-void setCheckInput(CheckSettings& settings, CheckInput which, double value) {
-    switch (which) {
-        case CheckInput::CylinderStrength:
-            settings.cylinderStrength = value;
-            settings.cubeStrength.reset();
-            break;
-        case CheckInput::CubeStrength:
-            settings.cubeStrength = value;
-            settings.cylinderStrength.reset();
-            break;
-        case CheckInput::LoadShare:
-            settings.loadShare = value;
-            break;
-    }
-}
 
 const CheckMethod* readCheckMethod(std::string_view text, std::string& error) {
     const CheckMethod* method = findCheckMethod(text);
@@ -135,8 +52,8 @@ bool finishCheckOptions(Options& options, std::string& error) {
     }
     for (int i = 0; i < kCheckInputCount; ++i) {
         if (!options.checkGiven[i] || options.check) continue;
-        error = std::string("--") + kNames[i] + ": is for the textbook check: add --check " +
-                kCheckMethods[0].name;
+        error = std::string("--") + checkInputName(static_cast<CheckInput>(i)) +
+                ": is for the textbook check: add --check " + kCheckMethods[0].name;
         return false;
     }
     if (options.check) {

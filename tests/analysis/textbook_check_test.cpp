@@ -153,7 +153,7 @@ TEST(TextbookCheck, ADesignFileKeepsTheMethodAndTheAddedInputs) {
     const std::optional<CheckSettings> derived = designCheck(*odd.document, error);
     ASSERT_TRUE(derived);
     EXPECT_FALSE(derived->cylinderStrength);  // 90 psi is out of range: derived instead
-    EXPECT_EQ(error, "inputs.fc: '90' is not a number within its limits");
+    EXPECT_EQ(error, "inputs.fc: 90 is out of range (allowed: 1000 to 20000 psi)");
     EXPECT_EQ(readDesign(R"({"format":"tavrel-design","version":1,"check":"hand"})").error,
               "check: expected one of friberg, friberg-1.8l or nothing");
 }
