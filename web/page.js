@@ -411,6 +411,18 @@
     }
   }
 
+  // A design opened from a file: its units, and each box's text as typed
+  // (null for an input the file leaves out, which takes its default).
+  function showDesign(toSi, texts) {
+    si = toSi;
+    const units = showUnits();
+    boxes.forEach((box, i) => {
+      box.value = texts[i] === null ? units.inputs[i].text : plain(texts[i]);
+    });
+    analyse();
+    keepDesignInAddress();
+  }
+
   function stampDate() {
     const today = new Date().toLocaleDateString(undefined, { year: 'numeric', month: 'long', day: 'numeric' });
     document.getElementById('printed').textContent = 'Dowel sizing report, ' + today;
@@ -444,6 +456,8 @@
     stampDate();
     window.addEventListener('beforeprint', stampDate);
     analyse();
+    // A design file (design.js) reads and fills the boxes as they are typed.
+    tavrelPages.sizing = { design: () => ({ si, texts: boxes.map((box) => box.value) }), show: showDesign };
     document.documentElement.dataset.ready = 'true';
     performance.mark('table-filled'); // for the benchmark: navigation to the filled table
   }, (error) => fail('The analysis could not start: ' + error));

@@ -302,6 +302,14 @@
     panel.append(layout);
     followState(tavrelPages.state('spacing'));
     tavrelPages.onState('spacing', followState);
+    // A design file (design.js) keeps and makes the page's choices.
+    tavrelPages.spacing = {
+      choices: () => ({ ...choice, layouts: [...choice.layouts] }),
+      show(choices) {
+        Object.assign(choice, choices);
+        update();
+      },
+    };
     panel.dataset.ready = 'true';
   });
 })();

@@ -38,6 +38,20 @@ Module['facts'] = function () {
   Module['checkConvert'] = function (fromSi, toSi, text) {
     return withTexts([text], (p) => Module['_tavrel_check_convert'](fromSi ? 1 : 0, toSi ? 1 : 0, p[0]));
   };
+  // A design file's bytes (a Uint8Array) read by the rules: { document } or { error }.
+  Module['readDesign'] = function (bytes) {
+    const place = Module['_malloc'](bytes.length + 1);
+    try {
+      Module['HEAPU8'].set(bytes, place);
+      return JSON.parse(Module['UTF8ToString'](Module['_tavrel_read_design'](place, bytes.length)));
+    } finally {
+      Module['_free'](place);
+    }
+  };
+  // The file's text for a design given in the file's form: { text } or { error }.
+  Module['writeDesign'] = function (design) {
+    return JSON.parse(withTexts([JSON.stringify(design)], (p) => Module['_tavrel_write_design'](p[0])));
+  };
   Module['plainText'] = function (text) {
     return withTexts([text], (p) => Module['_tavrel_plain_text'](p[0]));
   };

@@ -3,11 +3,13 @@
 // here decides anything; it only lays out what the rules decided.
 #include <emscripten/emscripten.h>
 
+#include <ctime>
 #include <string>
 #include <string_view>
 
 #include "analysis/case_grade.h"
 #include "analysis/design_analysis.h"
+#include "analysis/design_file.h"
 #include "analysis/design_inputs.h"
 #include "analysis/disclaimer.h"
 #include "analysis/dowel_cases.h"
@@ -19,7 +21,6 @@
 #include "analysis/typed_text.h"
 #include "analysis/units.h"
 #include "analysis/working_summary.h"
-#include "cli/cli_options.h"
 #include "comparison/comparison_chart.h"
 #include "comparison/comparison_conditions.h"
 #include "comparison/comparison_scenario.h"
@@ -167,7 +168,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
         json.comma().raw("{");
         json.key("caption").string(input.caption);
         json.key("units").string(input.units);
-        json.key("option").string(cli::kInputOptionNames[i]);
+        json.key("option").string(input.option);
         json.key("text").string(plainDecimal(input.defaultValue));
         json.key("tooltip").string(rangeTooltip(input));
         json.raw("}");
@@ -609,6 +610,50 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_chart(int q, int d, int a, int v) {
     json.key("height").raw(std::to_string(drawing.alternative.height));
     json.raw("}");
     json.key("percent").string(drawing.percentText);
+    json.raw("}");
+    return json.text();
+}
+}
+
+// ---- Design files ----------------------------------------------------------------
+// The page opens and saves designs through the same reader and writer as the
+// window and tavrel-cli, so a file opens identically everywhere.
+extern "C" {
+
+// The design in a file's bytes, as Tavrel writes it (missing fields filled in):
+// {"document": {...}}, or {"error": "what is wrong"}.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_read_design(const char* bytes, int size) {
+    static Json json;
+    json = Json();
+    const DesignReading reading =
+        readDesign(std::string_view(bytes, static_cast<std::size_t>(size)));
+    json.raw("{");
+    if (reading.document) {
+        json.key("document").raw(writeDesign(*reading.document));
+    } else {
+        json.key("error").string(reading.error);
+    }
+    json.raw("}");
+    return json.text();
+}
+
+// The file's text for the page's design, given in the file's own form:
+// {"text": "..."}, or {"error": "..."} when a field is wrong (a detail too long).
+EMSCRIPTEN_KEEPALIVE const char* tavrel_write_design(const char* design) {
+    static Json json;
+    json = Json();
+    const DesignReading reading = readDesign(design);
+    json.raw("{");
+    if (reading.document) {
+        DesignDocument document = *reading.document;
+        document.programVersion = std::to_string(TAVREL_VERSION_MAJOR) + "." +
+                                  std::to_string(TAVREL_VERSION_MINOR) + "." +
+                                  std::to_string(TAVREL_VERSION_REVISION);
+        document.savedAt = utcTimestamp(std::time(nullptr));
+        json.key("text").string(writeDesign(document));
+    } else {
+        json.key("error").string(reading.error);
+    }
     json.raw("}");
     return json.text();
 }

@@ -1,5 +1,7 @@
 #include "analysis/design_analysis.h"
 
+#include <cmath>
+
 #include "analysis/number_reader.h"
 #include "analysis/result_format.h"
 #include "analysis/typed_text.h"
@@ -37,13 +39,55 @@ void describeCaseInto(const DowelJointResult& engine, CaseResult& c) {
     c.cells[CornerStressRow].text = formatWholeNumber(engine.cornerBearingStress);
     c.cells[CornerStressRow].grade = corner;
     c.grade = worse(deflection, worse(edge, corner));
+    const FittedRangeCheck outside = checkFittedRange(engine);
+    for (int row = 0; row < kResultRowCount; ++row) {
+        c.cells[row].outsideFittedRange = outside.rows[row];
+    }
 }
+
+// A load transfer is a ratio of the unloaded side's response to the loaded
+// side's: the fits describe joints that pass some of the load, not none or all.
+bool transferOutside(float fraction) {
+    return !std::isfinite(fraction) || fraction <= 0.0f || fraction >= 1.0f;
+}
+
+bool bearingOutside(float stress) {
+    return !std::isfinite(stress) || stress <= 0.0f;
+}
+
+// The results the table does not show, each checked only for being a number.
+constexpr float DowelJointResult::*kHiddenResults[] = {&DowelJointResult::deflectionTransferRatio,
+                                                       &DowelJointResult::loadedDeflection,
+                                                       &DowelJointResult::unloadedDeflection,
+                                                       &DowelJointResult::freeEdgeDeflection,
+                                                       &DowelJointResult::loadedStress,
+                                                       &DowelJointResult::unloadedStress,
+                                                       &DowelJointResult::freeEdgeStress,
+                                                       &DowelJointResult::dowelStiffness,
+                                                       &DowelJointResult::aggregateStiffness,
+                                                       &DowelJointResult::jointStiffness};
 
 }  // namespace
 
+FittedRangeCheck checkFittedRange(const DowelJointResult& engine) {
+    FittedRangeCheck check;
+    check.rows[DeflectionLteRow] = transferOutside(engine.deflectionLte);
+    check.rows[StressLteRow] = transferOutside(engine.stressLte);
+    check.rows[EffectivenessRow] = !std::isfinite(engine.effectiveness);
+    check.rows[EdgeStressRow] = bearingOutside(engine.edgeBearingStress);
+    check.rows[CornerStressRow] = bearingOutside(engine.cornerBearingStress);
+    for (float DowelJointResult::*field : kHiddenResults) {
+        if (!std::isfinite(engine.*field)) check.hiddenNotFinite = true;
+    }
+    return check;
+}
+
 bool outsideFittedRelations(const DowelJointResult& engine) {
-    return engine.deflectionLte > 1.0f || engine.stressLte > 1.0f ||
-           engine.edgeBearingStress == 0.0f || engine.cornerBearingStress == 0.0f;
+    return checkFittedRange(engine).any();
+}
+
+std::string markedText(const ResultCell& cell) {
+    return cell.outsideFittedRange ? cell.text + kOutsideMark : cell.text;
 }
 
 AnalysisRun DesignAnalysis::run(const std::array<std::string_view, kDesignInputCount>& texts,

@@ -21,6 +21,9 @@ constexpr int kResultRowCount = 5;
 struct ResultCell {
     std::string text;
     std::optional<CaseGrade> grade;  // only the graded rows have one
+    // The value lies outside what the fitted relations describe: wherever it
+    // is shown, the text is followed by kOutsideMark.
+    bool outsideFittedRange = false;
 };
 
 struct CaseResult {
@@ -39,11 +42,27 @@ struct AnalysisRun {
 };
 
 // Whether the engine's results for a case lie outside what its fitted relations
-// can describe: deflection or stress load transfer above 100 %, or a bearing
-// stress of exactly 0 (the loaded and unloaded sides deflect alike). The grade
-// stands; such results are flagged with kOutsideFittedRelations.
+// can describe: a load transfer at or below 0 % or at or above 100 % (the
+// loaded and unloaded sides deflect alike, or one of them not at all), a
+// bearing stress at or below 0, or any value that is not finite. The grade
+// stands as computed; such results are flagged with kOutsideFittedRelations.
+struct FittedRangeCheck {
+    std::array<bool, kResultRowCount> rows{};  // which shown results are outside
+    bool hiddenNotFinite = false;              // a result not in the table is not finite
+    bool any() const {
+        for (bool row : rows) {
+            if (row) return true;
+        }
+        return hiddenNotFinite;
+    }
+};
+FittedRangeCheck checkFittedRange(const DowelJointResult& engine);
 bool outsideFittedRelations(const DowelJointResult& engine);
 constexpr const char* kOutsideFittedRelations = "outside the range of the fitted relations";
+// What follows a shown value that lies outside.
+constexpr const char* kOutsideMark = "*";
+// A cell's text as shown: its value, followed by the mark when it lies outside.
+std::string markedText(const ResultCell& cell);
 
 // The material constants of every run: steel dowels in normal concrete.
 inline constexpr float kDowelModulus = 29000000;  // psi

@@ -261,7 +261,8 @@ class Reader {
 
 std::span<const char* const> designInputNames() {
     static const std::vector<const char*> names = [] {
-        std::vector<const char*> all(kInputOptionNames.begin(), kInputOptionNames.end());
+        std::vector<const char*> all;
+        for (const DesignInput& input : kDesignInputs) all.push_back(input.option);
         all.insert(all.end(), kLaterInputNames.begin(), kLaterInputNames.end());
         return all;
     }();
@@ -312,7 +313,7 @@ DesignDocument inUnits(DesignDocument document, UnitSystem units) {
     if (document.units == units) return document;
     std::string scratch;
     for (int i = 0; i < kDesignInputCount; ++i) {
-        const auto found = document.inputs.find(kInputOptionNames[i]);
+        const auto found = document.inputs.find(kDesignInputs[i].option);
         if (found == document.inputs.end()) continue;
         const std::optional<double> value =
             readCompleteNumber(normaliseTypedText(found->second, scratch));

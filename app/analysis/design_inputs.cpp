@@ -7,19 +7,36 @@
 namespace tavrel {
 
 const std::array<DesignInput, kDesignInputCount> kDesignInputs = {{
-    {"txtsd", "Dowel Spacing:", "inches", 6, 36, 12, &DowelJointInput::dowelSpacing},
-    {"txtw", "Joint Opening:", "inches", 0.005f, 3, 0.25f, &DowelJointInput::jointOpening},
-    {"txtk", "Slab Support Reaction Modulus:", "psi/inch", 50, 5000, 300,
+    {"spacing", "Dowel Spacing:", "inches", 6, 36, 12, &DowelJointInput::dowelSpacing},
+    {"opening", "Joint Opening:", "inches", 0.005f, 3, 0.25f, &DowelJointInput::jointOpening},
+    {"k", "Slab Support Reaction Modulus:", "psi/inch", 50, 5000, 300,
      &DowelJointInput::subgradeModulus},
-    {"txtLoad", "Wheel Load:", "lbs", 1000, 50000, 9000, &DowelJointInput::wheelLoad},
-    {"txtEc", "Concrete Elastic Modulus:", "psi", 500000, 10000000, 4000000,
+    {"load", "Wheel Load:", "lbs", 1000, 50000, 9000, &DowelJointInput::wheelLoad},
+    {"ec", "Concrete Elastic Modulus:", "psi", 500000, 10000000, 4000000,
      &DowelJointInput::concreteModulus},
-    {"txth", "Slab Thickness:", "inches", 5, 30, 12, &DowelJointInput::slabThickness},
-    {"txtTirePres", "Tire Pressure:", "psi", 20, 500, 90, &DowelJointInput::tirePressure},
+    {"thickness", "Slab Thickness:", "inches", 5, 30, 12, &DowelJointInput::slabThickness},
+    {"tire-pressure", "Tire Pressure:", "psi", 20, 500, 90, &DowelJointInput::tirePressure},
 }};
 
-const std::array<const char*, kDesignInputCount> kInputOptionNames = {
-    "spacing", "opening", "k", "load", "ec", "thickness", "tire-pressure"};
+int inputByOption(std::string_view name) {
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        if (name == kDesignInputs[i].option) return i;
+    }
+    return -1;
+}
+
+std::string inputOptionList() {
+    std::string list;
+    for (const DesignInput& input : kDesignInputs)
+        list += (list.empty() ? "" : ", ") + std::string(input.option);
+    return list;
+}
+
+InputDefaults inputDefaults() {
+    InputDefaults defaults;
+    for (int i = 0; i < kDesignInputCount; ++i) defaults[i] = kDesignInputs[i].defaultValue;
+    return defaults;
+}
 
 std::string plainDecimal(float value) {
 #if defined(__cpp_lib_to_chars)

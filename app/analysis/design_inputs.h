@@ -1,16 +1,18 @@
-// The seven design inputs: their boxes, captions, limits and defaults.
+// The seven design inputs: their names, captions, limits and defaults.
 #pragma once
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "quorvix/dowel_joint.h"
 
 namespace tavrel {
 
 struct DesignInput {
-    const char* box;      // text box name, e.g. "txtsd"
-    const char* caption;  // caption label text
+    // What scripts, web addresses and design files call it, e.g. "spacing".
+    const char* option;
+    const char* caption;
     const char* units;
     float minimum;  // inclusive limits, compared in single precision
     float maximum;
@@ -20,12 +22,19 @@ struct DesignInput {
 
 constexpr int kDesignInputCount = 7;
 
-// In the order the boxes are read and checked.
+// In the order the inputs are read and checked.
 extern const std::array<DesignInput, kDesignInputCount> kDesignInputs;
 
-// The inputs' names on the command line and in design files, in reading order
-// ("spacing", "opening", "k", "load", "ec", "thickness", "tire-pressure").
-extern const std::array<const char*, kDesignInputCount> kInputOptionNames;
+// The input called `name` ("spacing", ..., "tire-pressure"), or -1.
+int inputByOption(std::string_view name);
+
+// "spacing, opening, ..., tire-pressure", for messages.
+std::string inputOptionList();
+
+using InputDefaults = std::array<float, kDesignInputCount>;
+
+// The seven defaults, in the order of the inputs.
+InputDefaults inputDefaults();
 
 // The shortest plain decimal that reads back as `value` ("0.005", "4000000").
 std::string plainDecimal(float value);

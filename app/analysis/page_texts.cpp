@@ -33,9 +33,11 @@ bool startsWithNumber(std::string_view text) {
 }
 
 // A value beyond single precision has no plain form worth showing, and is
-// refused whatever its digits: six of them keep it short ("1e+300").
+// refused whatever its digits: six of them keep it short ("1e+300"), and a
+// value beyond any number reads back as itself from "1e999".
 std::string shortText(double read, float value) {
     if (std::isfinite(value)) return plainDecimal(value);
+    if (std::isinf(read)) return read > 0 ? "1e999" : "-1e999";
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.6g", read);
     return buffer;
@@ -56,6 +58,7 @@ BoxReading readBox(UnitSystem system, int input, std::string_view text) {
     reading.value = static_cast<float>(read);
     reading.analysisValue = toAnalysisUnits(system, input, read);
     reading.hasNumber = startsWithNumber(plain);
+    reading.finite = std::isfinite(read);
     reading.moreThanNumber = !plain.empty() && !readCompleteNumber(plain);
     reading.inRange = inRange(reading.analysisValue, kDesignInputs[input]);
     reading.valueText = shortText(read, reading.value);
@@ -64,12 +67,14 @@ BoxReading readBox(UnitSystem system, int input, std::string_view text) {
 
 std::string refusalText(UnitSystem system, int input, const BoxReading& reading) {
     if (reading.inRange) return {};
-    if (!reading.hasNumber) return "Enter a number from " + rangeWords(system, input);
+    // Beyond any number (1e400) there is nothing worth repeating to the user.
+    if (!reading.hasNumber || !reading.finite)
+        return "Enter a number from " + rangeWords(system, input);
     return reading.valueText + " is outside " + rangeWords(system, input);
 }
 
 std::string readAsText(const BoxReading& reading) {
-    if (!reading.hasNumber || !reading.moreThanNumber) return {};
+    if (!reading.hasNumber || !reading.finite || !reading.moreThanNumber) return {};
     return "read as " + reading.valueText;
 }
 

@@ -17,6 +17,7 @@ struct BoxReading {
     float value = 0;              // the leading number in the box's units, 0 when none
     float analysisValue = 0;      // the same in the analysis's units, as a run takes it
     bool hasNumber = false;       // the text (after blanks) starts with a number
+    bool finite = true;           // and it is not beyond any number (1e400)
     bool moreThanNumber = false;  // something besides blanks and that number
     bool inRange = false;
     std::string valueText;  // `value` written plainly, short enough for a link

@@ -43,6 +43,20 @@ std::string cell(const char* tag, const std::string& text, const Rgb* colour) {
     return html + ">" + escaped(text) + "</" + tag + ">";
 }
 
+bool anyMarked(const AnalysisRun& run) {
+    for (const CaseResult& c : run.cases) {
+        for (const ResultCell& value : c.cells) {
+            if (value.outsideFittedRange) return true;
+        }
+    }
+    return false;
+}
+
+// What the mark beside a value means, under a table that has one.
+std::string markFootnote() {
+    return std::string(kOutsideMark) + " " + kOutsideFittedRelations;
+}
+
 }  // namespace
 
 std::string legendText(CaseGrade grade) {
@@ -121,7 +135,7 @@ std::string resultsTabSeparated(const AnalysisRun& run) {
         text += kResultRowCaptions[row];
         for (const CaseResult& c : run.cases) {
             text += '\t';
-            text += c.cells[row].text;
+            text += markedText(c.cells[row]);
         }
         text += "\n";
     }
@@ -131,6 +145,7 @@ std::string resultsTabSeparated(const AnalysisRun& run) {
         text += gradeWord(c.grade);
     }
     text += "\n";
+    if (anyMarked(run)) text += markFootnote() + "\n";
     return text;
 }
 
@@ -147,7 +162,7 @@ std::string resultsHtml(const AnalysisRun& run) {
         for (const CaseResult& c : run.cases) {
             const ResultCell& value = c.cells[row];
             const Rgb colour = cellColoured(value) ? gradeRgb(*value.grade) : Rgb{};
-            html += cell("td", value.text, cellColoured(value) ? &colour : nullptr);
+            html += cell("td", markedText(value), cellColoured(value) ? &colour : nullptr);
         }
         html += "</tr>\n";
     }
@@ -157,6 +172,7 @@ std::string resultsHtml(const AnalysisRun& run) {
         html += cell("td", gradeWord(c.grade), &colour);
     }
     html += "</tr>\n</table>\n";
+    if (anyMarked(run)) html += "<p>" + escaped(markFootnote()) + "</p>\n";
     return html;
 }
 

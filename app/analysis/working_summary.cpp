@@ -1,6 +1,9 @@
 #include "analysis/working_summary.h"
 
+#include <cmath>
+
 #include "analysis/result_format.h"
+#include "analysis/results_table.h"
 
 namespace tavrel {
 
@@ -43,6 +46,39 @@ struct Writer {
         appendWithUnit(text, formatFixed(psi * s.perUsUnit, decimals[index()]), s.caption);
     }
 };
+
+// Why each result the fitted relations cannot describe is outside them, one
+// line each, so that the mark beside a number is never left unexplained.
+void describeFittedRange(Writer& w, const DowelJointResult& r) {
+    std::string& text = w.text;
+    const FittedRangeCheck check = checkFittedRange(r);
+    if (!check.any()) return;
+    text += "\n* ";
+    text += kOutsideFittedRelations;
+    text += " (the grade is as computed):";
+    const float values[kResultRowCount] = {r.deflectionLte, r.stressLte, r.effectiveness,
+                                           r.edgeBearingStress, r.cornerBearingStress};
+    for (int row = 0; row < kResultRowCount; ++row) {
+        if (!check.rows[row]) continue;
+        const bool bearing = row >= kFirstBearingRow;
+        text += "\n  ";
+        text += kResultRowCaptions[row];
+        text += ' ';
+        if (!std::isfinite(values[row])) {
+            text += "not a number";
+            continue;
+        }
+        if (bearing) {
+            w.stress(values[row], kBearingDecimals);
+        } else {
+            percent(text, values[row]);
+        }
+        text += bearing               ? ", at or below 0"
+                : values[row] <= 0.0f ? ", at or below 0 %"
+                                      : ", at or above 100 %";
+    }
+    if (check.hiddenNotFinite) text += "\n  another of the engine's results is not a number";
+}
 
 }  // namespace
 
@@ -93,6 +129,7 @@ void describeWorking(const DowelCase& dowel, const DowelJointResult& r, std::str
     w.stress(r.edgeBearingStress, kBearingDecimals);
     text += ", corner ";
     w.stress(r.cornerBearingStress, kBearingDecimals);
+    describeFittedRange(w, r);
 }
 
 }  // namespace tavrel

@@ -114,7 +114,7 @@ class FileSource : public DesignSource {
                 if (!takeCheckColumn(*which, c)) return false;
                 continue;
             }
-            const int input = inputByName(name);
+            const int input = inputByOption(name);
             if (input < 0) {
                 copied_.push_back(c);
                 columnNames_.push_back(names[c]);
@@ -187,7 +187,7 @@ class FileSource : public DesignSource {
                 design.given[i] = options_.values[i];
             } else {
                 const std::optional<double> value =
-                    readInput(where + ", column " + kInputOptionNames[i], options_.units, i,
+                    readInput(where + ", column " + kDesignInputs[i].option, options_.units, i,
                               trimmed(fields_[static_cast<size_t>(columnOf_[i])]), error_);
                 if (!value) return false;
                 design.given[i] = *value;

@@ -5,7 +5,6 @@
 
 #include "analysis/case_grade.h"
 #include "analysis/number_reader.h"
-#include "analysis/start_up.h"
 #include "cli/cli_check.h"
 
 namespace tavrel::cli {
@@ -50,9 +49,9 @@ std::optional<Sweep> readSweep(std::string_view text, UnitSystem units,
         return std::nullopt;
     }
     const std::string_view name = text.substr(0, equals);
-    const int input = inputByName(name);
+    const int input = inputByOption(name);
     if (input < 0) {
-        error = "--sweep: " + quoted(name) + " is not an input (" + inputNameList() + ")";
+        error = "--sweep: " + quoted(name) + " is not an input (" + inputOptionList() + ")";
         return std::nullopt;
     }
     const std::string what = "--sweep " + std::string(name);
@@ -102,34 +101,291 @@ std::optional<Shard> readShard(std::string_view text) {
     return Shard{*index, *count};
 }
 
-// --help and --version win over every other argument, wherever they stand
-// before "--"; the help is in the units asked for, when that can be told.
-void scanForHelp(const std::vector<std::string_view>& args, Options& options) {
+// While the arguments are read: the options so far, and what the checks
+// after the last argument need.
+struct Reading {
+    Options options;
+    std::array<bool, kDesignInputCount> swept{};
+    long designs = 1;  // in the grid of the sweeps so far
+};
+
+// Sets what option `option` with `value` (empty for an option without one)
+// says; returns why it cannot, or nothing.
+using Setter = std::string (*)(Reading&, const std::string& option, std::string_view value);
+
+// One command-line option besides the seven inputs, which the rules name.
+struct OptionRow {
+    std::string_view name;  // without the dashes
+    bool takesValue = true;
+    Setter set = nullptr;
+    // Allowed beside --solve and --report, which take one design.
+    bool forOneDesign = false;
+    // May be given more than once; the others are refused the second time.
+    bool repeats = false;
+    // Read before all others, wherever it stands: the inputs are read in its units.
+    bool readFirst = false;
+    const char* valueHint = "";  // added to "needs a value"
+};
+
+std::string setUnits(Reading& r, const std::string& option, std::string_view value) {
+    if (value == "us") {
+        r.options.units = UnitSystem::Us;
+    } else if (value == "si") {
+        r.options.units = UnitSystem::Si;
+    } else {
+        return option + ": " + quoted(value) + " is not one of us, si";
+    }
+    return {};
+}
+
+std::string setFormat(Reading& r, const std::string& option, std::string_view value) {
+    if (value == "table") {
+        r.options.format = Format::Table;
+    } else if (value == "csv") {
+        r.options.format = Format::Csv;
+    } else if (value == "json") {
+        r.options.format = Format::Json;
+    } else {
+        return option + ": " + quoted(value) + " is not one of table, csv, json";
+    }
+    return {};
+}
+
+std::string setSweep(Reading& r, const std::string&, std::string_view value) {
+    std::string error;
+    const std::optional<Sweep> sweep = readSweep(value, r.options.units, r.swept, r.designs, error);
+    if (!sweep) return error;
+    r.swept[sweep->input] = true;
+    r.designs *= sweep->count;
+    r.options.sweeps.push_back(*sweep);
+    return {};
+}
+
+std::string setDesigns(Reading& r, const std::string& option, std::string_view value) {
+    if (value.empty()) return option + ": needs a file name, or - for standard input";
+    r.options.designs = value;
+    return {};
+}
+
+std::string setJobs(Reading& r, const std::string& option, std::string_view value) {
+    const std::optional<long> jobs = readWholeNumber(value, 1, kMaxJobs);
+    if (!jobs) {
+        return option + ": " + quoted(value) + " is not a whole number from 1 to " +
+               std::to_string(kMaxJobs);
+    }
+    r.options.jobs = static_cast<int>(*jobs);
+    return {};
+}
+
+std::string setShard(Reading& r, const std::string& option, std::string_view value) {
+    const std::optional<Shard> shard = readShard(value);
+    if (!shard) return option + ": " + quoted(value) + " is not I/N with 1 <= I <= N";
+    r.options.shard = *shard;
+    return {};
+}
+
+std::string setSolve(Reading& r, const std::string& option, std::string_view value) {
+    if (value.empty()) return option + ": empty value";
+    const int input = inputByOption(value);
+    if (input < 0) {
+        return option + ": " + quoted(value) + " is not an input (" + inputOptionList() + ")";
+    }
+    r.options.solve = input;
+    return {};
+}
+
+std::string setReport(Reading& r, const std::string& option, std::string_view value) {
+    if (value.empty()) return option + ": empty value";
+    r.options.report = value;
+    return {};
+}
+
+// --check and its added inputs, which --check must come with (checked last).
+std::string setCheckOption(Reading& r, const std::string& option, std::string_view value) {
+    std::string error;
+    readCheckOption(std::string_view(option).substr(2), value, r.options, error);
+    return error;
+}
+
+template <bool Options::*flag>
+std::string setFlag(Reading& r, const std::string&, std::string_view) {
+    r.options.*flag = true;
+    return {};
+}
+
+// Those not for one design in the order --solve's refusal lists them.
+constexpr OptionRow kOptionRows[] = {
+    {.name = "units",
+     .set = setUnits,
+     .forOneDesign = true,
+     .readFirst = true,
+     .valueHint = " (us or si)"},
+    {.name = "format", .set = setFormat, .forOneDesign = true},
+    {.name = "sweep", .set = setSweep, .repeats = true},
+    {.name = "designs", .set = setDesigns},
+    {.name = "shard", .set = setShard},
+    {.name = "jobs", .set = setJobs},
+    {.name = "all-fields", .takesValue = false, .set = setFlag<&Options::allFields>},
+    {.name = "check", .set = setCheckOption, .valueHint = " (friberg or friberg-1.8l)"},
+    {.name = "fc", .set = setCheckOption},
+    {.name = "fck", .set = setCheckOption},
+    {.name = "load-share", .set = setCheckOption},
+    {.name = "comparison", .takesValue = false, .set = setFlag<&Options::comparison>},
+    {.name = "help", .takesValue = false, .set = setFlag<&Options::help>},
+    {.name = "version", .takesValue = false, .set = setFlag<&Options::version>},
+    {.name = "solve", .set = setSolve, .forOneDesign = true},
+    {.name = "report", .set = setReport, .forOneDesign = true},
+};
+constexpr size_t kOptionRowCount = std::size(kOptionRows);
+using RowsGiven = std::array<bool, kOptionRowCount>;
+
+const OptionRow* findRow(std::string_view name) {
+    for (const OptionRow& row : kOptionRows) {
+        if (row.name == name) return &row;
+    }
+    return nullptr;
+}
+
+bool wasGiven(const RowsGiven& given, std::string_view name) {
+    return given[static_cast<size_t>(findRow(name) - kOptionRows)];
+}
+
+// Whether `arg` is `option`, alone or with "=VALUE".
+bool isOption(std::string_view arg, std::string_view option) {
+    return arg == option || (arg.size() > option.size() && arg.substr(0, option.size()) == option &&
+                             arg[option.size()] == '=');
+}
+
+// Whether --help or --version stands before "--": they win over every other
+// argument, except beside --solve or --report, which refuse them. The help is
+// in the units asked for, when that can be told.
+bool scanForHelp(const std::vector<std::string_view>& args, Options& options) {
+    Options scanned;
+    bool oneDesign = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "--") break;
-        if (arg == "-h" || arg == "--help") options.help = true;
-        if (arg == "--version") options.version = true;
+        if (arg == "-h" || arg == "--help") scanned.help = true;
+        if (arg == "--version") scanned.version = true;
         if (arg == "--units=si" || (arg == "--units" && i + 1 < args.size() && args[i + 1] == "si"))
-            options.units = UnitSystem::Si;
+            scanned.units = UnitSystem::Si;
+        oneDesign = oneDesign || isOption(arg, "--solve") || isOption(arg, "--report");
     }
+    if (!(scanned.help || scanned.version) || oneDesign) return false;
+    options = scanned;
+    return true;
+}
+
+std::string setInput(Reading& r, const std::string& option, int input, std::string_view value) {
+    if (r.options.given[input]) return option + ": given twice";
+    r.options.given[input] = true;
+    std::string error;
+    const std::optional<double> number = readInput(option, r.options.units, input, value, error);
+    if (!number) return error;
+    r.options.values[input] = *number;
+    return {};
+}
+
+// Reads the option args[i] and its value, which may be the next argument. The
+// first pass reads only the options read first, and no value but theirs.
+std::string readOption(const std::vector<std::string_view>& args, size_t& i, bool firstPass,
+                       Reading& r, RowsGiven& given) {
+    const std::string_view arg = args[i];
+    const size_t equals = arg.find('=');
+    const std::string_view name =
+        arg.substr(2, equals == std::string_view::npos ? std::string_view::npos : equals - 2);
+    const std::string option = "--" + std::string(name);
+    const int input = inputByOption(name);
+    const OptionRow* row = input < 0 ? findRow(name) : nullptr;
+    if (firstPass && (row == nullptr || !row->readFirst)) return {};
+    if (input < 0 && row == nullptr) return "unknown option " + quoted(option) + " (see --help)";
+
+    std::string_view value;
+    if (row != nullptr && !row->takesValue) {
+        if (equals != std::string_view::npos) return option + ": takes no value";
+    } else if (equals != std::string_view::npos) {
+        value = arg.substr(equals + 1);
+    } else if (i + 1 < args.size()) {
+        value = args[++i];
+    } else {
+        return option + ": needs a value" +
+               (input >= 0 ? " " + allowedRange(r.options.units, input) : row->valueHint);
+    }
+    if (input >= 0) return setInput(r, option, input, value);
+    if (row->readFirst && !firstPass) return {};
+    bool& rowGiven = given[static_cast<size_t>(row - kOptionRows)];
+    if (rowGiven && !row->repeats) return option + ": given twice";
+    rowGiven = true;
+    return row->set(r, option, value);
+}
+
+// Reads every argument (the first pass: the options read first); returns the
+// first refusal, or nothing.
+std::string readArguments(const std::vector<std::string_view>& args, bool firstPass, Reading& r,
+                          RowsGiven& given) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--") {
+            if (firstPass) return {};
+            if (++i == args.size()) return {};
+            return "unexpected argument " + quoted(args[i]) + " (see --help)";
+        }
+        if (arg.size() < 3 || arg.substr(0, 2) != "--") {
+            if (firstPass) continue;
+            return "unexpected argument " + quoted(arg) + " (see --help)";
+        }
+        std::string error = readOption(args, i, firstPass, r, given);
+        if (!error.empty()) return error;
+    }
+    return {};
+}
+
+// --solve and --report take one design, in the window's units.
+std::string checkOneDesign(const Options& options, const RowsGiven& given) {
+    if (options.solve && !options.report.empty()) return "--solve and --report: one at a time";
+    const std::string what = options.solve ? "--solve" : "--report";
+    std::string refused;
+    bool any = false;
+    for (size_t k = 0; k < kOptionRowCount; ++k) {
+        if (kOptionRows[k].forOneDesign) continue;
+        any = any || given[k];
+        refused += (refused.empty() ? "" : ", ") + ("--" + std::string(kOptionRows[k].name));
+    }
+    if (any) {
+        const size_t last = refused.rfind(", ");
+        refused.replace(last, 2, " or ");
+        return what + ": takes one design's inputs only (no " + refused + ")";
+    }
+    if (!options.report.empty() && wasGiven(given, "format"))
+        return "--report: writes a PDF file; --format does not apply";
+    return {};
+}
+
+// What the options cannot be together.
+std::string checkCombinations(const Reading& r, const RowsGiven& given) {
+    const Options& options = r.options;
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        if (options.given[i] && r.swept[i]) {
+            return std::string("--sweep ") + kDesignInputs[i].option + ": conflicts with --" +
+                   kDesignInputs[i].option;
+        }
+    }
+    if (!options.designs.empty() && !options.sweeps.empty())
+        return "--designs: cannot be combined with --sweep";
+    if (options.comparison) {
+        bool designOptions = options.allFields || options.check.has_value() ||
+                             !options.sweeps.empty() || !options.designs.empty() ||
+                             wasGiven(given, "shard") || wasGiven(given, "units");
+        for (bool g : options.given) designOptions = designOptions || g;
+        if (designOptions) return "--comparison: takes no design inputs, sweeps or --all-fields";
+        if (options.format != Format::Csv && wasGiven(given, "format"))
+            return "--comparison: prints CSV only";
+    }
+    if (options.solve || !options.report.empty()) return checkOneDesign(options, given);
+    return {};
 }
 
 }  // namespace
-
-int inputByName(std::string_view name) {
-    for (int i = 0; i < kDesignInputCount; ++i) {
-        if (name == kInputOptionNames[i]) return i;
-    }
-    return -1;
-}
-
-std::string inputNameList() {
-    std::string list;
-    for (const char* name : kInputOptionNames)
-        list += (list.empty() ? "" : ", ") + std::string(name);
-    return list;
-}
 
 double Sweep::value(long i) const {
     return std::min(from + static_cast<double>(i) * step, to);
@@ -176,153 +432,20 @@ std::optional<double> readInput(std::string_view what, UnitSystem units, int inp
 }
 
 ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
-    Options options;
-    scanForHelp(args, options);
-    if (options.help || options.version) return {options, {}};
-
-    std::array<bool, kDesignInputCount> swept{};
-    bool formatGiven = false, unitsGiven = false, jobsGiven = false, shardGiven = false;
-    auto fail = [](std::string message) {
-        return ParsedArguments{std::nullopt, std::move(message)};
-    };
-
-    // The units first: every input is read in them, whatever the order given.
-    for (size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
-        std::string_view value;
-        if (args[i].substr(0, 8) == "--units=") {
-            value = args[i].substr(8);
-        } else if (args[i] == "--units") {
-            if (i + 1 == args.size()) return fail("--units: needs a value (us or si)");
-            value = args[++i];
-        } else {
-            continue;
-        }
-        if (unitsGiven) return fail("--units: given twice");
-        unitsGiven = true;
-        if (value == "us") {
-            options.units = UnitSystem::Us;
-        } else if (value == "si") {
-            options.units = UnitSystem::Si;
-        } else {
-            return fail("--units: " + quoted(value) + " is not one of us, si");
-        }
+    Reading r;
+    if (scanForHelp(args, r.options)) return {r.options, {}};
+    RowsGiven given{};
+    std::string error = readArguments(args, true, r, given);
+    if (error.empty()) {
+        const InputDefaults defaults = inputDefaults();
+        for (int i = 0; i < kDesignInputCount; ++i)
+            r.options.values[i] = fromAnalysisUnits(r.options.units, i, defaults[i]);
+        error = readArguments(args, false, r, given);
     }
-    const InputDefaults defaults = inputDefaults();
-    for (int i = 0; i < kDesignInputCount; ++i)
-        options.values[i] = fromAnalysisUnits(options.units, i, defaults[i]);
-
-    bool optionsEnded = false;
-    long designs = 1;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "--" && !optionsEnded) {
-            optionsEnded = true;
-            continue;
-        }
-        if (optionsEnded || arg.size() < 3 || arg.substr(0, 2) != "--") {
-            return fail("unexpected argument " + quoted(arg) + " (see --help)");
-        }
-        const size_t equals = arg.find('=');
-        const std::string_view name =
-            arg.substr(2, equals == std::string_view::npos ? std::string_view::npos : equals - 2);
-        const std::string option = "--" + std::string(name);
-
-        bool* flag = name == "all-fields"   ? &options.allFields
-                     : name == "comparison" ? &options.comparison
-                                            : nullptr;
-        if (flag != nullptr) {
-            if (equals != std::string_view::npos) return fail(option + ": takes no value");
-            *flag = true;
-            continue;
-        }
-
-        const int input = inputByName(name);
-        const bool checkOption = isCheckOption(name);
-        if (input < 0 && !checkOption && name != "format" && name != "sweep" && name != "units" &&
-            name != "designs" && name != "jobs" && name != "shard") {
-            return fail("unknown option " + quoted(option) + " (see --help)");
-        }
-        std::string_view value;
-        if (equals != std::string_view::npos) {
-            value = arg.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            return fail(option + ": needs a value" +
-                        (input >= 0 ? " " + allowedRange(options.units, input) : std::string()));
-        }
-
-        std::string error;
-        if (checkOption) {
-            if (!readCheckOption(name, value, options, error)) return fail(error);
-        } else if (input >= 0) {
-            if (options.given[input]) return fail(option + ": given twice");
-            options.given[input] = true;
-            const std::optional<double> v = readInput(option, options.units, input, value, error);
-            if (!v) return fail(error);
-            options.values[input] = *v;
-        } else if (name == "format") {
-            if (formatGiven) return fail(option + ": given twice");
-            formatGiven = true;
-            if (value == "table") {
-                options.format = Format::Table;
-            } else if (value == "csv") {
-                options.format = Format::Csv;
-            } else if (value == "json") {
-                options.format = Format::Json;
-            } else {
-                return fail(option + ": " + quoted(value) + " is not one of table, csv, json");
-            }
-        } else if (name == "sweep") {
-            std::optional<Sweep> sweep = readSweep(value, options.units, swept, designs, error);
-            if (!sweep) return fail(error);
-            swept[sweep->input] = true;
-            designs *= sweep->count;
-            options.sweeps.push_back(*sweep);
-        } else if (name == "designs") {
-            if (!options.designs.empty()) return fail(option + ": given twice");
-            if (value.empty()) return fail(option + ": needs a file name, or - for standard input");
-            options.designs = value;
-        } else if (name == "jobs") {
-            if (jobsGiven) return fail(option + ": given twice");
-            jobsGiven = true;
-            const std::optional<long> jobs = readWholeNumber(value, 1, kMaxJobs);
-            if (!jobs) {
-                return fail(option + ": " + quoted(value) + " is not a whole number from 1 to " +
-                            std::to_string(kMaxJobs));
-            }
-            options.jobs = static_cast<int>(*jobs);
-        } else if (name == "shard") {
-            if (shardGiven) return fail(option + ": given twice");
-            shardGiven = true;
-            const std::optional<Shard> shard = readShard(value);
-            if (!shard) return fail(option + ": " + quoted(value) + " is not I/N with 1 <= I <= N");
-            options.shard = *shard;
-        }
-        // --units was read before the loop.
-    }
-
-    for (int i = 0; i < kDesignInputCount; ++i) {
-        if (options.given[i] && swept[i]) {
-            return fail(std::string("--sweep ") + kInputOptionNames[i] + ": conflicts with --" +
-                        kInputOptionNames[i]);
-        }
-    }
-    if (!options.designs.empty() && !options.sweeps.empty())
-        return fail("--designs: cannot be combined with --sweep");
-    if (std::string error; !finishCheckOptions(options, error)) return fail(error);
-    if (options.comparison) {
-        bool designOptions = options.allFields || options.check.has_value() ||
-                             !options.sweeps.empty() || !options.designs.empty() || shardGiven ||
-                             unitsGiven;
-        for (bool g : options.given) designOptions = designOptions || g;
-        if (designOptions)
-            return fail("--comparison: takes no design inputs, sweeps or --all-fields");
-        if (options.format != Format::Csv && formatGiven) {
-            return fail("--comparison: prints CSV only");
-        }
-    }
-    return {options, {}};
+    if (error.empty()) finishCheckOptions(r.options, error);
+    if (error.empty()) error = checkCombinations(r, given);
+    if (!error.empty()) return {std::nullopt, error};
+    return {r.options, {}};
 }
 
 std::string helpText(UnitSystem units) {
@@ -342,7 +465,7 @@ std::string helpText(UnitSystem units) {
     const InputDefaults defaults = inputDefaults();
     for (int i = 0; i < kDesignInputCount; ++i) {
         const DesignInput& d = kDesignInputs[i];
-        std::string line = std::string("  --") + kInputOptionNames[i] + " VALUE";
+        std::string line = std::string("  --") + d.option + " VALUE";
         line.resize(27, ' ');
         line += std::string(d.caption) + " " +
                 plainDecimal(static_cast<float>(fromAnalysisUnits(units, i, defaults[i]))) + " " +

@@ -21,15 +21,6 @@ constexpr int kExitEngineMissing = 1;
 constexpr int kExitBadInput = 2;
 constexpr int kExitWriteFailed = 3;
 
-// Option names of the seven inputs, in reading order ("spacing", ..., "tire-pressure").
-using tavrel::kInputOptionNames;
-
-// The input whose option name is `name`, or -1.
-int inputByName(std::string_view name);
-
-// "spacing, opening, ..., tire-pressure", for messages.
-std::string inputNameList();
-
 // The seven inputs in the units chosen on the command line, as given.
 using GivenValues = std::array<double, kDesignInputCount>;
 
@@ -66,6 +57,8 @@ struct Options {
     std::array<bool, 3> checkGiven{};  // fc, fck, load-share, by CheckInput
     CheckSettings checkInputs;         // as read, until --check is known
     bool comparison = false;
+    std::optional<int> solve;  // the input --solve runs through
+    std::string report;        // the file --report writes; empty without it
     bool help = false;
     bool version = false;
 };

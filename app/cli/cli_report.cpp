@@ -140,8 +140,8 @@ class CsvWriter : public ReportWriter {
             out_.write(csvText(name));
             out_.put(',');
         }
-        for (const char* name : kInputOptionNames) {
-            out_.write(name);
+        for (const DesignInput& input : kDesignInputs) {
+            out_.write(input.option);
             out_.put(',');
         }
         out_.write("dowel,shape");
@@ -264,7 +264,7 @@ class JsonWriter : public ReportWriter {
         out_.write("\"inputs\": {");
         for (int i = 0; i < kDesignInputCount; ++i) {
             if (i > 0) out_.write(", ");
-            key(kInputOptionNames[i]);
+            key(kDesignInputs[i].option);
             out_.write(plainDecimal(static_cast<float>(design.given[i])));
         }
         out_.write("}, \"cases\": [");
@@ -430,7 +430,7 @@ class TableWriter : public ReportWriter {
         for (int i = 0; i < kDesignInputCount; ++i) {
             out_.write(firstItem ? " " : ", ");
             firstItem = false;
-            out_.write(kInputOptionNames[i]);
+            out_.write(kDesignInputs[i].option);
             out_.put(' ');
             out_.write(plainDecimal(static_cast<float>(design.given[i])));
             out_.put(' ');

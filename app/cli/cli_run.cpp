@@ -212,20 +212,20 @@ StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& o
 
 int runCli(const std::vector<std::string_view>& args, Output& out, std::string& error,
            const EngineBinder& engine, std::FILE* input) {
-    if (asksForSolveOrReport(args)) {
-        const int status = runSolveOrReport(args, out, error, engine);
-        if (!out.finish()) {
-            error = "tavrel-cli: " + out.failure() + "\n";
-            return kExitWriteFailed;
-        }
-        return status;
-    }
     const ParsedArguments parsed = parseArguments(args);
     if (!parsed.options) {
         error = "tavrel-cli: " + parsed.error + "\n";
         return kExitBadInput;
     }
     const Options& options = *parsed.options;
+    if (options.solve || !options.report.empty()) {
+        const int status = runSolveOrReport(options, out, error, engine);
+        if (!out.finish()) {
+            error = "tavrel-cli: " + out.failure() + "\n";
+            return kExitWriteFailed;
+        }
+        return status;
+    }
     StudyOutcome outcome;
     if (options.help) {
         out.write(helpText(options.units) + solveAndReportHelp());

@@ -11,76 +11,19 @@ ReportFileWriter& reportFileWriter() {
     return writer;
 }
 
-// One of the two options with its value, taken out of the arguments; the rest
-// are the ordinary design options.
-struct Extracted {
-    std::string_view solve;   // the input's option name
-    std::string_view report;  // the file
-    bool solveGiven = false;
-    bool reportGiven = false;
-    std::vector<std::string_view> rest;
-    std::string error;
-};
-
-// Whether `arg` is `option`, alone or with "=VALUE".
-bool isOption(std::string_view arg, std::string_view option) {
-    return arg == option || (arg.size() > option.size() && arg.substr(0, option.size()) == option &&
-                             arg[option.size()] == '=');
-}
-
-Extracted extract(const std::vector<std::string_view>& args) {
-    Extracted e;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        const bool solve = isOption(arg, "--solve");
-        if (!solve && !isOption(arg, "--report")) {
-            e.rest.push_back(arg);
-            continue;
-        }
-        const std::string option = solve ? "--solve" : "--report";
-        bool& given = solve ? e.solveGiven : e.reportGiven;
-        std::string_view& value = solve ? e.solve : e.report;
-        if (given) {
-            e.error = option + ": given twice";
-            return e;
-        }
-        given = true;
-        if (arg.size() > option.size()) {
-            value = arg.substr(option.size() + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            e.error = option + ": needs a value";
-            return e;
-        }
-        if (value.empty()) {
-            e.error = option + ": empty value";
-            return e;
-        }
-    }
-    return e;
-}
-
-bool mentions(const std::vector<std::string_view>& args, std::string_view option) {
-    for (std::string_view arg : args) {
-        if (isOption(arg, option)) return true;
-    }
-    return false;
-}
-
 void writeTable(const DesignValues& design, int input, const InputGrades& grades, Output& out) {
     const DesignInput& d = kDesignInputs[input];
     out.write("Design:");
     for (int i = 0; i < kDesignInputCount; ++i) {
         out.write(i == 0 ? " " : ", ");
-        out.write(kInputOptionNames[i]);
+        out.write(kDesignInputs[i].option);
         out.put(' ');
         out.write(plainDecimal(design[i]));
         out.put(' ');
         out.write(kDesignInputs[i].units);
     }
     out.write("\nGrade changes as ");
-    out.write(kInputOptionNames[input]);
+    out.write(kDesignInputs[input].option);
     out.write(" runs from " + plainDecimal(d.minimum) + " to " + plainDecimal(d.maximum) + " " +
               d.units + ", the other inputs held:\n\n");
     out.write("Dowel (in.)  Value         Below         Above\n");
@@ -111,19 +54,16 @@ void setReportFileWriter(ReportFileWriter writer) {
     reportFileWriter() = std::move(writer);
 }
 
-bool asksForSolveOrReport(const std::vector<std::string_view>& args) {
-    return mentions(args, "--solve") || mentions(args, "--report");
-}
-
 bool asksForReport(const std::vector<std::string_view>& args) {
-    return mentions(args, "--report");
+    const ParsedArguments parsed = parseArguments(args);
+    return parsed.options && !parsed.options->report.empty();
 }
 
 void writeGradeChanges(const DesignValues& design, int input, Format format,
                        CalclteFunction calclte, Output& out) {
     DesignAnalysis analysis;
     const InputGrades grades = solveInput(analysis, design, input, calclte);
-    const std::string name = kInputOptionNames[input];
+    const std::string name = kDesignInputs[input].option;
     switch (format) {
         case Format::Csv:
             out.write("dowel,input,value,grade_below,grade_above\n");
@@ -155,56 +95,31 @@ void writeGradeChanges(const DesignValues& design, int input, Format format,
     out.flush();
 }
 
-int runSolveOrReport(const std::vector<std::string_view>& args, Output& out, std::string& error,
+int runSolveOrReport(const Options& options, Output& out, std::string& error,
                      const EngineBinder& engine) {
-    auto fail = [&error](const std::string& message) {
-        error = "tavrel-cli: " + message + "\n";
-        return kExitBadInput;
-    };
-    const Extracted e = extract(args);
-    if (!e.error.empty()) return fail(e.error);
-    if (e.solveGiven && e.reportGiven) return fail("--solve and --report: one at a time");
-    const ParsedArguments parsed = parseArguments(e.rest);
-    if (!parsed.options) return fail(parsed.error);
-    const Options& options = *parsed.options;
-    const char* what = e.solveGiven ? "--solve" : "--report";
-    if (options.help || options.version || options.comparison || options.allFields ||
-        !options.sweeps.empty() || !options.designs.empty() || mentions(e.rest, "--shard") ||
-        mentions(e.rest, "--jobs")) {
-        return fail(std::string(what) +
-                    ": takes one design's inputs only (no --sweep, --designs, --shard, --jobs, "
-                    "--all-fields, --comparison, --help or --version)");
-    }
     // The solved values and the report are in the window's units.
-    if (options.units != UnitSystem::Us) return fail(std::string(what) + ": US units only");
+    if (options.units != UnitSystem::Us) {
+        error = std::string("tavrel-cli: ") + (options.solve ? "--solve" : "--report") +
+                ": US units only\n";
+        return kExitBadInput;
+    }
     DesignValues design;
     for (int i = 0; i < kDesignInputCount; ++i) {
         design[i] = toAnalysisUnits(options.units, i, options.values[i]);
     }
-    int input = -1;
-    if (e.solveGiven) {
-        input = inputByName(e.solve);
-        if (input < 0) {
-            return fail("--solve: '" + std::string(e.solve) + "' is not an input (" +
-                        inputNameList() + ")");
-        }
-    } else if (mentions(e.rest, "--format")) {
-        return fail("--report: writes a PDF file; --format does not apply");
-    }
-
     std::string problem;
     const CalclteFunction calclte = engine(problem);
     if (calclte == nullptr) {
         error = "tavrel-cli: " + problem + "\n";
         return kExitEngineMissing;
     }
-    if (e.solveGiven) {
-        writeGradeChanges(design, input, options.format, calclte, out);
+    if (options.solve) {
+        writeGradeChanges(design, *options.solve, options.format, calclte, out);
         return kExitOk;
     }
 
     const ReportFileWriter& write = reportFileWriter();
-    const std::string path(e.report);
+    const std::string& path = options.report;
     const std::string failure =
         write ? write(path, design, calclte) : "this build cannot draw reports";
     if (!failure.empty()) {

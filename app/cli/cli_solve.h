@@ -12,10 +12,8 @@
 
 namespace tavrel::cli {
 
-// Whether the arguments ask for --solve or --report; runCli hands those on to
-// runSolveOrReport.
-bool asksForSolveOrReport(const std::vector<std::string_view>& args);
-// Whether they ask for --report, which draws and so needs a GUI application.
+// Whether the arguments ask for --report, which draws and so needs a GUI
+// application.
 bool asksForReport(const std::vector<std::string_view>& args);
 
 // Writes the design report of `values` as a PDF at `path`; returns why it
@@ -30,7 +28,8 @@ void setReportFileWriter(ReportFileWriter writer);
 void writeGradeChanges(const DesignValues& design, int input, Format format,
                        CalclteFunction calclte, Output& out);
 
-int runSolveOrReport(const std::vector<std::string_view>& args, Output& out, std::string& error,
+// The options' --solve or --report, which runCli hands on.
+int runSolveOrReport(const Options& options, Output& out, std::string& error,
                      const EngineBinder& engine);
 
 // The lines --help adds for these two options.

@@ -82,12 +82,10 @@ double crisp(double x) {
     return std::round(x) + 0.5;
 }
 
-void addDowel(LayoutFigure& figure, std::vector<FigureMark> marks) {
+// Tags the marks from `first` on as the drawing of the latest dowel.
+void tagDowel(LayoutFigure& figure, std::size_t first) {
     const int dowel = static_cast<int>(figure.dowelAxes.size()) - 1;
-    for (FigureMark& mark : marks) {
-        mark.dowel = dowel;
-        figure.marks.push_back(std::move(mark));
-    }
+    for (std::size_t i = first; i < figure.marks.size(); ++i) figure.marks[i].dowel = dowel;
 }
 
 // ---- lane figure ---------------------------------------------------------------
@@ -134,14 +132,15 @@ void addLaneSlab(LayoutFigure& figure) {
 void addLaneDowel(LayoutFigure& figure, double x) {
     const double r = kDowelRadius;
     figure.dowelAxes.push_back({x, kDowelAxisY});
-    addDowel(figure, {
-                         ellipse({x, kDowelAxisY}, r, {}, plain(kDowelDark)),
-                         rectangle({x - r, kDowelAxisY}, {x + r, kDowelNearY}, {},
-                                   cylinderShading({x - r, 0}, {x + r, 0})),
-                         line({x - r, kDowelAxisY}, {x - r, kDowelNearY}, stroke(kOutline)),
-                         line({x + r, kDowelAxisY}, {x + r, kDowelNearY}, stroke(kOutline)),
-                         ellipse({x, kDowelNearY}, r, stroke(kOutline), plain(kDowelEnd)),
-                     });
+    const std::size_t first = figure.marks.size();
+    std::vector<FigureMark>& marks = figure.marks;
+    marks.push_back(ellipse({x, kDowelAxisY}, r, {}, plain(kDowelDark)));
+    marks.push_back(rectangle({x - r, kDowelAxisY}, {x + r, kDowelNearY}, {},
+                              cylinderShading({x - r, 0}, {x + r, 0})));
+    marks.push_back(line({x - r, kDowelAxisY}, {x - r, kDowelNearY}, stroke(kOutline)));
+    marks.push_back(line({x + r, kDowelAxisY}, {x + r, kDowelNearY}, stroke(kOutline)));
+    marks.push_back(ellipse({x, kDowelNearY}, r, stroke(kOutline), plain(kDowelEnd)));
+    tagDowel(figure, first);
 }
 
 void addLaneDimensions(LayoutFigure& figure, const std::vector<int>& distances) {
@@ -223,13 +222,14 @@ void addCornerDowel(LayoutFigure& figure, double x) {
     const FigurePoint rootA = offset(root, across), rootB = offset(root, across, -1);
     const FigurePoint tipA = offset(tip, across), tipB = offset(tip, across, -1);
     figure.dowelAxes.push_back(root);
-    addDowel(figure, {
-                         ellipse(root, r, {}, plain(kDowelDark)),
-                         polygon({rootA, tipA, tipB, rootB}, {}, cylinderShading(rootA, rootB)),
-                         line(rootA, tipA, stroke(kOutline)),
-                         line(rootB, tipB, stroke(kOutline)),
-                         ellipse(tip, r, stroke(kOutline), plain(kDowelEnd)),
-                     });
+    const std::size_t first = figure.marks.size();
+    std::vector<FigureMark>& marks = figure.marks;
+    marks.push_back(ellipse(root, r, {}, plain(kDowelDark)));
+    marks.push_back(polygon({rootA, tipA, tipB, rootB}, {}, cylinderShading(rootA, rootB)));
+    marks.push_back(line(rootA, tipA, stroke(kOutline)));
+    marks.push_back(line(rootB, tipB, stroke(kOutline)));
+    marks.push_back(ellipse(tip, r, stroke(kOutline), plain(kDowelEnd)));
+    tagDowel(figure, first);
 }
 
 FigureMark arrowHead(FigurePoint point, double direction) {

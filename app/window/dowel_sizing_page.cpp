@@ -14,6 +14,7 @@
 #include "analysis/working_summary.h"
 #include "window/controls.h"
 #include "window/grade_colours.h"
+#include "window/sizing_layout.h"
 #include "window/twips.h"
 #include "window/window_colours.h"
 #include "window/window_fonts.h"
@@ -28,14 +29,6 @@ const QColor kGreyBand(192, 192, 192);
 const QColor kOutOfRange(kOutOfRangeBox.red, kOutOfRangeBox.green, kOutOfRangeBox.blue);
 const QColor kInRange(kInRangeBox.red, kInRangeBox.green, kInRangeBox.blue);
 const QColor kNoGrade(kNoGradeHead.red, kNoGradeHead.green, kNoGradeHead.blue);
-
-// Where each input box stands, in reading order; its caption label stands 2475
-// to the left and its units label 975 to the right.
-constexpr struct {
-    double left, top;
-} kInputBoxPlaces[kDesignInputCount] = {
-    {2625, 525}, {6975, 525}, {2625, 1650}, {6975, 900}, {2625, 900}, {2625, 1275}, {6975, 1275},
-};
 
 // The table's rules: x of the vertical ones, y of the horizontal ones.
 constexpr double kColumnRules[] = {150, 3150, 3750, 4500, 5400, 6525, 7800, 8775, 9900, 11100};
@@ -124,19 +117,22 @@ DowelSizingPage::DowelSizingPage(QTabWidget* tabControl, const QString& engineFo
 void DowelSizingPage::buildInputs() {
     QWidget* s = surface();
     for (int i = 0; i < kDesignInputCount; ++i) {
+        using namespace sizing_layout;
         const DesignInput& input = kDesignInputs[i];
-        const QString box = QLatin1String(input.box);
-        const QString stem = box.mid(3);  // "txtsd" -> "sd"
-        const auto [left, top] = kInputBoxPlaces[i];
+        const InputPlace& place = kInputs[i];
+        const double left = place.left, top = place.top;
         auto* caption =
-            controls::label(s, QStringLiteral("lbl") + stem, QLatin1String(input.caption),
-                            {left - 2475, top, 2400, 315}, Qt::AlignRight | Qt::AlignVCenter);
+            controls::label(s, QLatin1String(place.caption), QLatin1String(input.caption),
+                            {left + kCaptionOffset, top, kCaptionWidth, kRowHeight},
+                            Qt::AlignRight | Qt::AlignVCenter);
         controls::setTextColour(caption, colours::kCaptionBlue);
-        controls::label(s, QStringLiteral("lbl%1Units").arg(stem), QLatin1String(input.units),
-                        {left + 975, top, 1200, 315}, Qt::AlignLeft | Qt::AlignVCenter);
+        controls::label(s, QLatin1String(place.units), QLatin1String(input.units),
+                        {left + kUnitsOffset, top, kUnitsWidth, kRowHeight},
+                        Qt::AlignLeft | Qt::AlignVCenter);
         // The stored text is a placeholder that start-up replaces.
-        QLineEdit* edit =
-            controls::textBox(s, box, QLatin1String(input.caption), {left, top, 840, 315});
+        const QString box = QLatin1String(place.box);
+        QLineEdit* edit = controls::textBox(s, box, QLatin1String(input.caption),
+                                            {left, top, kBoxWidth, kRowHeight});
         edit->setText(box);
         caption->setBuddy(edit);
         inputBoxes_[i] = edit;
@@ -148,8 +144,8 @@ void DowelSizingPage::buildInputs() {
     std::array<int, kDesignInputCount> reading;
     std::iota(reading.begin(), reading.end(), 0);
     std::sort(reading.begin(), reading.end(), [](int a, int b) {
-        const auto& p = kInputBoxPlaces[a];
-        const auto& q = kInputBoxPlaces[b];
+        const auto& p = sizing_layout::kInputs[a];
+        const auto& q = sizing_layout::kInputs[b];
         return p.top != q.top ? p.top < q.top : p.left < q.left;
     });
     for (int k = 1; k < kDesignInputCount; ++k) {
@@ -360,7 +356,11 @@ void DowelSizingPage::showRun(AnalysisRun run) {
         for (int row = 0; row < kResultRowCount; ++row) {
             QLabel* cell = cells_[row][c];
             const ResultCell& value = result.cells[row];
-            showCellText(cell, cellTexts_[row][c], value.text);
+            if (value.outsideFittedRange) {
+                marked_ = value.text;
+                marked_ += kOutsideMark;
+            }
+            showCellText(cell, cellTexts_[row][c], value.outsideFittedRange ? marked_ : value.text);
             if (!value.grade) continue;  // ungraded rows keep their background
             if (*value.grade == CaseGrade::Acceptable) {
                 controls::setTransparentBackground(cell);

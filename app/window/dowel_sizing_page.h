@@ -65,6 +65,7 @@ class DowelSizingPage : public TabPage {
     std::array<std::string, kDesignInputCount> typedTexts_;
     QStringEncoder utf8Encoder_{QStringEncoder::Utf8};
     std::string working_;
+    std::string marked_;  // a cell's text with the mark, when it needs one
     std::array<std::string, kDowelCaseCount> shownWorking_;
     std::array<std::array<CellText, kDowelCaseCount>, kResultRowCount> cellTexts_;
 

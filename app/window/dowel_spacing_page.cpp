@@ -260,6 +260,10 @@ void DowelSpacingPage::buildChart() {
 }
 
 void DowelSpacingPage::chooseStartUpView() {
+    showChoices(SpacingChoices{});
+}
+
+void DowelSpacingPage::showChoices(const SpacingChoices& choices) {
     {
         // Each selection would otherwise draw the chart for a half-made choice.
         const QSignalBlocker quietDowels(dowelList_);
@@ -268,13 +272,23 @@ void DowelSpacingPage::chooseStartUpView() {
         const QSignalBlocker quietSpacings(variantGroups_[0]);
         const QSignalBlocker quietCounts(variantGroups_[1]);
         const QSignalBlocker quietAlternates(variantGroups_[2]);
-        dowelList_->setCurrentIndex(1);
-        quantityList_->setCurrentIndex(0);
-        for (OptionGroup& options : variantOptions_) options[1]->setChecked(true);
-        analysisTypeOptions_[0]->setChecked(true);
+        dowelList_->setCurrentIndex(choices.dowel);
+        quantityList_->setCurrentIndex(choices.plottedQuantity);
+        for (int a = 0; a < kAnalysisTypeCount; ++a)
+            variantOptions_[a][choices.variants[a]]->setChecked(true);
+        analysisTypeOptions_[choices.analysisType]->setChecked(true);
     }
     showDowelMarker();
-    showAnalysisType(0);
+    showAnalysisType(choices.analysisType);
+}
+
+SpacingChoices DowelSpacingPage::choices() const {
+    SpacingChoices choices;
+    choices.analysisType = analysisType().value_or(0);
+    for (int a = 0; a < kAnalysisTypeCount; ++a) choices.variants[a] = variant(a).value_or(0);
+    choices.dowel = dowelList_->currentIndex();
+    choices.plottedQuantity = quantityList_->currentIndex();
+    return choices;
 }
 
 std::optional<int> DowelSpacingPage::analysisType() const {

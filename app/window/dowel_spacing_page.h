@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include "analysis/design_file.h"
 #include "comparison/comparison_chart.h"
 #include "comparison/comparison_scenario.h"
 #include "comparison/comparison_table.h"
@@ -29,6 +30,10 @@ class DowelSpacingPage : public TabPage {
     // Start-up's choices on this page, made without drawing the chart: the
     // window draws it once when start-up is over.
     void chooseStartUpView();
+    // Makes `choices` (each within its list) without drawing the chart, as
+    // start-up does; the caller draws it.
+    void showChoices(const SpacingChoices& choices);
+    SpacingChoices choices() const;
     // Reads the page's choices and draws the chart for them; every choice runs it.
     void updateChart();
 

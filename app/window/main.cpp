@@ -8,19 +8,23 @@
 #include <string_view>
 
 #include "tavrel_version.h"
+#include "window/design_actions.h"
 #include "window/main_window.h"
 #include "window/window_fonts.h"
 
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: tavrel [OPTION]...\n"
+    "Usage: tavrel [OPTION]... [FILE.tavrel]\n"
     "\n"
     "Opens Tavrel's window, an aid for choosing the dowel bars that carry wheel loads\n"
     "across the transverse joints of jointed concrete pavements. \"Dowel Sizing\"\n"
     "grades eight dowel bars for a design by load transfer and bearing stress;\n"
     "\"Dowel Spacing\" compares dowel layouts across a lane. tavrel-cli runs the same\n"
     "analysis from scripts.\n"
+    "\n"
+    "FILE.tavrel, a design saved by Tavrel (the window, tavrel-cli --save-design or\n"
+    "the web page), is opened at start-up.\n"
     "\n"
     "Options:\n"
     "  -h, --help        print this help and exit\n"
@@ -124,5 +128,15 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(tavrel::fonts::standard());
     tavrel::MainWindow window;
     window.show();
+    // Qt has taken its own options out; the first other argument is a design.
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const bool last = arguments[i] == QStringLiteral("--");
+        if (last && i + 1 >= arguments.size()) break;
+        const QString& argument = last ? arguments[i + 1] : arguments[i];
+        if (!last && argument.startsWith(QLatin1Char('-'))) continue;
+        window.designActions()->openFile(argument);
+        break;
+    }
     return app.exec();
 }

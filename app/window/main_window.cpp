@@ -1,9 +1,13 @@
 #include "window/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -16,6 +20,7 @@
 #include "tavrel_version.h"
 #include "window/about_page.h"
 #include "window/controls.h"
+#include "window/design_actions.h"
 #include "window/dowel_sizing_page.h"
 #include "window/dowel_spacing_page.h"
 #include "window/results_actions.h"
@@ -69,6 +74,8 @@ MainWindow::MainWindow(const QString& engineFolder) {
     guidelines->raise();
     connect(guidelines, &QPushButton::clicked, this, [] { links::openGuidelines(); });
     resultsActions_ = new ResultsActions(this, sizingPage_);
+    designActions_ = new DesignActions(this, sizingPage_, spacingPage_, resultsActions_->menu());
+    setAcceptDrops(true);
 
     startUp();
 }
@@ -95,6 +102,38 @@ void MainWindow::startUp() {
     QLineEdit* first = sizingPage_->inputBoxes()[0];
     first->setFocus(Qt::OtherFocusReason);
     first->selectAll();
+}
+
+namespace {
+
+// The one design file a drop carries, or nothing.
+QString droppedDesign(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1) return QString();
+    const QUrl& url = data->urls().front();
+    if (!url.isLocalFile()) return QString();
+    const QString path = url.toLocalFile();
+    return path.endsWith(QStringLiteral(".tavrel"), Qt::CaseInsensitive) ? path : QString();
+}
+
+}  // namespace
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (designActions_->mayDiscard()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedDesign(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedDesign(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    designActions_->openFile(path);
 }
 
 }  // namespace tavrel

@@ -9,6 +9,7 @@ class QTabWidget;
 namespace tavrel {
 
 class AboutPage;
+class DesignActions;
 class DowelSizingPage;
 class DowelSpacingPage;
 class ResultsActions;
@@ -25,6 +26,13 @@ class MainWindow : public QWidget {
     QTabWidget* tabControl() const { return tabs_; }
     // Copy, save and print of the sizing page's results.
     ResultsActions* resultsActions() const { return resultsActions_; }
+    // Opening and saving the design as a file.
+    DesignActions* designActions() const { return designActions_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void startUp();
@@ -34,6 +42,7 @@ class MainWindow : public QWidget {
     DowelSpacingPage* spacingPage_ = nullptr;
     AboutPage* aboutPage_ = nullptr;
     ResultsActions* resultsActions_ = nullptr;
+    DesignActions* designActions_ = nullptr;
 };
 
 }  // namespace tavrel

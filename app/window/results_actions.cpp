@@ -68,7 +68,7 @@ ResultsActions::ResultsActions(QWidget* window, DowelSizingPage* page)
             [this](const QPoint& at) { contextMenu()->popup(page_->mapToGlobal(at)); });
 
     shortcut("Ctrl+Shift+C", copy_);
-    shortcut("Ctrl+S", save_);
+    shortcut("Ctrl+E", save_);
     shortcut("Ctrl+P", print_);
 }
 

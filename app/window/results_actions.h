@@ -27,6 +27,8 @@ class ResultsActions : public QObject {
     QAction* copyAction() const { return copy_; }
     QAction* saveAction() const { return save_; }
     QAction* printAction() const { return print_; }
+    // The sizing page's menu, for other actions to join.
+    QMenu* menu() const { return menu_; }
 
     // Enables the three actions, or disables them with the reason in their
     // text; true when enabled.

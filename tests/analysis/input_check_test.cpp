@@ -50,27 +50,28 @@ TEST(InputCheck, LimitsAreInclusiveInSinglePrecision) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(accepted(c.input, c.text), c.accepted)
-            << kDesignInputs[c.input].box << " \"" << c.text << '"';
+            << kDesignInputs[c.input].option << " \"" << c.text << '"';
     }
     EXPECT_FALSE(tavrel::inRange(NAN, kDesignInputs[0]));
 }
 
 TEST(InputCheck, DefaultsAndTooltips) {
     const struct {
-        const char* box;
+        const char* option;
         const char* defaultText;
         const char* tooltip;
     } expected[] = {
-        {"txtsd", "12", "Minimum: 6  Maximum: 36"},
-        {"txtw", "0.25", "Minimum: 0.005  Maximum: 3"},
-        {"txtk", "300", "Minimum: 50  Maximum: 5000"},
-        {"txtLoad", "9000", "Minimum: 1000  Maximum: 50000"},
-        {"txtEc", "4000000", "Minimum: 500000  Maximum: 10000000"},
-        {"txth", "12", "Minimum: 5  Maximum: 30"},
-        {"txtTirePres", "90", "Minimum: 20  Maximum: 500"},
+        {"spacing", "12", "Minimum: 6  Maximum: 36"},
+        {"opening", "0.25", "Minimum: 0.005  Maximum: 3"},
+        {"k", "300", "Minimum: 50  Maximum: 5000"},
+        {"load", "9000", "Minimum: 1000  Maximum: 50000"},
+        {"ec", "4000000", "Minimum: 500000  Maximum: 10000000"},
+        {"thickness", "12", "Minimum: 5  Maximum: 30"},
+        {"tire-pressure", "90", "Minimum: 20  Maximum: 500"},
     };
     for (int i = 0; i < tavrel::kDesignInputCount; ++i) {
-        EXPECT_STREQ(kDesignInputs[i].box, expected[i].box);
+        EXPECT_STREQ(kDesignInputs[i].option, expected[i].option);
+        EXPECT_EQ(tavrel::inputByOption(expected[i].option), i);
         EXPECT_EQ(tavrel::plainDecimal(kDesignInputs[i].defaultValue), expected[i].defaultText);
         EXPECT_EQ(tavrel::rangeTooltip(kDesignInputs[i]), expected[i].tooltip);
         EXPECT_TRUE(tavrel::inRange(kDesignInputs[i].defaultValue, kDesignInputs[i]));

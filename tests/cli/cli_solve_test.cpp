@@ -77,6 +77,12 @@ TEST(Solve, MisuseIsRefused) {
         EXPECT_TRUE(r.out.empty());
         EXPECT_EQ(r.error.rfind("tavrel-cli: ", 0), 0u) << r.error;
     }
+    // The refusal names every option that does not take one design.
+    const auto jobs = runCli({"--k=300", "--solve", "k", "--jobs", "2"});
+    EXPECT_EQ(jobs.error,
+              "tavrel-cli: --solve: takes one design's inputs only (no --sweep, --designs, "
+              "--shard, --jobs, --all-fields, --check, --fc, --fck, --load-share, --comparison, "
+              "--help or --version)\n");
     // In-process there is no drawing: the report is refused, not half written.
     const auto report = runCli({"--report", "never.pdf"});
     EXPECT_EQ(report.status, tavrel::cli::kExitWriteFailed);

@@ -214,7 +214,7 @@ TEST(Units, ADesignInSiGetsTheGradesAndNumbersOfTheSameDesignInUs) {
 
     // Every limit as shown is itself accepted, and the value just outside refused.
     for (int i = 0; i < tavrel::kDesignInputCount; ++i) {
-        const std::string name = "--" + std::string(tavrel::cli::kInputOptionNames[i]);
+        const std::string name = "--" + std::string(tavrel::kDesignInputs[i].option);
         for (const std::string& limit : {tavrel::inputMinimumText(UnitSystem::Si, i),
                                          tavrel::inputMaximumText(UnitSystem::Si, i)}) {
             const auto r = runCli({"--units", "si", "--format", "csv", name, limit});
@@ -225,6 +225,20 @@ TEST(Units, ADesignInSiGetsTheGradesAndNumbersOfTheSameDesignInUs) {
               "tavrel-cli: --spacing: 152.3 is out of range (allowed: 152.4 to 914.4 mm)\n");
     EXPECT_EQ(runCli({"--units", "si", "--k", "13.5"}).error,
               "tavrel-cli: --k: 13.5 is out of range (allowed: 13.573 to 1357.2 MPa/m)\n");
+}
+
+TEST(SmallThings, ResultsNoFitDescribesAreNotedWithTheirGradeKept) {
+    // No load transfer at all, bearing stresses of a few psi: every bar is noted.
+    const auto csv =
+        runCli({"--spacing", "36", "--opening", "3", "--k", "5000", "--load", "50000", "--ec",
+                "500000", "--thickness", "5", "--tire-pressure", "80", "--format", "csv"});
+    const auto rows = parseCsv(csv.out);
+    ASSERT_EQ(rows.size(), 9u);
+    for (size_t r = 1; r < rows.size(); ++r) {
+        EXPECT_EQ(rows[r][9], "0.0");
+        EXPECT_EQ(rows[r][14], "unacceptable");
+        EXPECT_EQ(rows[r][15], "outside the range of the fitted relations") << r;
+    }
 }
 
 TEST(SmallThings, NotesHelpVersionAndTheEndOfOptions) {

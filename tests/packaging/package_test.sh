@@ -48,10 +48,16 @@ dpkg -x "$deb" "$work/root"
 usr=$work/root/usr
 for file in lib/tavrel/tavrel lib/tavrel/tavrel-cli lib/tavrel/libQuorvix.so \
   lib/tavrel/Praxendel.pdf bin/tavrel bin/tavrel-cli share/applications/tavrel.desktop \
-  share/icons/hicolor/scalable/apps/tavrel.svg share/tavrel/design.schema.json; do
+  share/icons/hicolor/scalable/apps/tavrel.svg share/tavrel/design.schema.json \
+  share/mime/packages/tavrel.xml; do
   [ -e "$usr/$file" ] || fail "missing $file"
 done
-grep -qx 'Exec=tavrel' "$usr/share/applications/tavrel.desktop" || fail "desktop entry Exec"
+grep -qx 'Exec=tavrel %f' "$usr/share/applications/tavrel.desktop" || fail "desktop entry Exec"
+# Double-clicking a design opens it: the file type and the entry name each other.
+grep -qx 'MimeType=application/x-tavrel-design;' "$usr/share/applications/tavrel.desktop" ||
+  fail "desktop entry MimeType"
+grep -q '<mime-type type="application/x-tavrel-design">' "$usr/share/mime/packages/tavrel.xml" ||
+  fail "shared-mime-info entry"
 grep -qx 'Icon=tavrel' "$usr/share/applications/tavrel.desktop" || fail "desktop entry Icon"
 # Hints too (such as two main categories, which list the program twice).
 hints=$(desktop-file-validate "$usr/share/applications/tavrel.desktop" 2>&1) &&

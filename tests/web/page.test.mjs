@@ -1,11 +1,11 @@
 // The page in headless Chromium, opened from disk as a user would: the table,
 // typing, the red box, the address, no network, and the printed report.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
 import {
-  cliRows, defaultDesignTable, launchBrowser, openPage, optionNames, pdfText, randomDesign,
-  randomSource,
+  cliRows, defaultDesignTable, optionNames, pdfText, randomDesign,
+  randomSource, testBrowser, typeInto,
 } from './support.mjs';
 
 const GREEN = 'rgb(128, 255, 128)';
@@ -14,25 +14,7 @@ const WHITE = 'rgb(255, 255, 255)';
 const NONE = 'rgba(0, 0, 0, 0)';
 const NEUTRAL = 'rgb(212, 212, 212)';
 
-let browser;
-const opened = [];
-before(async () => {
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  // Whatever the page did, it reached nothing but its own files and logged no error.
-  for (const { refused, errors } of opened) {
-    assert.deepEqual(refused, []);
-    assert.deepEqual(errors, []);
-  }
-});
-
-async function open(query, viewport) {
-  const opening = await openPage(browser, query, viewport);
-  opened.push(opening);
-  return opening.page;
-}
+const open = testBrowser();
 
 // Everything the table and the boxes show, read back from the page.
 function readPage(page) {
@@ -58,13 +40,6 @@ function readPage(page) {
         style(td.firstChild).visibility === 'hidden' && style(td).backgroundColor === 'rgba(0, 0, 0, 0)')),
     };
   });
-}
-
-async function typeInto(page, option, text) {
-  const box = `#input-${option}`;
-  await page.click(box, { clickCount: 3 });
-  await page.keyboard.press('Backspace');
-  if (text) await page.keyboard.type(text);
 }
 
 test('the default design shows the desktop table, colours and captions', async () => {

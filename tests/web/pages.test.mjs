@@ -5,28 +5,16 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { cliPath, launchBrowser, openPage, siteDir } from './support.mjs';
+import { cliPath, siteDir, testBrowser } from './support.mjs';
 
-let browser;
-const opened = [];
-before(async () => {
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  for (const { refused, errors } of opened) {
-    assert.deepEqual(refused, []);
-    assert.deepEqual(errors, []);
-  }
-});
+const openSitePage = testBrowser();
 
 async function open(address = '', viewport) {
-  const opening = await openPage(browser, address, viewport);
-  opened.push(opening);
-  await opening.page.waitForSelector('#spacing-page[data-ready]');
-  return opening.page;
+  const page = await openSitePage(address, viewport);
+  await page.waitForSelector('#spacing-page[data-ready]');
+  return page;
 }
 
 // tavrel-cli's comparison CSV as records; fields may be quoted with "" inside.

@@ -3,39 +3,16 @@
 // phone's screen, and the site kept for use without a network.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
 import {
-  cliPath, cliRows, launchBrowser, openPage, optionNames, pdfText, randomSource, serveSite,
+  cliPath, cliRows, optionNames, pdfText, randomSource, serveSite, testBrowser, typeInto,
 } from './support.mjs';
 
 const NEUTRAL = 'rgb(212, 212, 212)';
 const RED = 'rgb(255, 0, 0)';
 
-let browser;
-const opened = [];
-before(async () => {
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  for (const { refused, errors } of opened) {
-    assert.deepEqual(refused, []);
-    assert.deepEqual(errors, []);
-  }
-});
-
-async function open(query, viewport) {
-  const opening = await openPage(browser, query, viewport);
-  opened.push(opening);
-  return opening.page;
-}
-
-async function typeInto(page, option, text) {
-  await page.click(`#input-${option}`, { clickCount: 3 });
-  await page.keyboard.press('Backspace');
-  if (text) await page.keyboard.type(text);
-}
+const open = testBrowser();
 
 function readTable(page) {
   return page.evaluate(() => {
@@ -227,7 +204,7 @@ test('at phone width every bar can be read without scrolling, and nothing shifts
 
 test('served over HTTP, the site installs and reloads with the network gone', async () => {
   const server = await serveSite();
-  const page = await browser.newPage();
+  const page = await open.browser().newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   try {

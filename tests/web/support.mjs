@@ -1,10 +1,12 @@
 // What the web tests share: where the site and tavrel-cli are, random designs,
 // tavrel-cli's answer for a design, and a headless Chromium that may not reach
 // anything but the site's own files.
+import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { after, before } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -158,6 +160,38 @@ export async function serveSite() {
   };
 }
 
+// Types `text` into an input box in place of what it held, as a user does.
+export async function typeInto(page, option, text) {
+  await page.click(`#input-${option}`, { clickCount: 3 });
+  await page.keyboard.press('Backspace');
+  if (text) await page.keyboard.type(text);
+}
+
 export function pdfText(pdf) {
   return execFileSync('pdftotext', ['-layout', '-', '-'], { input: pdf, encoding: 'utf8' });
+}
+
+// One browser for a test file and a way to open pages in it; when the file's
+// tests end, every page must have reached nothing but the site's own files
+// and logged no error, whatever it did.
+export function testBrowser() {
+  let browser;
+  const opened = [];
+  before(async () => {
+    browser = await launchBrowser();
+  });
+  after(async () => {
+    await browser?.close();
+    for (const { refused, errors } of opened) {
+      assert.deepEqual(refused, []);
+      assert.deepEqual(errors, []);
+    }
+  });
+  const open = async (query, viewport) => {
+    const opening = await openPage(browser, query, viewport);
+    opened.push(opening);
+    return opening.page;
+  };
+  open.browser = () => browser; // for pages opened some other way (over HTTP)
+  return open;
 }

@@ -122,9 +122,12 @@ class ResultsActionsTest : public QObject {
         for (QAction* action : menu->actions()) {
             if (!action->isSeparator()) texts << action->text();
         }
-        QCOMPARE(texts, (QStringList{QStringLiteral("Copy Results"),
-                                     QStringLiteral("Save Report as PDF..."),
-                                     QStringLiteral("Print Report...")}));
+        QCOMPARE(
+            texts,
+            (QStringList{QStringLiteral("Copy Results"), QStringLiteral("Save Report as PDF..."),
+                         QStringLiteral("Print Report..."), QStringLiteral("Open Design..."),
+                         QStringLiteral("Save Design"), QStringLiteral("Save Design As..."),
+                         QStringLiteral("Recent Designs"), QStringLiteral("Design Details...")}));
         menu->close();
     }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "analysis/results_table.h"
 #include "analysis/textbook_check.h"
 #include "analysis/working_summary.h"
 #include "window/dowel_sizing_page.h"
@@ -49,6 +50,32 @@ class WorkingTooltipTest : public QObject {
         QVERIFY2(page->heading(0)->toolTip().endsWith(QStringLiteral(": fails")),
                  qPrintable(page->heading(0)->toolTip()));
         QCOMPARE(page->resultCell(tavrel::EdgeStressRow, 0)->text(), cells);
+    }
+
+    // A design whose load transfer is 0 %: the mark follows each such value into
+    // its cell, the head's working says why, and the copied table carries both.
+    void resultsOutsideTheFitsAreMarkedWhereverShown() {
+        MainWindow w;
+        const tavrel::DowelSizingPage* page = w.sizingPage();
+        const QString plainCell = page->resultCell(tavrel::DeflectionLteRow, 0)->text();
+        QVERIFY(!plainCell.contains(QLatin1Char('*')));
+        QVERIFY(!page->heading(0)->toolTip().contains(QStringLiteral("fitted")));
+        const char* design[][2] = {{"txtsd", "36"},      {"txtw", "3"},       {"txtk", "5000"},
+                                   {"txtLoad", "50000"}, {"txtEc", "500000"}, {"txth", "5"},
+                                   {"txtTirePres", "80"}};
+        for (const auto& [box, value] : design)
+            w.findChild<QLineEdit*>(box)->setText(QString::fromLatin1(value));
+
+        QCOMPARE(page->resultCell(tavrel::DeflectionLteRow, 0)->text(), QStringLiteral("0.0*"));
+        QCOMPARE(page->resultCell(tavrel::EffectivenessRow, 0)->text(), QStringLiteral("33.3"));
+        const QString working = page->heading(0)->toolTip();
+        QVERIFY2(working.contains(QStringLiteral("outside the range of the fitted relations")),
+                 qPrintable(working));
+        QVERIFY2(working.contains(QStringLiteral("Deflection LTE: 0.0 %, at or below 0 %")),
+                 qPrintable(working));
+        const std::string copied = tavrel::resultsTabSeparated(page->lastRun());
+        QVERIFY2(copied.find("Deflection LTE:\t0.0*\t") != std::string::npos, copied.c_str());
+        QVERIFY(copied.find("* outside the range of the fitted relations") != std::string::npos);
     }
 };
 

