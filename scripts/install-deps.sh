@@ -23,6 +23,8 @@ packages=(
   g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
   # the engine's Python package (pip installs it in its test) and the spreadsheet module's test
   python3 python3-pytest python3-pip
+  # checking design files against their published JSON Schema
+  python3-jsonschema
   # number reading without the C++ library's floating-point conversions
   libfast-float-dev
   # design files: JSON reading and writing, header-only so the web page compiles it too

@@ -112,12 +112,6 @@ class DomBuilder {
     std::string error_;
 };
 
-std::size_t characterCount(std::string_view utf8) {
-    std::size_t count = 0;
-    for (const char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
-}
-
 // Reading one document; the first fault found ends it.
 class Reader {
   public:
@@ -202,7 +196,7 @@ class Reader {
         const std::string path = parent.empty() ? name : parent + "." + name;
         if (!found->is_string()) return fail(path, "expected a text"), false;
         const auto& value = found->get_ref<const Json::string_t&>();
-        if (characterCount(value) > kMaxDesignTextChars)
+        if (!fitsDesignText(value))
             return fail(path, "longer than " + std::to_string(kMaxDesignTextChars) + " characters"),
                    false;
         text = value;
@@ -258,6 +252,12 @@ class Reader {
 };
 
 }  // namespace
+
+bool fitsDesignText(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count <= kMaxDesignTextChars;
+}
 
 std::span<const char* const> designInputNames() {
     static const std::vector<const char*> names = [] {

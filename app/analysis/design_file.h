@@ -46,6 +46,10 @@ struct ProjectDetails {
     bool operator==(const ProjectDetails&) const = default;
 };
 
+// Whether `text` may be kept in a design: at most kMaxDesignTextChars
+// characters (UTF-8, each character counted once).
+bool fitsDesignText(std::string_view text);
+
 // A detail's field name in the file ("project", "location", ...) and its member.
 struct ProjectDetailField {
     const char* name;

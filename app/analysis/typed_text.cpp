@@ -190,4 +190,18 @@ std::string withoutFormatCharacters(std::string_view text) {
     return plain;
 }
 
+size_t firstInvalidUtf8(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const size_t length = decodeUtf8(text.substr(i)).length;
+        if (length == 0) return i;
+        i += length;
+    }
+    return std::string_view::npos;
+}
+
 }  // namespace tavrel

@@ -35,4 +35,8 @@ std::string_view normaliseTypedText(std::string_view text, std::string& scratch)
 // a reader sees are in the order the number is read.
 std::string withoutFormatCharacters(std::string_view text);
 
+// The byte offset of the first sequence in `text` that is not well-formed
+// UTF-8 (overlong forms and surrogates included), or npos when all of it is.
+size_t firstInvalidUtf8(std::string_view text);
+
 }  // namespace tavrel

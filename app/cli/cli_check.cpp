@@ -17,12 +17,8 @@ bool isCheckOption(std::string_view name) {
 
 bool readCheckOption(std::string_view name, std::string_view value, Options& options,
                      std::string& error) {
-    const std::string option = "--" + std::string(name);
+    // The option table refuses an option given twice.
     if (name == "check") {
-        if (options.check) {
-            error = option + ": given twice";
-            return false;
-        }
         const CheckMethod* method = readCheckMethod(value, error);
         if (method == nullptr) return false;
         options.checkInputs.method = method;
@@ -30,15 +26,26 @@ bool readCheckOption(std::string_view name, std::string_view value, Options& opt
         return true;
     }
     const CheckInput which = *checkInputByName(name);
-    bool& given = options.checkGiven[static_cast<size_t>(which)];
-    if (given) {
-        error = option + ": given twice";
-        return false;
-    }
-    given = true;
-    const std::optional<double> v = readCheckInput(option, options.units, which, value, error);
+    options.checkGiven[static_cast<size_t>(which)] = true;
+    const std::optional<double> v =
+        readCheckInput("--" + std::string(name), options.units, which, value, error);
     if (!v) return false;
     setCheckInput(options.checkInputs, which, *v);
+    return true;
+}
+
+bool takeDesignCheck(const DesignDocument& file, const std::string& fileName, Options& options,
+                     std::string& error) {
+    std::string refusal;
+    const std::optional<CheckSettings> settings = designCheck(file, refusal);
+    if (!refusal.empty()) {
+        error = fileName + ": " + refusal;
+        return false;
+    }
+    if (settings) {
+        options.checkInputs = *settings;
+        options.check = settings;
+    }
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/design_file.h"
 #include "analysis/textbook_check.h"
 
 namespace tavrel::cli {
@@ -20,6 +21,10 @@ bool isCheckOption(std::string_view name);
 // Reads the check's option `name` with `value` into `options`; false with
 // `error` set.
 bool readCheckOption(std::string_view name, std::string_view value, Options& options,
+                     std::string& error);
+// The check a design file asks for, as if given before every option; false
+// with `error` naming the file when an added input there is refused.
+bool takeDesignCheck(const DesignDocument& file, const std::string& fileName, Options& options,
                      std::string& error);
 // Once every option is read: the added inputs need --check, and a cylinder
 // and a cube strength exclude each other. False with `error` set.

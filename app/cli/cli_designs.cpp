@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "analysis/typed_text.h"
 #include "cli/cli_check.h"
+#include "cli/cli_output.h"
 
 namespace tavrel::cli {
 
@@ -81,11 +83,143 @@ bool blank(std::string_view line) {
     return trimmed(line).empty();
 }
 
+// The lines of a designs file, read in blocks. A line ends at a line feed, at
+// any run of carriage returns before one (CRLF, and the CRCRLF of files passed
+// through two converters), or at a carriage return alone (old Mac files). A
+// line longer than kMaxDesignLineBytes is refused rather than held: its bytes
+// are never all in memory at once.
+class LineReader {
+  public:
+    enum Result { Line, End, TooLong, ReadFailed };
+
+    explicit LineReader(std::FILE* file) : file_(file) {}
+
+    Result next(std::string& line) {
+        line.clear();
+        if (blankLinesOwed_ > 0) {
+            --blankLinesOwed_;
+            ++number_;
+            return Line;
+        }
+        for (;;) {
+            if (position_ == filled_ && !fill()) {
+                if (failed_) return ReadFailed;
+                if (line.empty() && !partial_) return End;
+                partial_ = false;
+                ++number_;
+                return Line;
+            }
+            const char* start = block_ + position_;
+            const char* stop = block_ + filled_;
+            const char* end = start;
+            while (end != stop && *end != '\n' && *end != '\r') ++end;
+            const auto length = static_cast<size_t>(end - start);
+            if (line.size() + length > kMaxDesignLineBytes) {
+                ++number_;
+                return TooLong;
+            }
+            line.append(start, length);
+            partial_ = true;
+            position_ += length;
+            if (end == stop) continue;
+            endLine();
+            partial_ = false;
+            ++number_;
+            return Line;
+        }
+    }
+
+    // The number of the line last returned, counting from 1.
+    long number() const { return number_; }
+    int readErrno() const { return errno_; }
+
+    // Where the next line starts, for coming back to it; -1 when the file
+    // cannot be read twice (a pipe).
+    long tell() const {
+        const long at = std::ftell(file_);
+        return at < 0 ? -1 : at - static_cast<long>(filled_ - position_);
+    }
+    bool seek(long at, long number) {
+        position_ = filled_ = 0;
+        blankLinesOwed_ = 0;
+        partial_ = false;
+        number_ = number;
+        std::clearerr(file_);
+        return std::fseek(file_, at, SEEK_SET) == 0;
+    }
+
+  private:
+    bool fill() {
+        errno = 0;
+        filled_ = std::fread(block_, 1, sizeof block_, file_);
+        position_ = 0;
+        if (filled_ == 0 && std::ferror(file_) != 0) {
+            failed_ = true;
+            errno_ = errno != 0 ? errno : EIO;
+        }
+        return filled_ > 0;
+    }
+
+    // At a line end: takes it, with the carriage returns that belong to it.
+    void endLine() {
+        if (block_[position_++] == '\n') return;
+        long returns = 1;
+        for (;;) {
+            if (position_ == filled_ && !fill()) break;
+            const char c = block_[position_];
+            if (c == '\n') {
+                ++position_;
+                return;  // CRs before a line feed end one line
+            }
+            if (c != '\r') break;
+            ++returns;
+            ++position_;
+        }
+        blankLinesOwed_ = returns - 1;  // each lone CR ends a line of its own
+    }
+
+    std::FILE* file_;
+    char block_[65536];
+    size_t position_ = 0;
+    size_t filled_ = 0;
+    long number_ = 0;
+    long blankLinesOwed_ = 0;
+    bool partial_ = false;
+    bool failed_ = false;
+    int errno_ = 0;
+};
+
+// The input a header name is close to, apart from case, blanks, dashes,
+// underscores and stray control characters; -1 when none.
+int inputCloseTo(std::string_view name) {
+    const auto folded = [](std::string_view text) {
+        std::string plain;
+        for (char c : text) {
+            if (c >= 'A' && c <= 'Z') plain += static_cast<char>(c - 'A' + 'a');
+            if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) plain += c;
+        }
+        return plain;
+    };
+    const std::string wanted = folded(name);
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        if (!wanted.empty() && wanted == folded(kDesignInputs[i].option)) return i;
+    }
+    return -1;
+}
+
+// Why a field cannot be read as text: a NUL byte, or bytes that are not UTF-8;
+// empty when it can.
+std::string textProblem(std::string_view field) {
+    if (field.find('\0') != std::string_view::npos) return "a NUL byte (this is not a text file)";
+    if (firstInvalidUtf8(field) != std::string_view::npos) return "text that is not UTF-8";
+    return {};
+}
+
 // A designs file, one design a line after the header.
 class FileSource : public DesignSource {
   public:
     FileSource(const Options& options, std::FILE* file, bool owned)
-        : options_(options), file_(file), owned_(owned) {
+        : options_(options), file_(file), owned_(owned), lines_(file) {
         name_ = options.designs == "-" ? "standard input" : options.designs;
     }
     ~FileSource() override {
@@ -95,88 +229,44 @@ class FileSource : public DesignSource {
     FileSource& operator=(const FileSource&) = delete;
 
     bool open() {
-        if (!readLine()) {
-            error_ = readFailed_ ? readError() : name_ + ": no header line";
+        if (!readContentLine()) {
+            if (error_.empty()) error_ = name_ + ": no header line";
             return false;
         }
-        std::string_view header = text_;
+        std::string_view header = line_;
+        if (header.substr(0, 2) == "\xFF\xFE" || header.substr(0, 2) == "\xFE\xFF") {
+            error_ = name_ + ": the file is UTF-16 text; save it as UTF-8 (CSV UTF-8)";
+            return false;
+        }
         if (header.substr(0, 3) == "\xEF\xBB\xBF") header.remove_prefix(3);  // a UTF-8 mark
         std::vector<std::string> names;
         if (!splitCsvLine(header, names)) {
-            error_ = name_ + ": line 1: a quote is not closed";
+            error_ = here() + ": a quote is not closed";
             return false;
         }
-        columnOf_.fill(-1);
-        checkColumnOf_.fill(-1);
-        for (size_t c = 0; c < names.size(); ++c) {
-            const std::string_view name = trimmed(names[c]);
-            if (const std::optional<CheckInput> which = checkInputByName(name)) {
-                if (!takeCheckColumn(*which, c)) return false;
-                continue;
-            }
-            const int input = inputByOption(name);
-            if (input < 0) {
-                copied_.push_back(c);
-                columnNames_.push_back(names[c]);
-                continue;
-            }
-            if (columnOf_[input] >= 0) {
-                error_ = name_ + ": line 1: column " + std::string(name) + " given twice";
-                return false;
-            }
-            if (options_.given[input]) {
-                error_ = name_ + ": column " + std::string(name) + " conflicts with --" +
-                         std::string(name);
-                return false;
-            }
-            columnOf_[input] = static_cast<int>(c);
-        }
+        if (!readHeader(names)) return false;
         columnCount_ = names.size();
-
         designsInRun_ = -1;
         end_ = -1;  // no end: every design
-        if (options_.shard.count > 1) {
-            // Equal parts need the number of designs first: count, then come back.
-            const long start = std::ftell(file_);
-            if (start < 0) {
-                error_ = "--shard: " + name_ +
-                         " cannot be read twice to count its designs (name a file instead)";
-                return false;
-            }
-            long count = 0;
-            while (readLine()) count += blank(text_) ? 0 : 1;
-            if (readFailed_ || std::fseek(file_, start, SEEK_SET) != 0) {
-                error_ = readError();
-                return false;
-            }
-            designsInRun_ = count;
-            long begin = 0;
-            shardRange(options_.shard, count, begin, end_);
-            designsBefore_ = begin;
-            for (long skipped = 0; skipped < begin;) {
-                if (!readLine()) break;
-                skipped += blank(text_) ? 0 : 1;
-            }
-        }
-        return true;
+        return options_.shard.count > 1 ? skipToShard() : true;
     }
 
     bool next(Design& design) override {
         if (end_ >= 0 && designsBefore_ + taken_ >= end_) return false;
-        do {
-            if (!readLine()) {
-                if (readFailed_) error_ = readError();
-                return false;
-            }
-        } while (blank(text_));
+        if (!readContentLine()) return false;
         ++taken_;
-        const std::string where = name_ + ": line " + std::to_string(lineNumber_);
-        if (!splitCsvLine(text_, fields_)) {
-            error_ = where + ": a quote is not closed";
+        if (!splitCsvLine(line_, fields_)) {
+            error_ = here() + ": a quote is not closed";
             return false;
         }
+        for (size_t c = 0; c < fields_.size(); ++c) {
+            if (const std::string why = textProblem(fields_[c]); !why.empty()) {
+                error_ = here() + ", column " + columnName(c) + ": " + why;
+                return false;
+            }
+        }
         if (fields_.size() != columnCount_) {
-            error_ = where + ": " + std::to_string(fields_.size()) + " fields, the header has " +
+            error_ = here() + ": " + std::to_string(fields_.size()) + " fields, the header has " +
                      std::to_string(columnCount_);
             return false;
         }
@@ -187,14 +277,14 @@ class FileSource : public DesignSource {
                 design.given[i] = options_.values[i];
             } else {
                 const std::optional<double> value =
-                    readInput(where + ", column " + kDesignInputs[i].option, options_.units, i,
+                    readInput(here() + ", column " + kDesignInputs[i].option, options_.units, i,
                               trimmed(fields_[static_cast<size_t>(columnOf_[i])]), error_);
                 if (!value) return false;
                 design.given[i] = *value;
             }
         }
         convert(options_, design);
-        return readCheckColumns(where, design);
+        return readCheckColumns(here(), design);
     }
 
   private:
@@ -205,10 +295,6 @@ class FileSource : public DesignSource {
         if (!options_.check) {
             error_ = name_ + ": column " + name + " is for the textbook check: add --check " +
                      kCheckMethods[0].name;
-            return false;
-        }
-        if (checkColumnOf_[static_cast<int>(which)] >= 0) {
-            error_ = name_ + ": line 1: column " + name + " given twice";
             return false;
         }
         // A strength column and a strength option would each say what f'c is.
@@ -247,42 +333,114 @@ class FileSource : public DesignSource {
         return true;
     }
 
-    // The next line into text_, without its line end; false at the end or on a
-    // read error (readFailed_).
-    bool readLine() {
-        errno = 0;
-        line_.clear();
-        char block[4096];
-        while (std::fgets(block, sizeof block, file_) != nullptr) {
-            line_ += block;
-            if (line_.back() == '\n') break;
+    std::string here() const { return name_ + ": line " + std::to_string(lines_.number()); }
+    std::string columnName(size_t c) const {
+        return c < headerNames_.size() ? headerNames_[c] : std::to_string(c + 1);
+    }
+
+    // The next line that is not blank into line_; false at the end, or with
+    // error_ set at a line that cannot be read.
+    bool readContentLine() {
+        for (;;) {
+            switch (lines_.next(line_)) {
+                case LineReader::Line:
+                    if (blank(line_)) continue;
+                    return true;
+                case LineReader::End:
+                    return false;
+                case LineReader::TooLong:
+                    error_ = here() + ": longer than " + std::to_string(kMaxDesignLineBytes) +
+                             " bytes, the longest line read";
+                    return false;
+                case LineReader::ReadFailed:
+                    error_ = name_ + ": cannot read: " + std::strerror(lines_.readErrno());
+                    return false;
+            }
         }
-        if (line_.empty()) {
-            readFailed_ = std::ferror(file_) != 0;
-            readErrno_ = errno;
+    }
+
+    bool readHeader(const std::vector<std::string>& names) {
+        columnOf_.fill(-1);
+        checkColumnOf_.fill(-1);
+        for (size_t c = 0; c < names.size(); ++c) {
+            const std::string where = here() + ", column " + std::to_string(c + 1);
+            if (const std::string why = textProblem(names[c]); !why.empty()) {
+                error_ = where + ": " + why;
+                return false;
+            }
+            const std::string name(trimmed(names[c]));
+            for (size_t earlier = 0; earlier < c; ++earlier) {
+                if (trimmed(names[earlier]) == name) {
+                    error_ = here() + ": columns " + std::to_string(earlier + 1) + " and " +
+                             std::to_string(c + 1) + " are both named '" + printable(name) + "'";
+                    return false;
+                }
+            }
+            headerNames_.push_back(name);
+            if (const std::optional<CheckInput> which = checkInputByName(name)) {
+                if (!takeCheckColumn(*which, c)) return false;
+                continue;
+            }
+            const int input = inputByOption(name);
+            if (input < 0) {
+                if (const int close = inputCloseTo(names[c]); close >= 0) {
+                    error_ = where + ": '" + printable(names[c]) +
+                             "' is not an input; did you mean `" + kDesignInputs[close].option +
+                             "`?";
+                    return false;
+                }
+                copied_.push_back(c);
+                columnNames_.push_back(names[c]);
+                continue;
+            }
+            if (options_.given[input]) {
+                error_ = name_ + ": column " + name + " conflicts with --" + name;
+                return false;
+            }
+            columnOf_[input] = static_cast<int>(c);
+        }
+        if (copied_.size() == names.size()) {
+            error_ = here() +
+                     ": the header names no input (such as thickness or k); columns are "
+                     "separated by commas";
             return false;
         }
-        ++lineNumber_;
-        text_ = line_;
-        if (text_.back() == '\n') text_.remove_suffix(1);
-        if (!text_.empty() && text_.back() == '\r') text_.remove_suffix(1);
         return true;
     }
-    std::string readError() const {
-        return name_ + ": cannot read: " + std::strerror(readErrno_ != 0 ? readErrno_ : EIO);
+
+    // Equal parts need the number of designs first: count, then come back.
+    bool skipToShard() {
+        const long start = lines_.tell();
+        const long headerLine = lines_.number();
+        if (start < 0) {
+            error_ = "--shard: " + name_ +
+                     " cannot be read twice to count its designs (name a file instead)";
+            return false;
+        }
+        long count = 0;
+        while (readContentLine()) ++count;
+        if (!error_.empty()) return false;
+        if (!lines_.seek(start, headerLine)) {
+            error_ = name_ + ": cannot read: " + std::strerror(errno);
+            return false;
+        }
+        designsInRun_ = count;
+        long begin = 0;
+        shardRange(options_.shard, count, begin, end_);
+        designsBefore_ = begin;
+        for (long skipped = 0; skipped < begin && readContentLine();) ++skipped;
+        return error_.empty();
     }
 
     const Options& options_;
     std::FILE* file_;
     bool owned_;
+    LineReader lines_;
     std::string name_;
     std::string line_;
-    std::string_view text_;
-    long lineNumber_ = 0;
-    bool readFailed_ = false;
-    int readErrno_ = 0;
     std::array<int, kDesignInputCount> columnOf_{};
     std::array<int, kCheckInputCount> checkColumnOf_{};
+    std::vector<std::string> headerNames_;
     std::vector<size_t> copied_;
     size_t columnCount_ = 0;
     std::vector<std::string> fields_;

@@ -12,6 +12,10 @@
 
 namespace tavrel::cli {
 
+// The longest line a designs file may have: far more than any design with its
+// copied columns needs, and small enough that memory stays flat.
+inline constexpr size_t kMaxDesignLineBytes = 1 << 20;
+
 struct Design {
     GivenValues given{};               // in the chosen units, as given
     DesignValues values{};             // as the analysis takes them

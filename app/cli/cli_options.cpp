@@ -1,11 +1,13 @@
 #include "cli/cli_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "analysis/case_grade.h"
 #include "analysis/number_reader.h"
 #include "cli/cli_check.h"
+#include "cli/cli_design.h"
 
 namespace tavrel::cli {
 
@@ -107,6 +109,9 @@ struct Reading {
     Options options;
     std::array<bool, kDesignInputCount> swept{};
     long designs = 1;  // in the grid of the sweeps so far
+    // Why the design file's text of an input cannot be taken; it matters only
+    // when no option gives the input.
+    std::array<std::string, kDesignInputCount> fileRefusals;
 };
 
 // Sets what option `option` with `value` (empty for an option without one)
@@ -207,6 +212,27 @@ std::string setCheckOption(Reading& r, const std::string& option, std::string_vi
     return error;
 }
 
+std::string setDesignFile(Reading& r, const std::string& option, std::string_view value) {
+    if (value.empty()) return option + ": needs a file name";
+    r.options.designFile = value;
+    return {};
+}
+
+std::string setSaveDesign(Reading& r, const std::string& option, std::string_view value) {
+    if (value.empty()) return option + ": needs a file name";
+    r.options.saveDesign = value;
+    return {};
+}
+
+template <std::string ProjectDetails::*detail>
+std::string setDetail(Reading& r, const std::string& option, std::string_view value) {
+    std::string text(value);
+    const std::string refusal = checkDetailText(text);
+    if (!refusal.empty()) return option + ": " + refusal;
+    r.options.details.*detail = std::move(text);
+    return {};
+}
+
 template <bool Options::*flag>
 std::string setFlag(Reading& r, const std::string&, std::string_view) {
     r.options.*flag = true;
@@ -235,6 +261,15 @@ constexpr OptionRow kOptionRows[] = {
     {.name = "version", .takesValue = false, .set = setFlag<&Options::version>},
     {.name = "solve", .set = setSolve, .forOneDesign = true},
     {.name = "report", .set = setReport, .forOneDesign = true},
+    {.name = "save-design", .set = setSaveDesign},
+    {.name = "design", .set = setDesignFile, .forOneDesign = true, .readFirst = true},
+    {.name = "project", .set = setDetail<&ProjectDetails::project>, .forOneDesign = true},
+    {.name = "location", .set = setDetail<&ProjectDetails::location>, .forOneDesign = true},
+    {.name = "joint", .set = setDetail<&ProjectDetails::joint>, .forOneDesign = true},
+    {.name = "engineer", .set = setDetail<&ProjectDetails::engineer>, .forOneDesign = true},
+    {.name = "checker", .set = setDetail<&ProjectDetails::checker>, .forOneDesign = true},
+    {.name = "revision", .set = setDetail<&ProjectDetails::revision>, .forOneDesign = true},
+    {.name = "notes", .set = setDetail<&ProjectDetails::notes>, .forOneDesign = true},
 };
 constexpr size_t kOptionRowCount = std::size(kOptionRows);
 using RowsGiven = std::array<bool, kOptionRowCount>;
@@ -283,6 +318,7 @@ std::string setInput(Reading& r, const std::string& option, int input, std::stri
     const std::optional<double> number = readInput(option, r.options.units, input, value, error);
     if (!number) return error;
     r.options.values[input] = *number;
+    r.options.texts[input] = value;
     return {};
 }
 
@@ -381,6 +417,13 @@ std::string checkCombinations(const Reading& r, const RowsGiven& given) {
         if (options.format != Format::Csv && wasGiven(given, "format"))
             return "--comparison: prints CSV only";
     }
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        if (!options.given[i] && !r.swept[i] && !r.fileRefusals[i].empty())
+            return r.fileRefusals[i];
+    }
+    if (!options.saveDesign.empty() &&
+        (!options.sweeps.empty() || !options.designs.empty() || options.comparison))
+        return "--save-design: saves one design (no --sweep, --designs or --comparison)";
     if (options.solve || !options.report.empty()) return checkOneDesign(options, given);
     return {};
 }
@@ -436,11 +479,21 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
     if (scanForHelp(args, r.options)) return {r.options, {}};
     RowsGiven given{};
     std::string error = readArguments(args, true, r, given);
+    std::optional<DesignDocument> file;
+    if (error.empty() && !r.options.designFile.empty()) {
+        // --solve and --report work in US units: a design typed in SI is converted.
+        const bool usOnly = std::any_of(args.begin(), args.end(), [](std::string_view arg) {
+            return isOption(arg, "--solve") || isOption(arg, "--report");
+        });
+        file = readDesignOption(r.options, wasGiven(given, "units"), usOnly, error);
+    }
     if (error.empty()) {
         const InputDefaults defaults = inputDefaults();
         for (int i = 0; i < kDesignInputCount; ++i)
             r.options.values[i] = fromAnalysisUnits(r.options.units, i, defaults[i]);
-        error = readArguments(args, false, r, given);
+        if (file) takeDesignInputs(*file, r.options, r.fileRefusals);
+        if (file) takeDesignCheck(*file, r.options.designFile, r.options, error);
+        if (error.empty()) error = readArguments(args, false, r, given);
     }
     if (error.empty()) finishCheckOptions(r.options, error);
     if (error.empty()) error = checkCombinations(r, given);
@@ -454,6 +507,7 @@ std::string helpText(UnitSystem units) {
         // One line per form, the second led by "or:", as help2man reads a synopsis.
         "Usage: tavrel-cli [OPTION]...\n"
         "  or:  tavrel-cli --designs FILE|- [OPTION]...\n"
+        "  or:  tavrel-cli --design FILE.tavrel [OPTION]...\n"
         "  or:  tavrel-cli --comparison\n"
         "\n"
         "Analyses the eight dowel bars for one design, a grid of designs or a list of\n"
@@ -491,6 +545,15 @@ std::string helpText(UnitSystem units) {
         "\n" +
         checkHelpText(units) +
         "\n"
+        "Design files (saved by the window, the web page or --save-design):\n"
+        "  --design FILE.tavrel     take the inputs, units and project details from FILE;\n"
+        "                           options given as well win over the file's values\n"
+        "  --save-design FILE.tavrel\n"
+        "                           write the design the options give to FILE and exit\n"
+        "  --project, --location, --joint, --engineer, --checker, --revision, --notes TEXT\n"
+        "                           the project details a saved design keeps (at most 1000\n"
+        "                           characters each)\n"
+        "\n"
         "Studies:\n"
         "  --sweep NAME=FROM:TO:STEP\n"
         "                           run NAME (an input above, without the dashes) from FROM\n"
@@ -520,8 +583,8 @@ std::string helpText(UnitSystem units) {
         "Options take their value as the next argument or after '=' (--k=300).\n"
         "The analysis engine is loaded from the program's own folder.\n"
         "\n"
-        "Exit status: 0 done; 1 the engine could not be loaded; 2 bad input; 3 the output\n"
-        "could not be written.\n";
+        "Exit status: 0 done; 1 the engine could not be loaded; 2 bad input (a design\n"
+        "file that cannot be read included); 3 the output could not be written.\n";
     return text;
 }
 

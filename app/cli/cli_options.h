@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/design_analysis.h"
+#include "analysis/design_file.h"
 #include "analysis/textbook_check.h"
 #include "analysis/units.h"
 
@@ -59,6 +60,14 @@ struct Options {
     bool comparison = false;
     std::optional<int> solve;  // the input --solve runs through
     std::string report;        // the file --report writes; empty without it
+    // --design: the inputs, units and details come from this file, unless
+    // options given as well say otherwise.
+    std::string designFile;
+    std::string saveDesign;  // --save-design: where the design goes; empty without it
+    // Each input's text as given, by option or file; empty where it has its default.
+    std::array<std::string, kDesignInputCount> texts;
+    ProjectDetails details;  // the file's, then --project, --location, ...
+    SpacingChoices spacing;  // the file's, kept by --save-design
     bool help = false;
     bool version = false;
 };

@@ -39,4 +39,27 @@ std::string Output::failure() const {
     return std::string("cannot write output: ") + std::strerror(errorNumber_);
 }
 
+std::string printable(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string shown;
+    shown.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (byte < 0x20 || byte == 0x7F) {
+            shown += "\\x";
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 0xF];
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {  // U+0080..U+009F
+            shown += "\\u00";
+            shown += kHex[next >> 4];
+            shown += kHex[next & 0xF];
+            ++i;
+        } else {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
+
 }  // namespace tavrel::cli

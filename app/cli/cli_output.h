@@ -68,4 +68,9 @@ class Output {
     int errorNumber_ = 0;
 };
 
+// `text` safe to show on a terminal: control characters (C0, DEL and C1),
+// which could move the cursor, clear the screen or retitle the window, are
+// written as escapes (\x1b, \u009b); everything else is kept.
+std::string printable(std::string_view text);
+
 }  // namespace tavrel::cli

@@ -423,9 +423,10 @@ class TableWriter : public ReportWriter {
         for (size_t c = 0; c < settings_.columns.size(); ++c) {
             out_.write(firstItem ? " " : ", ");
             firstItem = false;
-            out_.write(settings_.columns[c]);
+            // Copied text is the file's, not ours: shown, never obeyed, by a terminal.
+            out_.write(printable(settings_.columns[c]));
             out_.put(' ');
-            out_.write(design.columns[c]);
+            out_.write(printable(design.columns[c]));
         }
         for (int i = 0; i < kDesignInputCount; ++i) {
             out_.write(firstItem ? " " : ", ");

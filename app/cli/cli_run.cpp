@@ -1,11 +1,13 @@
 #include "cli/cli_run.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <thread>
 
+#include "cli/cli_design.h"
 #include "cli/cli_designs.h"
 #include "cli/cli_report.h"
 #include "cli/cli_solve.h"
@@ -16,13 +18,31 @@ namespace {
 
 // Designs computed and formatted together: large enough that handing chunks
 // between threads costs nothing measurable, small enough that a few in flight
-// per core keep memory flat.
+// per core keep memory flat. A chunk also ends once its copied columns reach
+// kChunkCopiedBytes, and chunks wait to be read while those in flight hold
+// kCopiedBytesInFlight: every copied byte is written once per bar, so memory
+// stays bounded whatever the lines hold.
 constexpr size_t kChunkDesigns = 256;
 constexpr size_t kChunksInFlightPerJob = 4;
+// Designs in flight over all jobs, so that many jobs mean smaller chunks rather
+// than more memory.
+constexpr size_t kDesignsInFlight = 8192;
+constexpr size_t kChunkCopiedBytes = 64 * 1024;
+constexpr size_t kCopiedBytesInFlight = 2 * 1024 * 1024;
+// A written chunk keeps buffers up to this size for the next one; larger ones
+// (after unusually long lines) are given back.
+constexpr size_t kKeptTextBytes = 1024 * 1024;
+
+size_t copiedBytes(const Design& design) {
+    size_t bytes = 0;
+    for (const std::string& column : design.columns) bytes += column.size();
+    return bytes;
+}
 
 struct Chunk {
     std::vector<Design> designs;
     long firstIndex = 0;  // in the whole run
+    size_t copiedBytes = 0;
     std::string text;
     bool done = false;
 };
@@ -65,6 +85,7 @@ class Pipeline {
             workers_.push_back(std::make_unique<Worker>(settings, calclte));
         for (auto& worker : workers_) threads_.emplace_back([this, w = worker.get()] { work(*w); });
         limit_ = kChunksInFlightPerJob * static_cast<size_t>(jobs);
+        chunkDesigns_ = std::clamp<size_t>(kDesignsInFlight / limit_, 8, kChunkDesigns);
     }
     ~Pipeline() { stop(); }
     Pipeline(const Pipeline&) = delete;
@@ -73,8 +94,13 @@ class Pipeline {
     // Queues `chunk`; first writes finished chunks while too many are in flight.
     void add(std::unique_ptr<Chunk> chunk, Output& out) {
         std::unique_lock lock(mutex_);
-        while (inOrder_.size() >= limit_ && !out.failed()) writeFront(lock, out);
+        while (!inOrder_.empty() && !out.failed() &&
+               (inOrder_.size() >= limit_ ||
+                copiedInFlight_ + chunk->copiedBytes > kCopiedBytesInFlight)) {
+            writeFront(lock, out);
+        }
         if (out.failed()) return;
+        copiedInFlight_ += chunk->copiedBytes;
         waiting_.push_back(chunk.get());
         inOrder_.push_back(std::move(chunk));
         workAvailable_.notify_one();
@@ -88,8 +114,13 @@ class Pipeline {
         free_.pop_back();
         chunk->done = false;
         chunk->text.clear();
+        if (chunk->text.capacity() > kKeptTextBytes) std::string().swap(chunk->text);
+        if (chunk->copiedBytes > kChunkCopiedBytes) chunk->designs = {};
+        chunk->copiedBytes = 0;
         return chunk;
     }
+    // Designs a chunk holds at most.
+    size_t chunkDesigns() const { return chunkDesigns_; }
     // Writes everything still in flight, in order, until a write fails.
     void drain(Output& out) {
         std::unique_lock lock(mutex_);
@@ -115,6 +146,7 @@ class Pipeline {
         chunkDone_.wait(lock, [this] { return inOrder_.front()->done; });
         std::unique_ptr<Chunk> chunk = std::move(inOrder_.front());
         inOrder_.pop_front();
+        copiedInFlight_ -= chunk->copiedBytes;
         lock.unlock();
         out.write(chunk->text);
         out.flush();  // a failed write is seen here, before more is computed
@@ -146,6 +178,8 @@ class Pipeline {
     std::deque<Chunk*> waiting_;                  // read, not yet taken by a worker
     std::vector<std::unique_ptr<Chunk>> free_;    // written, ready to be filled again
     size_t limit_ = 0;
+    size_t chunkDesigns_ = kChunkDesigns;
+    size_t copiedInFlight_ = 0;
     bool stopping_ = false;
 };
 
@@ -171,7 +205,8 @@ StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& o
     const std::unique_ptr<ReportWriter> writer = makeReportWriter(settings, out);
     if (options.shard.index == 1) writer->begin();
 
-    const int jobs = options.jobs > 0 ? options.jobs : defaultJobs();
+    // More threads than cores only take turns, each with its chunks in flight.
+    const int jobs = std::min(options.jobs > 0 ? options.jobs : defaultJobs(), defaultJobs());
     long index = source->designsBefore();
     if (jobs == 1) {
         DesignAnalysis analysis;
@@ -188,10 +223,14 @@ StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& o
         while (more && !out.failed()) {
             std::unique_ptr<Chunk> chunk = pipeline.freeChunk();
             chunk->firstIndex = index;
-            chunk->designs.resize(kChunkDesigns);
+            const size_t most = pipeline.chunkDesigns();
+            chunk->designs.resize(most);
             size_t filled = 0;
-            while (filled < kChunkDesigns && (more = source->next(chunk->designs[filled])))
+            while (filled < most && chunk->copiedBytes < kChunkCopiedBytes &&
+                   (more = source->next(chunk->designs[filled]))) {
+                chunk->copiedBytes += copiedBytes(chunk->designs[filled]);
                 ++filled;
+            }
             chunk->designs.resize(filled);
             index += static_cast<long>(filled);
             if (filled > 0) pipeline.add(std::move(chunk), out);
@@ -226,6 +265,8 @@ int runCli(const std::vector<std::string_view>& args, Output& out, std::string& 
         }
         return status;
     }
+    if (!options.saveDesign.empty() && !options.help && !options.version)
+        return saveDesignOption(options, error);
     StudyOutcome outcome;
     if (options.help) {
         out.write(helpText(options.units) + solveAndReportHelp());

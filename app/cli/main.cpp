@@ -8,6 +8,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "cli/cli_report_file.h"
 #include "cli/cli_run.h"
@@ -33,6 +36,14 @@ bool closedAndReserved([[maybe_unused]] int fd) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef __GLIBC__
+    // The jobs hand each other output buffers of up to a few megabytes. Left
+    // to itself the allocator maps and unmaps each of them, and the page faults
+    // made two jobs slower than one on long lines; the run's own limits keep
+    // the memory held this way small.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 32 << 20);
+#endif
     // In descriptor order, so that each reservation lands on its own number.
     closedAndReserved(0);
     const bool outputClosed = closedAndReserved(1);

@@ -19,12 +19,6 @@ constexpr std::array<const char*, 7> kNames = {"txtProject",  "txtLocation", "tx
                                                "txtEngineer", "txtChecker",  "txtRevision",
                                                "txtNotes"};
 
-// Characters as the file counts them (a character outside the Basic
-// Multilingual Plane is one, not two).
-qsizetype characters(const QString& text) {
-    return text.toUcs4().size();
-}
-
 }  // namespace
 
 DesignDetailsDialog::DesignDetailsDialog(QWidget* parent, const ProjectDetails& details)
@@ -55,9 +49,8 @@ DesignDetailsDialog::DesignDetailsDialog(QWidget* parent, const ProjectDetails& 
 void DesignDetailsDialog::checkLengths() {
     // A detail too long for the file cannot be kept: OK waits until it fits,
     // rather than cutting what was typed.
-    bool fits = characters(notes_->toPlainText()) <= qsizetype(kMaxDesignTextChars);
-    for (const QLineEdit* line : lines_)
-        fits = fits && characters(line->text()) <= qsizetype(kMaxDesignTextChars);
+    bool fits = fitsDesignText(notes_->toPlainText().toStdString());
+    for (const QLineEdit* line : lines_) fits = fits && fitsDesignText(line->text().toStdString());
     QPushButton* ok = buttons_->button(QDialogButtonBox::Ok);
     ok->setEnabled(fits);
     ok->setToolTip(fits ? QString()

@@ -1,6 +1,9 @@
 // The textbook check on the command line: its options, its columns in both
 // unit systems, designs files that carry its inputs, and its bad input.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "cli_test_support.h"
 
@@ -93,6 +96,25 @@ TEST(Check, ADesignsFileCarriesTheAddedInputsAndWorksInParts) {
         EXPECT_EQ(runCli(two, file).out, whole);
         EXPECT_EQ(runCli(part1, file).out + runCli(part2, file).out, whole) << format;
     }
+}
+
+TEST(Check, ADesignFileKeepsTheCheckAndTheCommandLineOverridesIt) {
+    namespace fs = std::filesystem;
+    const fs::path file =
+        fs::temp_directory_path() / ("tavrel-check-" + std::to_string(getpid()) + ".tavrel");
+    const std::string name = file.string();
+    const auto saved = runCli({"--units", "si", "--check", "friberg-1.8l", "--fck", "40",
+                               "--load-share", "45", "--save-design", name});
+    ASSERT_EQ(saved.status, 0) << saved.error;
+    const auto direct = runCli({"--units", "si", "--check", "friberg-1.8l", "--fck", "40",
+                                "--load-share", "45", "--format", "csv"});
+    EXPECT_EQ(runCli({"--design", name, "--format", "csv"}).out, direct.out);
+    // A strength given on the command line replaces the file's.
+    const auto over = runCli({"--design", name, "--format", "csv", "--fc", "20"});
+    EXPECT_EQ(column(over.out, "check_allowable")[0], "20.00");
+    EXPECT_EQ(column(over.out, "check_effective_length"),
+              column(direct.out, "check_effective_length"));
+    fs::remove(file);
 }
 
 TEST(Check, BadInputSaysWhatIsAllowed) {

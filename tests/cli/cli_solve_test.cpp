@@ -82,7 +82,7 @@ TEST(Solve, MisuseIsRefused) {
     EXPECT_EQ(jobs.error,
               "tavrel-cli: --solve: takes one design's inputs only (no --sweep, --designs, "
               "--shard, --jobs, --all-fields, --check, --fc, --fck, --load-share, --comparison, "
-              "--help or --version)\n");
+              "--help, --version or --save-design)\n");
     // In-process there is no drawing: the report is refused, not half written.
     const auto report = runCli({"--report", "never.pdf"});
     EXPECT_EQ(report.status, tavrel::cli::kExitWriteFailed);

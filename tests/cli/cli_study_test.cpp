@@ -87,7 +87,7 @@ TEST(Designs, ABadLineStopsTheRunAfterWholeRowsWithLineColumnAndRange) {
         {"k\n", {"--units", "si"}, nullptr},
         {"id,k\nA,300,1\n", {}, "standard input: line 2: 3 fields, the header has 2"},
         {"id,k\n\"A,300\n", {}, "standard input: line 2: a quote is not closed"},
-        {"k,spacing,k\n", {}, "standard input: line 1: column k given twice"},
+        {"k,spacing,k\n", {}, "standard input: line 1: columns 1 and 3 are both named 'k'"},
         {"id,k\n", {"--k", "300"}, "standard input: column k conflicts with --k"},
         {"", {}, "standard input: no header line"},
     };

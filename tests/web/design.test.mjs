@@ -62,22 +62,28 @@ function withoutRecord(file) {
   return design;
 }
 
-test('a design the window saved opens as it was left, and the page saves it identically', async () => {
-  const page = await open();
-  const windowFile = path.join(designs, 'window.tavrel');
-  assert.equal(await openFile(page, windowFile), 'Opened window.tavrel.');
-  const design = withoutRecord(windowFile);
-  assert.deepEqual(await shown(page), {
-    units: 'us',
-    texts: optionNames.map((name) => design.inputs[name]),
-    project: design.project,
-    spacing: { type: 1, layouts: [2, 3, 0], dowel: 4, plot: 2 },
-  });
+for (const maker of ['window', 'cli']) {
+  test(`a design ${maker === 'cli' ? 'tavrel-cli' : 'the window'} saved opens as it was left, and the page saves it identically`, async () => {
+    const page = await open();
+    const windowFile = path.join(designs, maker + '.tavrel');
+    assert.equal(await openFile(page, windowFile), `Opened ${maker}.tavrel.`);
+    const design = withoutRecord(windowFile);
+    assert.deepEqual(await shown(page), {
+      units: 'us',
+      texts: optionNames.map((name) => design.inputs[name]),
+      project: design.project,
+      spacing: { type: 1, layouts: [2, 3, 0], dowel: 4, plot: 2 },
+    });
 
-  const saved = await save(page, path.join(work, 'window'));
-  assert.equal(path.basename(saved), 'Route 9 — rehabilitation.tavrel');
-  assert.deepEqual(withoutRecord(saved), design);
-});
+    const saved = await save(page, path.join(work, maker));
+    assert.equal(path.basename(saved), 'Route 9 — rehabilitation.tavrel');
+    assert.deepEqual(withoutRecord(saved), design);
+    // tavrel-cli takes the page's file as the design the page shows.
+    const table = execFileSync(cliPath, ['--design', saved], { encoding: 'utf8' });
+    assert.equal(table.split('\n')[0], 'Design: spacing 14 inches, opening 0.2 inches, k 250 psi/inch, ' +
+      'load 10000 lbs, ec 4500000 psi, thickness 10 inches, tire-pressure 100 psi');
+  });
+}
 
 test('texts out of range and details beyond ASCII survive a save and an open', async () => {
   const page = await open();

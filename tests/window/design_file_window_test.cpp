@@ -180,7 +180,7 @@ class DesignFileWindowTest : public QObject {
 
     // The same design as saved by the web page (and by tavrel-cli) opens alike.
     void designsFromTheOtherFrontEndsOpenAlike() {
-        for (const char* name : {"web.tavrel"}) {
+        for (const char* name : {"web.tavrel", "cli.tavrel"}) {
             MainWindow w;
             QVERIFY(w.designActions()->openFile(QStringLiteral(TAVREL_DESIGNS "/") + name));
             QStringList texts;
