@@ -42,11 +42,11 @@ fi
 cp web/manifest.webmanifest web/icon-192.png web/icon-512.png web/icon-maskable-512.png "$site/"
 cp packaging/tavrel.svg "$site/icon.svg"
 
-# The service worker keeps every file of the site (the page's own address "./"
-# too), under a version that changes whenever any of them does.
+# The service worker keeps every file of the site, under a version that changes
+# whenever any of them does.
 files=$(cd "$site" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 version=$(cd "$site" && echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
-list=$(printf '"./"'; for f in $files; do printf ', "%s"' "$f"; done)
+list=$(printf '"%s", ' $files | sed 's/, $//')
 sed -e "s|\[/\* the build lists the site's files here \*/\]|[$list]|" \
     -e "s|/\* the build writes the version here \*/|$version|" web/service-worker.js >"$site/service-worker.js"
 grep -q "$version" "$site/service-worker.js" || { echo "build-web: the service worker was not written" >&2; exit 1; }

@@ -390,8 +390,12 @@
     }
   }
 
+  // The address's units; a design in an address without them is in US units,
+  // as links were before there was a choice (and as tavrel-cli takes them).
+  // Only an address without a design takes the units the browser remembers.
   function rememberedUnits(query) {
     if (query.has('units')) return query.get('units') === 'si';
+    if (facts.inputs.some((input) => query.has(input.option))) return false;
     try {
       return localStorage.getItem(UNITS_KEY) === 'si';
     } catch (e) {

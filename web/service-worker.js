@@ -18,10 +18,13 @@ self.addEventListener('activate', (event) => {
 });
 
 // The site's own files from the cache (a design in the address is the same
-// page); anything else, and anything not kept, from the network.
+// page, and the folder's address is its index.html); anything else, and
+// anything not kept, from the network.
 self.addEventListener('fetch', (event) => {
   const request = event.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  event.respondWith(caches.open(CACHE).then((cache) =>
-    cache.match(request, { ignoreSearch: true }).then((kept) => kept || fetch(request))));
+  event.respondWith(caches.open(CACHE).then(async (cache) =>
+    (await cache.match(request, { ignoreSearch: true })) ||
+    (request.mode === 'navigate' && (await cache.match('index.html'))) ||
+    fetch(request)));
 });

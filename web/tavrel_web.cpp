@@ -624,7 +624,7 @@ extern "C" {
 // {"document": {...}}, or {"error": "what is wrong"}.
 EMSCRIPTEN_KEEPALIVE const char* tavrel_read_design(const char* bytes, int size) {
     static Json json;
-    json = Json();
+    json.clear();
     const DesignReading reading =
         readDesign(std::string_view(bytes, static_cast<std::size_t>(size)));
     json.raw("{");
@@ -641,7 +641,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_read_design(const char* bytes, int size)
 // {"text": "..."}, or {"error": "..."} when a field is wrong (a detail too long).
 EMSCRIPTEN_KEEPALIVE const char* tavrel_write_design(const char* design) {
     static Json json;
-    json = Json();
+    json.clear();
     const DesignReading reading = readDesign(design);
     json.raw("{");
     if (reading.document) {

@@ -22,6 +22,7 @@
 #include "window/design_details_dialog.h"
 #include "window/dowel_sizing_page.h"
 #include "window/dowel_spacing_page.h"
+#include "window/local_path.h"
 
 namespace tavrel {
 
@@ -30,15 +31,6 @@ namespace {
 constexpr int kRecentCount = 5;
 const QString kFilter = QStringLiteral("Tavrel designs (*.tavrel)");
 const QString kRecentKey = QStringLiteral("recentDesigns");
-
-// A file name as the system spells it, so the design lands under the name shown.
-std::filesystem::path localPath(const QString& path) {
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
 
 QSettings settings() {
     return QSettings(QStringLiteral("Tavrel"), QStringLiteral("tavrel"));
@@ -112,7 +104,7 @@ DesignActions::DesignActions(QWidget* window, DowelSizingPage* sizing, DowelSpac
 
 DesignDocument DesignActions::currentDocument() const {
     DesignDocument document;
-    document.units = UnitSystem::Us;
+    document.units = sizing_->units();
     for (int i = 0; i < kDesignInputCount; ++i)
         document.inputs[kDesignInputs[i].option] = sizing_->inputBoxes()[i]->text().toStdString();
     document.details = document_.details;
@@ -129,8 +121,8 @@ void DesignActions::setDetails(const ProjectDetails& details) {
 }
 
 void DesignActions::showDocument(const DesignDocument& file) {
-    // The window works in US units: a design typed in SI opens converted.
-    const DesignDocument document = inUnits(file, UnitSystem::Us);
+    // The window keeps the units the user chose: a design in others opens converted.
+    const DesignDocument document = inUnits(file, sizing_->units());
     showing_ = true;
     const InputDefaults defaults = inputDefaults();
     for (int i = 0; i < kDesignInputCount; ++i) {

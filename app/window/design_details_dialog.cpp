@@ -37,6 +37,7 @@ DesignDetailsDialog::DesignDetailsDialog(QWidget* parent, const ProjectDetails& 
     notes_ = new QPlainTextEdit(QString::fromStdString(details.notes), this);
     notes_->setObjectName(QLatin1String(kNames.back()));
     notes_->setTabChangesFocus(true);
+    notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * 6 + 12);  // six lines show
     connect(notes_, &QPlainTextEdit::textChanged, this, &DesignDetailsDialog::checkLengths);
     form->addRow(QLatin1String(kLabels.back()), notes_);
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

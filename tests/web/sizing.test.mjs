@@ -65,14 +65,24 @@ test('SI units: captions, ranges and results as tavrel-cli --units si gives them
   }
   await page.waitForFunction(() => location.search.includes('units=si'), { timeout: 2000 });
 
-  // Opened again without units in the address, the browser remembers SI; back
-  // in US units the design is the same.
-  const again = await open('?spacing=304.8');
+  // Opened again without a design, the browser remembers SI; back in US units
+  // the design is the same.
+  const again = await open();
   assert.equal((await readTable(again)).units[0], 'mm');
+  await typeInto(again, 'spacing', '304.8');
   await again.click('#units-us');
   shown = await readTable(again);
   assert.deepEqual([shown.boxes[0], shown.units[0], shown.bearing], ['12', 'inches', 'Bearing Stress (psi) -']);
   await again.waitForFunction(() => !location.search.includes('units'), { timeout: 2000 });
+
+  // A link with a design but no units is in US units, whatever this browser remembers.
+  await again.click('#units-si');
+  const link = await open('?spacing=14');
+  shown = await readTable(link);
+  assert.deepEqual([shown.boxes[0], shown.units[0]], ['14', 'inches']);
+  assert.ok(shown.shown);
+  await link.click('#units-si');
+  await link.click('#units-us'); // the other tests open pages in US units
 });
 
 test('every refused box says why, tied to the box; only the first is red', async () => {

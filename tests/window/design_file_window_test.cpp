@@ -1,8 +1,6 @@
 // The design as a file in the window: what is saved reopens as it was left,
 // the title and the question on closing follow the open file only, a failed
 // save keeps the old file, and bad files are named with what is wrong.
-#include <sys/resource.h>
-
 #include <QAction>
 #include <QComboBox>
 #include <QDropEvent>
@@ -15,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-#include <csignal>
 
+#include "full_disk.h"
 #include "window/design_actions.h"
 #include "window/dowel_sizing_page.h"
 #include "window/dowel_spacing_page.h"
@@ -144,15 +142,7 @@ class DesignFileWindowTest : public QObject {
         tavrel::ProjectDetails longer;
         longer.notes = std::string(900, 'n');
         w.designActions()->setDetails(longer);
-        rlimit unlimited{};
-        getrlimit(RLIMIT_FSIZE, &unlimited);
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit full = unlimited;
-        full.rlim_cur = 1024;
-        setrlimit(RLIMIT_FSIZE, &full);
-        const bool saved = w.designActions()->saveDesign();
-        setrlimit(RLIMIT_FSIZE, &unlimited);
-        std::signal(SIGXFSZ, handler);
+        const bool saved = withDiskFullAfter(1024, [&] { return w.designActions()->saveDesign(); });
         QVERIFY(!saved);
         QCOMPARE(answers.warnings.size(), 1);
         QVERIFY(answers.warnings[0].startsWith(QStringLiteral("The design could not be saved")));
