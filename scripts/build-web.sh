@@ -24,8 +24,8 @@ cmake --build "$build" -j2 --target tavrel_web
 
 rm -rf "$site"
 mkdir -p "$site"
-cp web/index.html web/tavrel.css web/pages.css web/report.css web/app.js web/page.js web/spacing.js web/about.js web/design.js web/report.js \
-  "$build/bin/tavrel.js" "$site/"
+cp web/index.html web/tavrel.css web/pages.css web/app.js web/page.js web/spacing.js web/about.js web/design.js \
+  web/check.js web/check.css web/report.js web/report.css "$build/bin/tavrel.js" "$site/"
 
 # The guidelines are typeset by the window's build (Qt); the release build makes
 # them when it is configured, else the site goes without and says so.
