@@ -9,7 +9,7 @@
 #include <QPdfWriter>
 
 #include "analysis/grade_solver.h"
-#include "analysis/start_up.h"
+#include "analysis/design_inputs.h"
 #include "cli/cli_solve.h"
 #include "report/design_report.h"
 
