@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "analysis/results_table.h"
 #include "analysis/design_inputs.h"
+#include "analysis/results_table.h"
 #include "report/design_report.h"
 
 Q_DECLARE_METATYPE(tavrel::DesignValues)
