@@ -245,7 +245,12 @@ void DesignActions::fillRecentMenu() {
             recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         item->setToolTip(QDir::toNativeSeparators(path));
         item->setStatusTip(item->toolTip());
-        connect(item, &QAction::triggered, this, [this, path] { openFile(path); });
+        // Opening refills this menu, which deletes the item: not while it is
+        // still being triggered.
+        connect(item, &QAction::triggered, this, [this, path] {
+            QMetaObject::invokeMethod(
+                this, [this, path] { openFile(path); }, Qt::QueuedConnection);
+        });
     }
     recent_->setEnabled(!recent.isEmpty());
 }

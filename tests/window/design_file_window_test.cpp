@@ -61,7 +61,8 @@ class DesignFileWindowTest : public QObject {
   private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings(QStringLiteral("Tavrel"), QStringLiteral("tavrel")).clear();
+        // The recent designs of this run alone, whatever else runs beside it.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
     }
 
     void withoutAFileTheWindowIsAsBefore() {
@@ -102,6 +103,10 @@ class DesignFileWindowTest : public QObject {
         QCOMPARE(w.designActions()->details(), details);
         QVERIFY(!w.isWindowModified());
         QCOMPARE(w.designActions()->recentMenu()->actions().size(), 1);
+        MainWindow other;  // the recent design is offered in every window
+        other.designActions()->recentMenu()->actions().front()->trigger();
+        QTRY_COMPARE(other.designActions()->path(), path);
+        QCOMPARE(other.designActions()->details(), details);
     }
 
     void unsavedChangesAreAskedAboutAndCtrlSSavesThem() {
@@ -202,6 +207,9 @@ class DesignFileWindowTest : public QObject {
         QCOMPARE(box(w, "txtw"), QStringLiteral("0.5"));
         QCOMPARE(w.designActions()->path(), path);
     }
+
+  private:
+    QTemporaryDir settings_;
 };
 
 QTEST_MAIN(DesignFileWindowTest)
