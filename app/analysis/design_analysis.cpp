@@ -91,10 +91,11 @@ std::string markedText(const ResultCell& cell) {
 }
 
 AnalysisRun DesignAnalysis::run(const std::array<std::string_view, kDesignInputCount>& texts,
-                                CalclteFunction calclte) {
+                                CalclteFunction calclte, UnitSystem units) {
     DesignValues values;
     for (int i = 0; i < kDesignInputCount; ++i) {
-        values[i] = static_cast<float>(readLeadingNumber(normaliseTypedText(texts[i], typed_)));
+        values[i] =
+            toAnalysisUnits(units, i, readLeadingNumber(normaliseTypedText(texts[i], typed_)));
     }
     return run(values, calclte);
 }

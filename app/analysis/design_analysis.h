@@ -10,6 +10,7 @@
 #include "analysis/case_grade.h"
 #include "analysis/design_inputs.h"
 #include "analysis/dowel_cases.h"
+#include "analysis/units.h"
 #include "quorvix/dowel_joint.h"
 
 namespace tavrel {
@@ -80,8 +81,9 @@ class DesignAnalysis {
     // digits and format characters are made plain before the leading number is
     // read (see typed_text.h). `calclte` may be null when the engine could not
     // be loaded: the inputs are still read and checked.
+    // The texts are in `units`; the run converts them to its own.
     AnalysisRun run(const std::array<std::string_view, kDesignInputCount>& texts,
-                    CalclteFunction calclte);
+                    CalclteFunction calclte, UnitSystem units = UnitSystem::Us);
     // The same run from values already read, for callers that hold numbers.
     AnalysisRun run(const DesignValues& values, CalclteFunction calclte);
 

@@ -149,10 +149,10 @@ std::vector<ValueInterval> acceptableIntervals(const InputGrades& grades, int do
     return intervals;
 }
 
-std::string solvedValueText(int input, double value) {
-    const int decimals =
-        std::max(0, static_cast<int>(std::ceil(-std::log10(2e-5 * rangeOf(input)))));
-    return formatFixed(value, decimals);
+std::string solvedValueText(int input, double value, UnitSystem units) {
+    const double range = fromAnalysisUnits(units, input, rangeOf(input));
+    const int decimals = std::max(0, static_cast<int>(std::ceil(-std::log10(2e-5 * range))));
+    return formatFixed(fromAnalysisUnits(units, input, value), decimals);
 }
 
 }  // namespace tavrel

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/sensitivity.h"
+#include "analysis/units.h"
 
 namespace tavrel {
 
@@ -47,6 +48,7 @@ std::vector<ValueInterval> acceptableIntervals(const InputGrades& grades, int do
 
 // A solved value as text: fixed decimals fine enough that the rounding moves
 // the value by less than a hundredth of the 0.001-of-range margin around it.
-std::string solvedValueText(int input, double value);
+// In `units`, the margin is the range's in those units.
+std::string solvedValueText(int input, double value, UnitSystem units = UnitSystem::Us);
 
 }  // namespace tavrel

@@ -97,9 +97,10 @@ ReportSection methodSection(UnitSystem units) {
         "the two bearing stresses are graded; the worst of the three governs the bar's grade:"});
     s.blocks.push_back(ReportPairs{gradingRule(units)});
     s.blocks.push_back(ReportParagraph{
-        std::string("A result marked * lies ") + kOutsideFittedRelations +
-        " (a load transfer above 100 % or a bearing stress of 0): its grade is computed as "
-        "usual but rests on relations used beyond the results they were fitted to."});
+        std::string("A result marked ") + kOutsideMark + " lies " + kOutsideFittedRelations +
+        ": a load transfer at or below 0 % or at or above 100 %, a bearing stress at or below 0, "
+        "or a value that is not finite. Its grade is computed as usual but rests on relations "
+        "used beyond the results they were fitted to."});
     return s;
 }
 
@@ -144,6 +145,7 @@ ReportModel buildReport(const DesignStudy& study, const ReportSettings& settings
     model.sections.push_back(resultsSection(study, units));
     model.sections.push_back(workingSection(study, units));
     // The charts last, on pages of their own: the texts fill the pages before.
+    model.sections.push_back(textbookSection(study, settings));
     model.sections.push_back(acceptableSection(study, units));
     model.sections.push_back(sensitivitySection(study, units));
     return model;

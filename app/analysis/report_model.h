@@ -15,6 +15,7 @@
 #include "analysis/design_file.h"
 #include "analysis/design_study.h"
 #include "analysis/results_table.h"
+#include "analysis/textbook_check.h"
 #include "analysis/units.h"
 
 namespace tavrel {
@@ -27,6 +28,7 @@ struct ReportSettings {
     ProjectDetails project;  // the design's, each optional
     std::string made;        // the date and time the report names, "2026-12-07 21:41"
     std::string program;     // "Tavrel Version 2.0.020"
+    CheckSettings check;     // the textbook check's choices
 };
 
 enum class ReportTextStyle { Body, Small, Strong };
@@ -55,6 +57,12 @@ struct ReportTable {
     std::array<std::array<std::string, 2>, kDowelCaseCount> heads;
     std::array<CaseGrade, kDowelCaseCount> grades{};
     std::vector<ResultLine> lines;
+};
+
+// A plain table: a head row, then rows of text; the first column names the row.
+struct ReportGrid {
+    std::vector<std::string> head;
+    std::vector<std::vector<std::string>> rows;
 };
 
 // A square of each grade's colour and its words.
@@ -103,7 +111,7 @@ struct ReportChartPair {
 };
 
 using ReportBlock = std::variant<ReportParagraph, ReportPairs, ReportWorking, ReportTable,
-                                 ReportLegend, ReportSignOff, ReportChartPair>;
+                                 ReportLegend, ReportSignOff, ReportChartPair, ReportGrid>;
 
 struct ReportSection {
     std::string heading;  // empty for the title block

@@ -22,5 +22,6 @@ ReportSection resultsSection(const DesignStudy& study, UnitSystem units);
 ReportSection workingSection(const DesignStudy& study, UnitSystem units);
 ReportSection sensitivitySection(const DesignStudy& study, UnitSystem units);
 ReportSection acceptableSection(const DesignStudy& study, UnitSystem units);
+ReportSection textbookSection(const DesignStudy& study, const ReportSettings& settings);
 
 }  // namespace tavrel

@@ -105,7 +105,7 @@ ReportSection resultsSection(const DesignStudy& study, UnitSystem units) {
     s.blocks.push_back(table);
     if (marked) {
         s.blocks.push_back(ReportParagraph{
-            std::string(kFittedMark) + " " + kOutsideFittedRelations + "; the grade is unchanged.",
+            std::string(kOutsideMark) + " " + kOutsideFittedRelations + "; the grade is unchanged.",
             ReportTextStyle::Strong});
     }
     ReportLegend legend;
@@ -142,13 +142,41 @@ ReportSection workingSection(const DesignStudy& study, UnitSystem units) {
         working.lines.push_back("Graded: " + lteCheck(e.deflectionLte) + "; " +
                                 stressCheck("edge", e.edgeBearingStress, units) + "; " +
                                 stressCheck("corner", e.cornerBearingStress, units));
-        const bool outside = outsideFittedRelations(e);
-        working.lines.push_back(
-            std::string("Grade: ") + gradeWord(result.grade) +
-            (outside ? std::string(kFittedMark) + " (" + kOutsideFittedRelations + ")"
-                     : std::string()));
+        working.lines.push_back(std::string("Grade: ") + gradeWord(result.grade));
         s.blocks.push_back(working);
     }
+    return s;
+}
+
+ReportSection textbookSection(const DesignStudy& study, const ReportSettings& settings) {
+    const UnitSystem units = settings.units;
+    const TextbookCheck check = textbookCheck(study.engineInput, settings.check);
+    ReportSection s{kTextbookCheckTitle, false, {}};
+    s.blocks.push_back(ReportParagraph{
+        "A second, separate verdict on each bar's bearing stress by the classic hand method; "
+        "the grades above never depend on it.",
+        ReportTextStyle::Small});
+    s.blocks.push_back(
+        ReportParagraph{checkMethodParagraph(check.settings), ReportTextStyle::Small});
+    ReportPairs inputs;
+    for (const CheckInputRow& row : checkInputRows(check, units)) {
+        std::string value = row.value + (row.unit.empty() ? "" : " " + row.unit);
+        if (!row.note.empty()) value += " (" + row.note + ")";
+        inputs.rows.emplace_back(row.caption + ":", value);
+    }
+    s.blocks.push_back(inputs);
+    ReportGrid chain;
+    chain.head.push_back(std::string("Bar (") + dowelUnit(units) + ")");
+    for (int c = 0; c < kCheckColumnCount; ++c) {
+        const std::string unit = checkColumnUnit(c, units);
+        chain.head.push_back(kCheckColumns[c].caption + (unit == "-" ? "" : " (" + unit + ")"));
+    }
+    for (int b = 0; b < kDowelCaseCount; ++b) {
+        const auto row = checkRow(check.bars[b], units);
+        chain.rows.emplace_back(1, dowelLabel(kDowelCases[b], units));
+        chain.rows.back().insert(chain.rows.back().end(), row.begin(), row.end());
+    }
+    s.blocks.push_back(chain);
     return s;
 }
 

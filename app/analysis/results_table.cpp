@@ -6,7 +6,6 @@ namespace tavrel {
 
 namespace {
 
-constexpr const char* kBarsCaption = "Dowel (in.)";
 constexpr const char* kGradeCaption = "Grade";
 
 std::string hexColour(Rgb c) {
@@ -109,6 +108,7 @@ std::vector<ResultLine> resultLines(const AnalysisRun& run, UnitSystem units) {
                                                              : result.engine.cornerBearingStress,
                                         units)
                     : cell.text;
+            if (cell.outsideFittedRange) line.texts[c] += kOutsideMark;
             if (cellColoured(cell)) line.shades[c] = cell.grade;
         }
         lines.push_back(line);
@@ -116,62 +116,73 @@ std::vector<ResultLine> resultLines(const AnalysisRun& run, UnitSystem units) {
     ResultLine grades{kGradeCaption, false, {}, {}};
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const CaseResult& result = run.cases[c];
-        grades.texts[c] = std::string(gradeWord(result.grade)) +
-                          (outsideFittedRelations(result.engine) ? kFittedMark : "");
+        grades.texts[c] = gradeWord(result.grade);
         grades.shades[c] = result.grade;
     }
     lines.push_back(grades);
     return lines;
 }
 
-std::string resultsTabSeparated(const AnalysisRun& run) {
-    std::string text = kBarsCaption;
-    for (const DowelCase& dowel : kDowelCases) {
-        text += '\t';
-        text += dowelCaseLabel(dowel);
+namespace {
+
+// An input's caption, value and unit in `units`.
+std::array<std::string, 3> inputRow(const DesignValues& values, int input, UnitSystem units) {
+    const double value = fromAnalysisUnits(units, input, values[input]);
+    return {kDesignInputs[input].caption, plainDecimal(static_cast<float>(value)),
+            inputScale(units, input).caption};
+}
+
+std::string barsCaption(UnitSystem units) {
+    return std::string("Dowel (") + dowelUnit(units) + ")";
+}
+
+}  // namespace
+
+std::string resultsTabSeparated(const AnalysisRun& run, const DesignValues& values,
+                                UnitSystem units) {
+    std::string text;
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        const auto row = inputRow(values, i, units);
+        text += row[0] + '\t' + row[1] + '\t' + row[2] + '\n';
     }
-    text += "\n";
-    for (int row = 0; row < kResultRowCount; ++row) {
-        text += kResultRowCaptions[row];
-        for (const CaseResult& c : run.cases) {
-            text += '\t';
-            text += markedText(c.cells[row]);
+    text += '\n' + barsCaption(units);
+    for (const DowelCase& dowel : kDowelCases) text += '\t' + dowelLabel(dowel, units);
+    text += '\n';
+    for (const ResultLine& line : resultLines(run, units)) {
+        text += line.caption;
+        if (!line.group) {
+            for (const std::string& cellText : line.texts) text += '\t' + cellText;
         }
-        text += "\n";
+        text += '\n';
     }
-    text += kGradeCaption;
-    for (const CaseResult& c : run.cases) {
-        text += '\t';
-        text += gradeWord(c.grade);
-    }
-    text += "\n";
     if (anyMarked(run)) text += markFootnote() + "\n";
     return text;
 }
 
-std::string resultsHtml(const AnalysisRun& run) {
-    std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
-    html += cell("th", kBarsCaption, nullptr);
+std::string resultsHtml(const AnalysisRun& run, const DesignValues& values, UnitSystem units) {
+    std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n";
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        const auto row = inputRow(values, i, units);
+        html += "<tr>" + cell("th", row[0], nullptr) + cell("td", row[1], nullptr) +
+                cell("td", row[2], nullptr) + "</tr>\n";
+    }
+    html += "</table>\n<br>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
+    html += cell("th", barsCaption(units), nullptr);
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const Rgb colour = gradeRgb(run.cases[c].grade);
-        html += cell("th", dowelCaseLabel(kDowelCases[c]), &colour);
+        html += cell("th", dowelLabel(kDowelCases[c], units), &colour);
     }
     html += "</tr>\n";
-    for (int row = 0; row < kResultRowCount; ++row) {
-        html += "<tr>" + cell("th", kResultRowCaptions[row], nullptr);
-        for (const CaseResult& c : run.cases) {
-            const ResultCell& value = c.cells[row];
-            const Rgb colour = cellColoured(value) ? gradeRgb(*value.grade) : Rgb{};
-            html += cell("td", markedText(value), cellColoured(value) ? &colour : nullptr);
+    for (const ResultLine& line : resultLines(run, units)) {
+        html += "<tr>" + cell("th", line.caption, nullptr);
+        if (line.group) html += "<td colspan=\"" + std::to_string(kDowelCaseCount) + "\"></td>";
+        for (int c = 0; c < kDowelCaseCount && !line.group; ++c) {
+            const Rgb colour = line.shades[c] ? gradeRgb(*line.shades[c]) : Rgb{};
+            html += cell("td", line.texts[c], line.shades[c] ? &colour : nullptr);
         }
         html += "</tr>\n";
     }
-    html += "<tr>" + cell("th", kGradeCaption, nullptr);
-    for (const CaseResult& c : run.cases) {
-        const Rgb colour = gradeRgb(c.grade);
-        html += cell("td", gradeWord(c.grade), &colour);
-    }
-    html += "</tr>\n</table>\n";
+    html += "</table>\n";
     if (anyMarked(run)) html += "<p>" + escaped(markFootnote()) + "</p>\n";
     return html;
 }

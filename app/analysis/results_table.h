@@ -80,16 +80,19 @@ struct ResultLine {
 };
 
 // The table under the size heads of a complete run, in `units`: the two
-// section rows, the five result rows and the grade row, whose words carry
-// kFittedMark where the bar's results lie outside the fitted relations.
+// section rows, the five result rows (a value outside the fitted relations
+// followed by kOutsideMark) and the grade row.
 std::vector<ResultLine> resultLines(const AnalysisRun& run, UnitSystem units);
-inline constexpr const char* kFittedMark = "*";
 
-// A complete run as tab-separated lines for spreadsheets: a header with
-// "Dowel (in.)" and the bars, one line per result row, and a "Grade" line.
-std::string resultsTabSeparated(const AnalysisRun& run);
+// A complete run of the design `values` for the clipboard, in `units`: the
+// seven inputs with their units, a blank line, then the table: a header with
+// "Dowel (in.)" (or "Dowel (mm)") and the bars, the two section rows with
+// their units, one line per result row and a "Grade" line.
+std::string resultsTabSeparated(const AnalysisRun& run, const DesignValues& values,
+                                UnitSystem units = UnitSystem::Us);
 
-// The same table in HTML, coloured as the window colours it.
-std::string resultsHtml(const AnalysisRun& run);
+// The same in HTML, coloured as the window colours it.
+std::string resultsHtml(const AnalysisRun& run, const DesignValues& values,
+                        UnitSystem units = UnitSystem::Us);
 
 }  // namespace tavrel

@@ -77,10 +77,18 @@ std::string inputMaximumText(UnitSystem system, int input) {
     return roundedLimit(fromAnalysisUnits(system, input, d.maximum), false);
 }
 
+std::string rangeTooltip(UnitSystem system, int input) {
+    return "Minimum: " + inputMinimumText(system, input) +
+           "  Maximum: " + inputMaximumText(system, input);
+}
+
 std::array<std::string, 2> dowelHeads(const DowelCase& dowel, UnitSystem system) {
     if (system == UnitSystem::Us) return headingCaptions(dowel);
+    // The sizes are decimals in inches: their exact conversion (1.75 in. is
+    // 44.45 mm) rounds, not the binary product just below it.
     auto mm = [](float inches) {
-        return formatFixed(static_cast<double>(inches) * kMillimetresPerInch, 1);
+        const double exact = std::round(static_cast<double>(inches) * kMillimetresPerInch * 1e6);
+        return formatFixed(exact / 1e6, 1);
     };
     if (isRound(dowel)) return {mm(dowel.diameter), std::string()};
     return {mm(dowel.width), mm(dowel.height)};

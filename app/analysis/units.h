@@ -59,6 +59,9 @@ std::array<std::string, 2> dowelHeads(const DowelCase& dowel, UnitSystem system)
 // The unit of bar sizes: "in." or "mm".
 const char* dowelUnit(UnitSystem system);
 
+// The tooltip showing an input's limits in `system`: "Minimum: 152.4  Maximum: 914.4".
+std::string rangeTooltip(UnitSystem system, int input);
+
 // A bearing stress as the table shows it: whole psi, or MPa with two decimals,
 // halves to even in both.
 std::string bearingStressText(float psi, UnitSystem system);

@@ -469,11 +469,8 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
     std::string error = readArguments(args, true, r, given);
     std::optional<DesignDocument> file;
     if (error.empty() && !r.options.designFile.empty()) {
-        // --solve and --report work in US units: a design typed in SI is converted.
-        const bool usOnly = std::any_of(args.begin(), args.end(), [](std::string_view arg) {
-            return isOption(arg, "--solve") || isOption(arg, "--report");
-        });
-        file = readDesignOption(r.options, wasGiven(given, "units"), usOnly, error);
+        // Everything, --solve and --report too, follows the design's units.
+        file = readDesignOption(r.options, wasGiven(given, "units"), false, error);
     }
     if (error.empty()) {
         const InputDefaults defaults = inputDefaults();

@@ -7,16 +7,17 @@
 
 namespace tavrel::cli {
 
-std::string writeReportFile(const std::string& path, const DesignValues& values,
-                            CalclteFunction calclte) {
+std::string writeReportFile(const std::string& path, const DesignValues& values, UnitSystem units,
+                            const ProjectDetails& details, CalclteFunction calclte) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         return "no drawing available in this process";
     }
     const std::optional<DesignStudy> study = studyDesign(values, calclte);
     if (!study) return "the design could not be analysed";
     // The name's bytes as given: a name in no particular encoding is kept.
-    return report::writeReportPdf(std::filesystem::path(path), *study,
-                                  QDateTime::currentDateTime());
+    return report::writeReportPdf(
+        std::filesystem::path(path),
+        buildReport(*study, report::reportSettings(units, details, QDateTime::currentDateTime())));
 }
 
 }  // namespace tavrel::cli

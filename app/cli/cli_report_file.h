@@ -3,14 +3,16 @@
 
 #include <string>
 
+#include "analysis/design_file.h"
 #include "analysis/design_inputs.h"
 #include "analysis/design_study.h"
 
 namespace tavrel::cli {
 
-// Studies `values` and writes the report as a PDF at `path`; returns why it
-// failed, or an empty text. Needs a QGuiApplication.
-std::string writeReportFile(const std::string& path, const DesignValues& values,
-                            CalclteFunction calclte);
+// Studies `values` and writes the report in `units`, for the project
+// `details`, as a PDF at `path`; returns why it failed, or an empty text.
+// Needs a QGuiApplication.
+std::string writeReportFile(const std::string& path, const DesignValues& values, UnitSystem units,
+                            const ProjectDetails& details, CalclteFunction calclte);
 
 }  // namespace tavrel::cli

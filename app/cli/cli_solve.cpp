@@ -11,30 +11,32 @@ ReportFileWriter& reportFileWriter() {
     return writer;
 }
 
-void writeTable(const DesignValues& design, int input, const InputGrades& grades, Output& out) {
-    const DesignInput& d = kDesignInputs[input];
+void writeTable(const DesignValues& design, int input, const InputGrades& grades, UnitSystem units,
+                Output& out) {
     out.write("Design:");
     for (int i = 0; i < kDesignInputCount; ++i) {
         out.write(i == 0 ? " " : ", ");
         out.write(kDesignInputs[i].option);
         out.put(' ');
-        out.write(plainDecimal(design[i]));
+        out.write(plainDecimal(static_cast<float>(fromAnalysisUnits(units, i, design[i]))));
         out.put(' ');
-        out.write(kDesignInputs[i].units);
+        out.write(inputScale(units, i).caption);
     }
     out.write("\nGrade changes as ");
     out.write(kDesignInputs[input].option);
-    out.write(" runs from " + plainDecimal(d.minimum) + " to " + plainDecimal(d.maximum) + " " +
-              d.units + ", the other inputs held:\n\n");
-    out.write("Dowel (in.)  Value         Below         Above\n");
+    out.write(" runs from " + inputMinimumText(units, input) + " to " +
+              inputMaximumText(units, input) + " " + inputScale(units, input).caption +
+              ", the other inputs held:\n\n");
+    out.write(std::string("Dowel (") + dowelUnit(units) +
+              (units == UnitSystem::Us ? ")  " : ")   ") + "Value         Below         Above\n");
     for (int c = 0; c < kDowelCaseCount; ++c) {
-        std::string label = dowelCaseLabel(kDowelCases[c]);
+        std::string label = dowelLabel(kDowelCases[c], units);
         label.resize(13, ' ');
         bool any = false;
         for (const GradeChange& change : grades.changes) {
             if (change.dowel != c) continue;
             any = true;
-            std::string value = solvedValueText(input, change.value);
+            std::string value = solvedValueText(input, change.value, units);
             value.resize(std::max<size_t>(value.size() + 1, 14), ' ');
             std::string below = gradeWord(change.below);
             below.resize(14, ' ');
@@ -60,7 +62,7 @@ bool asksForReport(const std::vector<std::string_view>& args) {
 }
 
 void writeGradeChanges(const DesignValues& design, int input, Format format,
-                       CalclteFunction calclte, Output& out) {
+                       CalclteFunction calclte, Output& out, UnitSystem units) {
     DesignAnalysis analysis;
     const InputGrades grades = solveInput(analysis, design, input, calclte);
     const std::string name = kDesignInputs[input].option;
@@ -68,9 +70,9 @@ void writeGradeChanges(const DesignValues& design, int input, Format format,
         case Format::Csv:
             out.write("dowel,input,value,grade_below,grade_above\n");
             for (const GradeChange& change : grades.changes) {
-                out.write(dowelCaseLabel(kDowelCases[change.dowel]) + "," + name + "," +
-                          solvedValueText(input, change.value) + "," + gradeWord(change.below) +
-                          "," + gradeWord(change.above) + "\n");
+                out.write(dowelLabel(kDowelCases[change.dowel], units) + "," + name + "," +
+                          solvedValueText(input, change.value, units) + "," +
+                          gradeWord(change.below) + "," + gradeWord(change.above) + "\n");
             }
             break;
         case Format::Json: {
@@ -79,9 +81,9 @@ void writeGradeChanges(const DesignValues& design, int input, Format format,
             for (const GradeChange& change : grades.changes) {
                 out.write(first ? "\n" : ",\n");
                 first = false;
-                out.write("  {\"dowel\": \"" + dowelCaseLabel(kDowelCases[change.dowel]) +
+                out.write("  {\"dowel\": \"" + dowelLabel(kDowelCases[change.dowel], units) +
                           "\", \"input\": \"" + name +
-                          "\", \"value\": " + solvedValueText(input, change.value) +
+                          "\", \"value\": " + solvedValueText(input, change.value, units) +
                           ", \"grade_below\": \"" + gradeWord(change.below) +
                           "\", \"grade_above\": \"" + gradeWord(change.above) + "\"}");
             }
@@ -89,7 +91,7 @@ void writeGradeChanges(const DesignValues& design, int input, Format format,
             break;
         }
         case Format::Table:
-            writeTable(design, input, grades, out);
+            writeTable(design, input, grades, units, out);
             break;
     }
     out.flush();
@@ -97,12 +99,6 @@ void writeGradeChanges(const DesignValues& design, int input, Format format,
 
 int runSolveOrReport(const Options& options, Output& out, std::string& error,
                      const EngineBinder& engine) {
-    // The solved values and the report are in the window's units.
-    if (options.units != UnitSystem::Us) {
-        error = std::string("tavrel-cli: ") + (options.solve ? "--solve" : "--report") +
-                ": US units only\n";
-        return kExitBadInput;
-    }
     DesignValues design;
     for (int i = 0; i < kDesignInputCount; ++i) {
         design[i] = toAnalysisUnits(options.units, i, options.values[i]);
@@ -114,14 +110,14 @@ int runSolveOrReport(const Options& options, Output& out, std::string& error,
         return kExitEngineMissing;
     }
     if (options.solve) {
-        writeGradeChanges(design, *options.solve, options.format, calclte, out);
+        writeGradeChanges(design, *options.solve, options.format, calclte, out, options.units);
         return kExitOk;
     }
 
     const ReportFileWriter& write = reportFileWriter();
     const std::string& path = options.report;
-    const std::string failure =
-        write ? write(path, design, calclte) : "this build cannot draw reports";
+    const std::string failure = write ? write(path, design, options.units, options.details, calclte)
+                                      : "this build cannot draw reports";
     if (!failure.empty()) {
         error = "tavrel-cli: --report: " + path + ": " + failure + "\n";
         return kExitWriteFailed;
@@ -139,10 +135,11 @@ std::string solveAndReportHelp() {
            "                           which the bar's grade changes, with the grade below\n"
            "                           and above; CSV columns dowel,input,value,grade_below,\n"
            "                           grade_above\n"
-           "  --report FILE.pdf        write the design report (inputs, results, working,\n"
-           "                           sensitivity charts, what makes each bar acceptable)\n"
-           "                           as a PDF file; needs no display\n"
-           "Both take US units only.\n";
+           "  --report FILE.pdf        write the evaluation report (inputs, method, results,\n"
+           "                           working, textbook check, what makes each bar\n"
+           "                           acceptable, sensitivity charts) as a PDF file;\n"
+           "                           needs no display\n"
+           "Both follow --units: values, bar sizes and stresses in the units chosen.\n";
 }
 
 }  // namespace tavrel::cli

@@ -18,15 +18,18 @@ bool asksForReport(const std::vector<std::string_view>& args);
 
 // Writes the design report of `values` as a PDF at `path`; returns why it
 // failed, or an empty text.
-using ReportFileWriter = std::function<std::string(
-    const std::string& path, const DesignValues& values, CalclteFunction calclte)>;
+// Writes the report of `values` in `units`, naming the project `details`.
+using ReportFileWriter =
+    std::function<std::string(const std::string& path, const DesignValues& values, UnitSystem units,
+                              const ProjectDetails& details, CalclteFunction calclte)>;
 // The report is drawn with Qt, which the rest of tavrel-cli does without:
 // the program hands the writer in at start. Without one, --report fails.
 void setReportFileWriter(ReportFileWriter writer);
 
 // The solver's answer for input `input` as a table, CSV or JSON.
+// Values and bar sizes in `units`.
 void writeGradeChanges(const DesignValues& design, int input, Format format,
-                       CalclteFunction calclte, Output& out);
+                       CalclteFunction calclte, Output& out, UnitSystem units = UnitSystem::Us);
 
 // The options' --solve or --report, which runCli hands on.
 int runSolveOrReport(const Options& options, Output& out, std::string& error,

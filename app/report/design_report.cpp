@@ -230,6 +230,36 @@ void drawChartPair(PageFlow& flow, const ReportChartPair& pair) {
 
 // The sizing table: size heads coloured by grade, section rows in grey, the
 // graded cells shaded, heavy rules round it and between the two shapes.
+// A plain grid: bold heads that may wrap, one line per row, thin rules.
+void drawGrid(PageFlow& flow, const ReportGrid& grid) {
+    constexpr double kHead = 24, kRow = 14;
+    const double column = flow.contentWidth() / grid.head.size();
+    flow.ensure(kHead + kRow * grid.rows.size() + 6);
+    QPainter& painter = flow.painter;
+    const double x0 = flow.left(), top = flow.y();
+    painter.setPen(Qt::black);
+    painter.setFont(fonts::text(7, true));
+    for (std::size_t c = 0; c < grid.head.size(); ++c) {
+        painter.drawText(flow.rect(x0 + c * column + 1, top, column - 2, kHead),
+                         Qt::AlignCenter | Qt::TextWordWrap, qs(grid.head[c]));
+    }
+    painter.setFont(fonts::text(7.5));
+    for (std::size_t r = 0; r < grid.rows.size(); ++r) {
+        for (std::size_t c = 0; c < grid.rows[r].size(); ++c) {
+            painter.drawText(
+                flow.rect(x0 + c * column + 1, top + kHead + r * kRow, column - 2, kRow),
+                Qt::AlignCenter, qs(grid.rows[r][c]));
+        }
+    }
+    const double bottom = top + kHead + kRow * grid.rows.size();
+    for (std::size_t r = 0; r <= grid.rows.size(); ++r) {
+        flow.line(x0, top + kHead + r * kRow, x0 + flow.contentWidth(), top + kHead + r * kRow,
+                  r == 0 ? 0.8 : 0.3);
+    }
+    flow.line(x0, top, x0 + flow.contentWidth(), top, 0.8);
+    flow.advance(bottom - top + 8);
+}
+
 void drawTable(PageFlow& flow, const ReportTable& table) {
     constexpr double kCaptionWidth = 136, kRow = 16, kHeadRow = 24;
     const double column = (flow.contentWidth() - kCaptionWidth) / kDowelCaseCount;
@@ -303,6 +333,8 @@ void drawBlock(PageFlow& flow, const ReportBlock& block) {
         drawSignOff(flow, *signOff);
     } else if (const auto* charts = std::get_if<ReportChartPair>(&block)) {
         drawChartPair(flow, *charts);
+    } else if (const auto* grid = std::get_if<ReportGrid>(&block)) {
+        drawGrid(flow, *grid);
     }
 }
 
@@ -392,10 +424,10 @@ std::string writeReportPdf(const std::filesystem::path& path, const DesignStudy&
     return writeReportPdf(path, buildReport(study, reportSettings(UnitSystem::Us, {}, made)));
 }
 
-QMimeData* resultsMimeData(const AnalysisRun& run) {
+QMimeData* resultsMimeData(const AnalysisRun& run, const DesignValues& values, UnitSystem units) {
     auto* data = new QMimeData;
-    data->setText(qs(resultsTabSeparated(run)));
-    data->setHtml(qs(resultsHtml(run)));
+    data->setText(qs(resultsTabSeparated(run, values, units)));
+    data->setHtml(qs(resultsHtml(run, values, units)));
     return data;
 }
 

@@ -42,8 +42,9 @@ std::string writeReportPdf(const std::filesystem::path& path, const ReportModel&
 std::string writeReportPdf(const std::filesystem::path& path, const DesignStudy& study,
                            const QDateTime& made);
 
-// The results table of a complete run for the clipboard: tab-separated text
-// for spreadsheets and a coloured HTML table for word processors.
-QMimeData* resultsMimeData(const AnalysisRun& run);
+// The inputs and the results table of a complete run of `values` for the
+// clipboard, in `units`: tab-separated text for spreadsheets and coloured HTML
+// tables for word processors.
+QMimeData* resultsMimeData(const AnalysisRun& run, const DesignValues& values, UnitSystem units);
 
 }  // namespace tavrel::report

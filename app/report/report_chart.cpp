@@ -265,7 +265,8 @@ void drawLegend(QPainter& painter, const Frame& f, const ReportChart& chart) {
         } else {
             painter.fillRect(QRectF(x, y + 1.5 * pt, 14 * pt, 6 * pt),
                              QBrush(QColor(90, 90, 90), Qt::BDiagPattern));
-            name = QString::fromStdString(std::string(kFittedMark) + " " + kOutsideFittedRelations);
+            name =
+                QString::fromStdString(std::string(kOutsideMark) + " " + kOutsideFittedRelations);
         }
         // The last entry may run on into the columns that are left.
         const double width = (i + 1 == count ? f.area.right() - x : column) - 17 * pt;

@@ -104,7 +104,7 @@ DesignActions::DesignActions(QWidget* window, DowelSizingPage* sizing, DowelSpac
 
 DesignDocument DesignActions::currentDocument() const {
     DesignDocument document;
-    document.units = UnitSystem::Us;
+    document.units = sizing_->units();
     for (int i = 0; i < kDesignInputCount; ++i)
         document.inputs[kDesignInputs[i].option] = sizing_->inputBoxes()[i]->text().toStdString();
     document.details = document_.details;
@@ -121,8 +121,8 @@ void DesignActions::setDetails(const ProjectDetails& details) {
 }
 
 void DesignActions::showDocument(const DesignDocument& file) {
-    // The window works in US units: a design typed in SI opens converted.
-    const DesignDocument document = inUnits(file, UnitSystem::Us);
+    // The window keeps the units the user chose: a design in others opens converted.
+    const DesignDocument document = inUnits(file, sizing_->units());
     showing_ = true;
     const InputDefaults defaults = inputDefaults();
     for (int i = 0; i < kDesignInputCount; ++i) {

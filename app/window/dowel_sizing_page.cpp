@@ -4,12 +4,14 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
 #include <algorithm>
 #include <numeric>
 #include <utility>
 
+#include "analysis/design_file.h"
 #include "analysis/results_table.h"
 #include "analysis/working_summary.h"
 #include "window/controls.h"
@@ -126,9 +128,9 @@ void DowelSizingPage::buildInputs() {
                             {left + kCaptionOffset, top, kCaptionWidth, kRowHeight},
                             Qt::AlignRight | Qt::AlignVCenter);
         controls::setTextColour(caption, colours::kCaptionBlue);
-        controls::label(s, QLatin1String(place.units), QLatin1String(input.units),
-                        {left + kUnitsOffset, top, kUnitsWidth, kRowHeight},
-                        Qt::AlignLeft | Qt::AlignVCenter);
+        unitLabels_[i] = controls::label(s, QLatin1String(place.units), QLatin1String(input.units),
+                                         {left + kUnitsOffset, top, kUnitsWidth, kRowHeight},
+                                         Qt::AlignLeft | Qt::AlignVCenter);
         // The stored text is a placeholder that start-up replaces.
         const QString box = QLatin1String(place.box);
         QLineEdit* edit = controls::textBox(s, box, QLatin1String(input.caption),
@@ -212,9 +214,9 @@ void DowelSizingPage::buildTable() {
     }
 
     // Size heads: one per round bar, two stacked per elliptical bar.
-    controls::label(s, QStringLiteral("Label3"), QLatin1String(kDowelHeadsCaption),
-                    {225, 4125, 2850, 255})
-        ->setFont(fonts::bold());
+    headsCaption_ = controls::label(s, QStringLiteral("Label3"), QLatin1String(kDowelHeadsCaption),
+                                    {225, 4125, 2850, 255});
+    headsCaption_->setFont(fonts::bold());
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const DowelCase& dowel = kDowelCases[c];
         const std::array<std::string, 2> captions = headingCaptions(dowel);
@@ -236,6 +238,7 @@ void DowelSizingPage::buildTable() {
         s, QStringLiteral("Label4"), QLatin1String(kLoadTransferSection), {225, 4575, 2850, 255});
     QLabel* bearing = controls::label(s, QStringLiteral("Label8"),
                                       QLatin1String(kBearingStressSection), {225, 6075, 2850, 255});
+    bearingCaption_ = bearing;
     loadTransfer->setFont(fonts::bold());
     bearing->setFont(fonts::bold());
     for (int row = 0; row < kResultRowCount; ++row) {
@@ -308,7 +311,7 @@ void DowelSizingPage::runAnalysis() {
         utf8.resize(static_cast<size_t>(end - utf8.data()));
         views[i] = utf8;
     }
-    AnalysisRun run = analysis_.run(views, engine_.calclte());
+    AnalysisRun run = analysis_.run(views, engine_.calclte(), units_);
 
     // Boxes found in range lose the red of an earlier run; the first box out of
     // range turns red and ends the run.
@@ -356,11 +359,15 @@ void DowelSizingPage::showRun(AnalysisRun run) {
         for (int row = 0; row < kResultRowCount; ++row) {
             QLabel* cell = cells_[row][c];
             const ResultCell& value = result.cells[row];
-            if (value.outsideFittedRange) {
-                marked_ = value.text;
-                marked_ += kOutsideMark;
-            }
-            showCellText(cell, cellTexts_[row][c], value.outsideFittedRange ? marked_ : value.text);
+            const bool converted =
+                units_ != UnitSystem::Us && (row == EdgeStressRow || row == CornerStressRow);
+            marked_ = converted ? bearingStressText(row == EdgeStressRow
+                                                        ? result.engine.edgeBearingStress
+                                                        : result.engine.cornerBearingStress,
+                                                    units_)
+                                : value.text;
+            if (value.outsideFittedRange) marked_ += kOutsideMark;
+            showCellText(cell, cellTexts_[row][c], marked_);
             if (!value.grade) continue;  // ungraded rows keep their background
             if (*value.grade == CaseGrade::Acceptable) {
                 controls::setTransparentBackground(cell);
@@ -373,9 +380,9 @@ void DowelSizingPage::showRun(AnalysisRun run) {
             controls::setOpaqueBackground(headings_[dowel.headings[h]], gradeColour(result.grade));
         }
         // The working behind the grade, on hover over the bar's size.
-        describeWorking(dowel, result.engine, working_);
+        describeWorking(dowel, result.engine, working_, units_);
         working_ += "\n\n";
-        appendCheckDescription(check, c, UnitSystem::Us, working_);
+        appendCheckDescription(check, c, units_, working_);
         if (working_ == shownWorking_[c]) continue;
         shownWorking_[c] = working_;
         const QString working = QString::fromStdString(working_);
@@ -383,6 +390,50 @@ void DowelSizingPage::showRun(AnalysisRun run) {
             headings_[dowel.headings[h]]->setToolTip(working);
     }
     redrawResults();
+}
+
+void DowelSizingPage::setUnits(UnitSystem units) {
+    if (units == units_) return;
+    // The boxes' texts through the design document's conversion: a number is
+    // converted, anything else stays as typed.
+    DesignDocument document;
+    document.units = units_;
+    const auto names = designInputNames();
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        document.inputs[names[i]] = inputBoxes_[i]->text().toStdString();
+    }
+    document = inUnits(std::move(document), units);
+    units_ = units;
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        const QSignalBlocker quiet(inputBoxes_[i]);
+        inputBoxes_[i]->setText(QString::fromStdString(document.inputs[names[i]]));
+    }
+    showUnitCaptions();
+    shownWorking_ = {};
+    runAnalysis();
+}
+
+void DowelSizingPage::showUnitCaptions() {
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        unitLabels_[i]->setText(QString::fromLatin1(inputScale(units_, i).caption));
+        inputBoxes_[i]->setToolTip(QString::fromStdString(rangeTooltip(units_, i)));
+    }
+    headsCaption_->setText(QString::fromStdString(dowelHeadsCaption(units_)));
+    bearingCaption_->setText(QString::fromStdString(bearingStressSectionCaption(units_)));
+    for (int c = 0; c < kDowelCaseCount; ++c) {
+        const DowelCase& dowel = kDowelCases[c];
+        const std::array<std::string, 2> captions = dowelHeads(dowel, units_);
+        for (int h = 0; h < dowel.headingCount; ++h) {
+            headings_[dowel.headings[h]]->setText(QString::fromStdString(captions[h]));
+        }
+    }
+}
+
+DesignValues DowelSizingPage::lastValues() const {
+    DesignValues values;
+    for (int i = 0; i < kDesignInputCount; ++i)
+        values[i] = analysis_.input().*kDesignInputs[i].field;
+    return values;
 }
 
 void DowelSizingPage::showCellText(QLabel* cell, CellText& texts, const std::string& text) {

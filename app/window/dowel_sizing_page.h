@@ -34,6 +34,15 @@ class DowelSizingPage : public TabPage {
     CalclteFunction engine() { return engine_.calclte(); }
     // The latest complete run's figures, case by case.
     const AnalysisRun& lastRun() const { return lastRun_; }
+    // The units of the boxes, the captions and the results; grades never
+    // depend on them.
+    UnitSystem units() const { return units_; }
+    // Shows every caption, unit, range tooltip and result in `units`; a box
+    // holding one number keeps its value, converted.
+    void setUnits(UnitSystem units);
+    // The seven values of the latest run, as the analysis reads them.
+    DesignValues lastValues() const;
+
     // The textbook check's choices, shown in the headings' tooltips.
     const CheckSettings& checkSettings() const { return checkSettings_; }
     void setCheckSettings(const CheckSettings& settings) {
@@ -57,7 +66,13 @@ class DowelSizingPage : public TabPage {
     void setResultsVisible(bool visible);
     void showNoGrades();
 
+    void showUnitCaptions();
+
     EngineLibrary engine_;
+    UnitSystem units_ = UnitSystem::Us;
+    std::array<QLabel*, kDesignInputCount> unitLabels_{};
+    QLabel* headsCaption_ = nullptr;
+    QLabel* bearingCaption_ = nullptr;
     DesignAnalysis analysis_;
     AnalysisRun lastRun_;
     CheckSettings checkSettings_;

@@ -122,6 +122,8 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = answerWithoutWindow(argc, argv)) return *status;
     const QtMessageHandler previous = qInstallMessageHandler(startupMessage);
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tavrel"));
+    QApplication::setApplicationName(QStringLiteral("Tavrel"));
     qInstallMessageHandler(previous);
     // One look on every desktop, so the fixed layout holds.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -75,6 +75,7 @@ MainWindow::MainWindow(const QString& engineFolder) {
     connect(guidelines, &QPushButton::clicked, this, [] { links::openGuidelines(); });
     resultsActions_ = new ResultsActions(this, sizingPage_);
     designActions_ = new DesignActions(this, sizingPage_, spacingPage_, resultsActions_->menu());
+    resultsActions_->setDetailsSource([this] { return designActions_->details(); });
     setAcceptDrops(true);
 
     startUp();
@@ -95,6 +96,10 @@ void MainWindow::startUp() {
         versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION)));
 
     sizingPage_->runAnalysis();
+    // The units of the last session; the defaults above are converted.
+    if (ResultsActions::rememberedUnits() == UnitSystem::Si) {
+        resultsActions_->chooseUnits(UnitSystem::Si);
+    }
     spacingPage_->updateChart();
 
     // Typing right after the window opens goes into the first box and replaces

@@ -1,6 +1,7 @@
 #include "window/results_actions.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <filesystem>
@@ -27,6 +29,7 @@ namespace {
 const QString kCopy = QStringLiteral("Copy Results");
 const QString kSave = QStringLiteral("Save Report as PDF...");
 const QString kPrint = QStringLiteral("Print Report...");
+const QString kUnitsKey = QStringLiteral("units");
 
 QString bareCaption(const char* caption) {
     QString text = QString::fromLatin1(caption);
@@ -43,12 +46,26 @@ ResultsActions::ResultsActions(QWidget* window, DowelSizingPage* page)
       copy_(new QAction(kCopy, this)),
       save_(new QAction(kSave, this)),
       print_(new QAction(kPrint, this)),
+      unitsUs_(new QAction(QStringLiteral("US"), this)),
+      unitsSi_(new QAction(QStringLiteral("SI"), this)),
       menu_(new QMenu(page)) {
     menu_->setObjectName(QStringLiteral("mnuResults"));
     menu_->addAction(copy_);
     menu_->addSeparator();
     menu_->addAction(save_);
     menu_->addAction(print_);
+    menu_->addSeparator();
+    QMenu* units = menu_->addMenu(QStringLiteral("Units: US / SI"));
+    units->setObjectName(QStringLiteral("mnuUnits"));
+    auto* unitGroup = new QActionGroup(this);
+    for (auto [action, system] :
+         {std::pair{unitsUs_, UnitSystem::Us}, {unitsSi_, UnitSystem::Si}}) {
+        action->setCheckable(true);
+        action->setChecked(system == page->units());
+        unitGroup->addAction(action);
+        units->addAction(action);
+        connect(action, &QAction::triggered, this, [this, system] { chooseUnits(system); });
+    }
     connect(copy_, &QAction::triggered, this, &ResultsActions::copyResults);
     connect(save_, &QAction::triggered, this, &ResultsActions::saveReportAs);
     connect(print_, &QAction::triggered, this, &ResultsActions::printReport);
@@ -61,6 +78,18 @@ ResultsActions::ResultsActions(QWidget* window, DowelSizingPage* page)
     shortcut("Ctrl+Shift+C", copy_);
     shortcut("Ctrl+E", save_);
     shortcut("Ctrl+P", print_);
+}
+
+void ResultsActions::chooseUnits(UnitSystem units) {
+    page_->setUnits(units);
+    unitsAction(units)->setChecked(true);
+    QSettings().setValue(kUnitsKey,
+                         units == UnitSystem::Si ? QStringLiteral("si") : QStringLiteral("us"));
+}
+
+UnitSystem ResultsActions::rememberedUnits() {
+    return QSettings().value(kUnitsKey).toString() == QStringLiteral("si") ? UnitSystem::Si
+                                                                           : UnitSystem::Us;
 }
 
 void ResultsActions::shortcut(const char* keys, QAction* action) {
@@ -89,7 +118,7 @@ std::optional<DesignValues> ResultsActions::currentDesign(QString* why) const {
         views[i] = texts[i];
     }
     DesignAnalysis check;
-    const AnalysisRun run = check.run(views, nullptr);
+    const AnalysisRun run = check.run(views, nullptr, page_->units());
     if (run.outcome == AnalysisRun::InputOutOfRange) {
         *why = bareCaption(kDesignInputs[run.inputsInRange].caption) +
                QStringLiteral(" is out of range");
@@ -119,6 +148,14 @@ QMenu* ResultsActions::contextMenu() {
     return menu_;
 }
 
+ReportModel ResultsActions::reportOf(const DesignStudy& study) const {
+    ReportSettings settings =
+        report::reportSettings(page_->units(), detailsSource_ ? detailsSource_() : ProjectDetails{},
+                               QDateTime::currentDateTime());
+    settings.check = page_->checkSettings();
+    return buildReport(study, settings);
+}
+
 std::optional<DesignStudy> ResultsActions::studyCurrentDesign() {
     QString why;
     const std::optional<DesignValues> design = currentDesign(&why);
@@ -132,7 +169,8 @@ std::optional<DesignStudy> ResultsActions::studyCurrentDesign() {
 void ResultsActions::copyResults() {
     if (!refresh()) return;
     // The page's latest complete run is the one the table shows.
-    QApplication::clipboard()->setMimeData(report::resultsMimeData(page_->lastRun()));
+    QApplication::clipboard()->setMimeData(
+        report::resultsMimeData(page_->lastRun(), page_->lastValues(), page_->units()));
 }
 
 QString ResultsActions::defaultReportPath() {
@@ -153,9 +191,9 @@ void ResultsActions::saveReportAs() {
 
 bool ResultsActions::saveReport(const QString& path) {
     const std::optional<DesignStudy> study = studyCurrentDesign();
-    const QString failure = study ? QString::fromStdString(report::writeReportPdf(
-                                        localPath(path), *study, QDateTime::currentDateTime()))
-                                  : QStringLiteral("The design cannot be analysed.");
+    const QString failure =
+        study ? QString::fromStdString(report::writeReportPdf(localPath(path), reportOf(*study)))
+              : QStringLiteral("The design cannot be analysed.");
     if (failure.isEmpty()) return true;
     QMessageBox::warning(window_, QStringLiteral("Save Report as PDF"),
                          QStringLiteral("The report could not be saved as\n%1\n\n%2")
@@ -172,7 +210,7 @@ void ResultsActions::printReport() {
     dialog.setWindowTitle(QStringLiteral("Print Report"));
     if (dialog.exec() != QDialog::Accepted) return;
     const std::optional<DesignStudy> study = studyCurrentDesign();
-    if (study) report::renderReport(printer, *study, QDateTime::currentDateTime());
+    if (study) report::renderReport(printer, reportOf(*study));
 }
 
 }  // namespace tavrel

@@ -5,9 +5,12 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "analysis/design_study.h"
+#include "analysis/report_model.h"
+#include "analysis/units.h"
 
 class QAction;
 class QMenu;
@@ -27,6 +30,14 @@ class ResultsActions : public QObject {
     QAction* copyAction() const { return copy_; }
     QAction* saveAction() const { return save_; }
     QAction* printAction() const { return print_; }
+    // "US" and "SI" under "Units: US / SI"; the choice is remembered.
+    QAction* unitsAction(UnitSystem units) const {
+        return units == UnitSystem::Si ? unitsSi_ : unitsUs_;
+    }
+    // Shows the page in `units` and remembers the choice for the next session.
+    void chooseUnits(UnitSystem units);
+    // The units chosen in an earlier session: US until SI was picked.
+    static UnitSystem rememberedUnits();
     // The sizing page's menu, for other actions to join.
     QMenu* menu() const { return menu_; }
 
@@ -43,6 +54,11 @@ class ResultsActions : public QObject {
     // written.
     bool saveReport(const QString& path);
 
+    // Where the report finds the design's project details.
+    void setDetailsSource(std::function<ProjectDetails()> source) {
+        detailsSource_ = std::move(source);
+    }
+
     // The default file offered for the report.
     static QString defaultReportPath();
 
@@ -51,6 +67,8 @@ class ResultsActions : public QObject {
     // bound; otherwise why not.
     std::optional<DesignValues> currentDesign(QString* why) const;
     std::optional<DesignStudy> studyCurrentDesign();
+    // The report of `study` in the page's units, with its check settings.
+    ReportModel reportOf(const DesignStudy& study) const;
     void shortcut(const char* keys, QAction* action);
 
     QWidget* window_;
@@ -58,7 +76,10 @@ class ResultsActions : public QObject {
     QAction* copy_;
     QAction* save_;
     QAction* print_;
+    QAction* unitsUs_;
+    QAction* unitsSi_;
     QMenu* menu_;
+    std::function<ProjectDetails()> detailsSource_;
 };
 
 }  // namespace tavrel

@@ -14,6 +14,10 @@ One call analyses one doweled transverse joint of a concrete slab::
 Units are inches, pounds, psi and psi per inch. This is the engine alone: the
 grades Tavrel gives a bar come from its program (``tavrel-cli``), not from here.
 The library is found as ``find_library`` says; ``Engine(path)`` loads a given one.
+
+``calclte`` checks its inputs and raises ValueError naming a field the engine
+cannot describe (not finite, not positive, out of its range). The engine as it
+is, unchecked, takes a record: ``Engine().call(DowelJointInput(...))``.
 """
 from ._engine import (
     LIBRARY_NAME,
@@ -24,7 +28,14 @@ from ._engine import (
     find_library,
     library_candidates,
 )
-from ._records import INPUT_FIELDS, RESULT_FIELDS, ROUND_DOWEL, DowelJointInput, DowelJointResult
+from ._records import (
+    INPUT_FIELDS,
+    RESULT_FIELDS,
+    ROUND_DOWEL,
+    DowelJointInput,
+    DowelJointResult,
+    DowelShape,
+)
 
 __all__ = [
     "Engine",
@@ -34,6 +45,7 @@ __all__ = [
     "library_candidates",
     "DowelJointInput",
     "DowelJointResult",
+    "DowelShape",
     "INPUT_FIELDS",
     "RESULT_FIELDS",
     "ROUND_DOWEL",

@@ -3,6 +3,7 @@ from __future__ import annotations
 
 import ctypes
 import math
+import numbers
 import os
 import sys
 from pathlib import Path
@@ -15,6 +16,7 @@ from ._records import (
     ROUND_DOWEL,
     DowelJointInput,
     DowelJointResult,
+    DowelShape,
 )
 
 #: Environment variable naming the library file (or its folder).
@@ -34,6 +36,14 @@ else:
 _NEUTRAL_INPUTS = ("interlockDepthDeduction", "interlockDecayCount")
 _ROUND_ONLY = ("dowelDiameter",)
 _ELLIPTICAL_ONLY = ("dowelWidth", "dowelHeight")
+# Sizes, moduli and loads: the engine divides by them or takes their roots, so
+# 0 or less gives NaN, or a plausible number that means nothing.
+_POSITIVE_INPUTS = ("dowelModulus", "dowelSpacing", "dowelSupportModulus", "jointOpening",
+                    "concreteModulus", "slabThickness", "wheelLoad", "tirePressure",
+                    "subgradeModulus")
+_POISSON_INPUTS = ("dowelPoisson", "concretePoisson")
+# The largest single-precision number: anything beyond it is infinite in the record.
+_FLOAT_MAX = 3.4028234663852886e38
 
 
 class EngineNotFound(FileNotFoundError):
@@ -113,12 +123,17 @@ class Engine:
     def calclte(self, **inputs: float) -> dict[str, float]:
         """Analyses one joint: keyword arguments named as the input record's fields.
 
-        Flags take True or False (or the integer the record holds). Every
-        field is required except the two interlock terms (0, neutral) and the
-        dimensions of the other bar shape. Returns the result record's fifteen
-        fields by name, as the engine computed them in single precision.
+        Flags take True or False (or 0 and 1, or the record's own -1 for true);
+        ``dowelShape`` takes a ``DowelShape`` or its name, "round" or
+        "elliptical". Every field is required except the two interlock terms (0,
+        neutral) and the dimensions of the other bar shape. A value that is not
+        finite, not positive where the engine needs it (sizes, moduli, loads),
+        outside -1 to 0.5 for a Poisson's ratio, or negative for an interlock
+        term raises ValueError naming the field. Returns the result record's
+        fifteen fields by name, as the engine computed them in single precision.
+        ``call`` takes a record as it is, unchecked.
         """
-        return as_dict(self.call(input_record(inputs)))
+        return as_dict(self.call(input_record(checked_inputs(inputs))))
 
 
 def input_record(inputs: Mapping[str, float]) -> DowelJointInput:
@@ -145,6 +160,60 @@ def input_record(inputs: Mapping[str, float]) -> DowelJointInput:
         except TypeError as error:
             raise TypeError(f"{name}: {error}") from None
     return record
+
+
+def _flag(name: str, value) -> bool:
+    if isinstance(value, bool):
+        return value
+    if isinstance(value, numbers.Integral) and value in (0, 1, -1):
+        return value != 0
+    raise ValueError(f"{name}: {value!r} is not a flag (True or False, 0 or 1)")
+
+
+def _shape(value) -> DowelShape:
+    if isinstance(value, str):
+        try:
+            return DowelShape[value.upper()]
+        except KeyError:
+            pass
+    elif isinstance(value, numbers.Integral) and not isinstance(value, bool):
+        if value in iter(DowelShape):
+            return DowelShape(int(value))
+    raise ValueError(f"dowelShape: {value!r} is not a shape ('round' or 'elliptical')")
+
+
+def _number(name: str, value, read: bool) -> float:
+    if isinstance(value, bool) or not isinstance(value, numbers.Real):
+        raise TypeError(f"{name}: {value!r} is not a number")
+    number = float(value)
+    if not math.isfinite(number) or abs(number) > _FLOAT_MAX:
+        raise ValueError(f"{name}: {value!r} is not a finite single-precision number")
+    if not read:
+        return number
+    single = ctypes.c_float(number).value  # what the engine will see
+    if name in _POSITIVE_INPUTS + _ROUND_ONLY + _ELLIPTICAL_ONLY and not single > 0:
+        raise ValueError(f"{name}: {value!r} is not positive in single precision")
+    if name in _POISSON_INPUTS and not -1 < single < 0.5:
+        raise ValueError(f"{name}: {value!r} is not a Poisson's ratio (-1 to 0.5)")
+    if name in _NEUTRAL_INPUTS and single < 0:
+        raise ValueError(f"{name}: {value!r} is negative")
+    return number
+
+
+def checked_inputs(inputs: Mapping[str, object]) -> dict[str, object]:
+    """The keyword inputs made plain for the record, or ValueError naming the
+    first field the engine cannot describe (see ``Engine.calclte``)."""
+    plain = dict(inputs)
+    shape = None
+    if "dowelShape" in inputs:
+        shape = plain["dowelShape"] = _shape(inputs["dowelShape"])
+    unread = _ELLIPTICAL_ONLY if shape == DowelShape.ROUND else _ROUND_ONLY
+    for name, value in inputs.items():
+        if name in FLAG_FIELDS:
+            plain[name] = _flag(name, value)
+        elif name in INPUT_FIELDS and name != "dowelShape":
+            plain[name] = _number(name, value, read=name not in unread)
+    return plain
 
 
 def as_dict(result: DowelJointResult) -> dict[str, float]:

@@ -4,9 +4,19 @@ Both cross the library boundary by address, so every field, width and gap
 matters; the package's tests hold this layout against the header.
 """
 from ctypes import Structure, c_float, c_int16, c_int32
+from enum import IntEnum
 
-#: ``dowelShape`` of a round bar; any other value describes an elliptical bar.
-ROUND_DOWEL = 1
+
+class DowelShape(IntEnum):
+    """A bar's cross-section, as ``dowelShape`` holds it (the engine reads any
+    value but 1 as elliptical; the checked call takes only these two)."""
+
+    ROUND = 1
+    ELLIPTICAL = 2
+
+
+#: ``dowelShape`` of a round bar, as a plain integer.
+ROUND_DOWEL = int(DowelShape.ROUND)
 
 
 class DowelJointInput(Structure):

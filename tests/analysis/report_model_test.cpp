@@ -30,7 +30,13 @@ std::string allText(const ReportModel& model) {
     for (const ReportSection& section : model.sections) {
         add(section.heading);
         for (const ReportBlock& block : section.blocks) {
-            if (const auto* p = std::get_if<ReportParagraph>(&block)) add(p->text);
+            // The textbook formula is stated, as published, in inches and psi.
+            if (const auto* p = std::get_if<ReportParagraph>(&block);
+                p && p->text != checkMethodParagraph({}))
+                add(p->text);
+            if (const auto* grid = std::get_if<ReportGrid>(&block)) {
+                for (const std::string& head : grid->head) add(head);
+            }
             if (const auto* pairs = std::get_if<ReportPairs>(&block)) {
                 for (const auto& [label, value] : pairs->rows) add(label + " " + value);
             }

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <set>
+#include <sstream>
 
 #include "analysis/dowel_cases.h"
 #include "cli_test_support.h"
@@ -59,6 +60,37 @@ TEST(Solve, CsvJsonAndTableAgree) {
     }
 }
 
+// In SI units the same changes, with the values converted and the bars in mm.
+TEST(Solve, SiUnitsConvertValuesNotGrades) {
+    const auto us = runCli({"--solve", "k", "--format", "csv"});
+    const auto si = runCli({"--solve", "k", "--format", "csv", "--units", "si"});
+    ASSERT_EQ(si.status, 0) << si.error;
+    auto rows = [](const std::string& text) {
+        std::vector<std::vector<std::string>> out;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            std::vector<std::string> fields;
+            std::istringstream parts(line);
+            for (std::string f; std::getline(parts, f, ',');) fields.push_back(f);
+            out.push_back(fields);
+        }
+        return out;
+    };
+    const auto u = rows(us.out), s = rows(si.out);
+    ASSERT_EQ(u.size(), s.size());
+    ASSERT_GT(u.size(), 2u);
+    for (size_t r = 1; r < u.size(); ++r) {
+        EXPECT_EQ(u[r][3] + u[r][4], s[r][3] + s[r][4]);
+        const double perPsiPerInch = tavrel::kKilopascalsPerPsi / tavrel::kMillimetresPerInch;
+        EXPECT_NEAR(std::stod(s[r][2]), std::stod(u[r][2]) * perPsiPerInch, 0.01) << si.out;
+        for (const tavrel::DowelCase& d : tavrel::kDowelCases) {
+            if (tavrel::dowelCaseLabel(d) == u[r][0]) {
+                EXPECT_EQ(s[r][0], tavrel::dowelLabel(d, tavrel::UnitSystem::Si));
+            }
+        }
+    }
+}
+
 TEST(Solve, MisuseIsRefused) {
     const std::vector<std::vector<std::string_view>> misuse = {
         {"--solve", "depth"},
@@ -68,7 +100,6 @@ TEST(Solve, MisuseIsRefused) {
         {"--solve", "k", "--report", "a.pdf"},
         {"--report", "a.pdf", "--format", "csv"},
         {"--solve", "k", "--thickness", "40"},
-        {"--solve", "k", "--units", "si"},
         {"--report", "a.pdf", "--designs", "-"},
     };
     for (const auto& args : misuse) {

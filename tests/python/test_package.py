@@ -104,3 +104,23 @@ def test_pip_installs_the_package_with_the_library_beside_it(tmp_path):
 def test_the_package_carries_the_project_version():
     pyproject = (SOURCE / "python" / "pyproject.toml").read_text()
     assert re.search(r'^version = "([^"]+)"', pyproject, re.M)[1] == os.environ["TAVREL_VERSION"]
+
+
+def test_the_call_refuses_what_the_engine_cannot_describe_and_the_record_stays_raw(engine):
+    refused = [("slabThickness", -12), ("slabThickness", 0), ("slabThickness", math.nan),
+               ("wheelLoad", -9000), ("subgradeModulus", 0), ("slabThickness", math.inf),
+               ("slabThickness", 1e300), ("slabThickness", 1e-50), ("concretePoisson", 0.5),
+               ("includeDowels", 2), ("includeDowels", 131071), ("dowelShape", 2**32 + 1),
+               ("dowelShape", 3), ("dowelShape", "square"), ("interlockDecayCount", -1)]
+    for name, value in refused:
+        with pytest.raises(ValueError, match=f"^{name}: "):
+            engine.calclte(**dict(DEFAULT, **{name: value}))
+    expected = engine.calclte(**DEFAULT)
+    assert engine.calclte(**dict(DEFAULT, dowelShape="round", includeDowels=1)) == expected
+    elliptical = dict(DEFAULT, dowelShape=quorvix.DowelShape.ELLIPTICAL, dowelWidth=1.41,
+                      dowelHeight=0.88)
+    assert engine.calclte(**dict(elliptical, dowelShape="elliptical")) == engine.calclte(
+        **elliptical)
+    # Callers who want the engine as it is still have the record.
+    record = quorvix.DowelJointInput(**dict(DEFAULT, includeDowels=-1, slabThickness=-12))
+    assert math.isnan(engine.call(record).edgeBearingStress)

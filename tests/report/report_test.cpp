@@ -113,23 +113,22 @@ class ReportTest : public QObject {
                             QLatin1String(d.units)));
         }
         // The table row by row, as the analysis itself gives it, the grades
-        // marked where the results lie outside the fitted relations.
+        // values marked where they lie outside the fitted relations.
         tavrel::DesignAnalysis analysis;
         const tavrel::AnalysisRun table = analysis.run(values, &CALCLTE);
         QCOMPARE(table.outcome, tavrel::AnalysisRun::Complete);
         for (int row = 0; row < tavrel::kResultRowCount; ++row) {
             QString line = QLatin1String(tavrel::kResultRowCaptions[row]);
             for (const tavrel::CaseResult& c : table.cases) {
-                line += QLatin1Char(' ') + QString::fromStdString(c.cells[row].text);
+                line += QLatin1Char(' ') + QString::fromStdString(tavrel::markedText(c.cells[row]));
             }
             expect(line);
         }
         QString grades = QStringLiteral("Grade");
         bool outside = false;
         for (const tavrel::CaseResult& c : table.cases) {
-            const bool mark = tavrel::outsideFittedRelations(c.engine);
-            grades += QLatin1Char(' ') + QLatin1String(gradeWord(c.grade)) + (mark ? "*" : "");
-            outside = outside || mark;
+            grades += QLatin1Char(' ') + QLatin1String(gradeWord(c.grade));
+            outside = outside || tavrel::outsideFittedRelations(c.engine);
         }
         expect(grades);
         QCOMPARE(text.contains(QStringLiteral("* outside the range of the fitted relations")),
@@ -140,6 +139,53 @@ class ReportTest : public QObject {
             expect(QString::fromStdString(tavrel::legendText(grade)).trimmed());
         }
         expect(QStringLiteral("DISCLAIMER: This software is intended for preliminary evaluation"));
+    }
+
+    // A design saved in SI units with its project: the details on page 1, the
+    // project and revision on every page, SI throughout, the grades as in US.
+    void siDesignFileReportNamesItsProject() {
+        QTemporaryDir folder;
+        const QString design = folder.filePath(QStringLiteral("route.tavrel"));
+        QFile file(design);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "tavrel-design", "version": 1, "units": "si",
+            "inputs": {"spacing": "304.8", "thickness": "203.2", "load": "88.96443"},
+            "project": {"project": "Route 9 rehabilitation", "location": "km 12.4 to 15.0",
+                        "joint": "Joint 7", "engineer": "A. Reyes", "checker": "M. Okafor",
+                        "revision": "B", "notes": "Heavy trucks"}})");
+        file.close();
+        const QString pdf = folder.filePath(QStringLiteral("si.pdf"));
+        int status = -1;
+        QString error;
+        run(QStringLiteral(TAVREL_CLI_PATH),
+            {QStringLiteral("--report"), pdf, QStringLiteral("--design"), design}, &status, &error);
+        QCOMPARE(status, 0);
+        QCOMPARE(error, QString());
+        const QStringList pages = run(QStringLiteral(PDFTOTEXT_PATH),
+                                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                                      .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        const QString first = pages.first().simplified();
+        for (const char* words : {"Project: Route 9 rehabilitation", "Location: km 12.4 to 15.0",
+                                  "Joint: Joint 7", "Engineer: A. Reyes", "Checker: M. Okafor",
+                                  "Revision: B", "Notes: Heavy trucks", "Checked", "Approved"}) {
+            QVERIFY2(first.contains(QLatin1String(words)), words);
+        }
+        for (int p = 0; p < pages.size(); ++p) {
+            const QString page = pages[p].simplified();
+            QVERIFY2(
+                page.contains(QStringLiteral("Project: Route 9 rehabilitation \u00b7 Revision: B")),
+                qPrintable(page));
+            QVERIFY(page.contains(QStringLiteral("page %1 of %2").arg(p + 1).arg(pages.size())));
+        }
+        const QString text = pages.join(QLatin1Char(' ')).simplified();
+        for (const char* words :
+             {"Dowel Spacing: 304.8 mm", "Wheel Load: 88.96443 kN",
+              "edge and corner bearing stress < 20.684 MPa", "Dowel Diameter(s) (mm):",
+              "Bearing Stress (MPa) -", "25.4 mm round bar", "Bearing stress (MPa)",
+              "Grade unacceptable conditional conditional acceptable acceptable unacceptable "
+              "conditional acceptable"}) {
+            QVERIFY2(text.contains(QLatin1String(words)), words);
+        }
     }
 
     // A folder that is a file cannot hold the report: the writer says so, and

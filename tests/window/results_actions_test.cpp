@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +42,10 @@ class ResultsActionsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The units chosen are remembered: in a place of the test's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { QSettings().clear(); }
+
     void copyResultsFromAnyPagePutsTheTableOnTheClipboard() {
         MainWindow w;
         w.show();
@@ -49,10 +55,19 @@ class ResultsActionsTest : public QObject {
         pressCopy(w);
         QCOMPARE(
             QApplication::clipboard()->text(),
-            QStringLiteral("Dowel (in.)\t1\t1.25\t1.5\t1.75\t2\t1.41x0.88\t1.66x1.13\t1.98x1.34\n"
+            QStringLiteral("Dowel Spacing:\t12\tinches\n"
+                           "Joint Opening:\t0.25\tinches\n"
+                           "Slab Support Reaction Modulus:\t300\tpsi/inch\n"
+                           "Wheel Load:\t9000\tlbs\n"
+                           "Concrete Elastic Modulus:\t4000000\tpsi\n"
+                           "Slab Thickness:\t12\tinches\n"
+                           "Tire Pressure:\t90\tpsi\n\n"
+                           "Dowel (in.)\t1\t1.25\t1.5\t1.75\t2\t1.41x0.88\t1.66x1.13\t1.98x1.34\n"
+                           "Load Transfer (%) -\n"
                            "Deflection LTE:\t71.6\t77.2\t80.8\t83.2\t84.8\t75.3\t75.9\t79.1\n"
                            "Stress LTE:\t26.1\t30.1\t33.1\t35.4\t37.1\t28.6\t29.0\t31.6\n"
                            "Effectiveness:\t46.2\t47.0\t47.5\t47.8\t48.0\t46.7\t46.8\t47.2\n"
+                           "Bearing Stress (psi) -\n"
                            "Edge Loading:\t1479\t1060\t788\t602\t469\t1246\t758\t565\n"
                            "Corner Loading:\t2469\t1744\t1284\t975\t755\t2060\t1252\t926\n"
                            "Grade\tacceptable\tacceptable\tacceptable\tacceptable\tacceptable\t"
@@ -73,9 +88,31 @@ class ResultsActionsTest : public QObject {
         QVERIFY(
             graded.contains(QStringLiteral("<td style=\"background-color:#ffff80\">3200</td>")));
         QVERIFY(graded.contains(QStringLiteral("<td>1941</td>")));
-        QVERIFY(QApplication::clipboard()->text().endsWith(
-            QStringLiteral("Grade\tunacceptable\tconditional\tconditional\tacceptable\tacceptable\t"
-                           "unacceptable\tconditional\tacceptable\n")));
+        const QString grades = QStringLiteral(
+            "Grade\tunacceptable\tconditional\tconditional\tacceptable\tacceptable\t"
+            "unacceptable\tconditional\tacceptable\n");
+        QVERIFY(QApplication::clipboard()->text().endsWith(grades));
+
+        // In SI units every caption, unit and stress follows; the grades do not.
+        w.resultsActions()->unitsAction(tavrel::UnitSystem::Si)->trigger();
+        QCOMPARE(w.findChild<QLineEdit*>("txtLoad")->text(), QStringLiteral("88.96443"));
+        QCOMPARE(w.findChild<QLabel*>("lblLoadUnits")->text(), QStringLiteral("kN"));
+        QCOMPARE(w.findChild<QLabel*>("Label8")->text(), QStringLiteral("Bearing Stress (MPa) -"));
+        QCOMPARE(w.findChild<QLabel*>("lblDia_0")->text(), QStringLiteral("25.4"));
+        QCOMPARE(w.findChild<QLineEdit*>("txth")->toolTip(),
+                 QStringLiteral("Minimum: 127  Maximum: 762"));
+        pressCopy(w);
+        const QString si = QApplication::clipboard()->text();
+        QVERIFY2(si.startsWith(QStringLiteral("Dowel Spacing:\t304.8\tmm\n")), qPrintable(si));
+        QVERIFY2(
+            si.contains(QStringLiteral("\nDowel (mm)\t25.4\t31.8\t38.1\t44.5\t50.8\t35.8x22.4")),
+            qPrintable(si));
+        QVERIFY(si.contains(QStringLiteral("\nBearing Stress (MPa) -\nEdge Loading:\t26.80\t")));
+        QVERIFY(si.endsWith(grades));
+        QVERIFY(!si.contains(QStringLiteral("psi")) && !si.contains(QStringLiteral("inch")));
+        // Back in US units the boxes read as before.
+        w.resultsActions()->unitsAction(tavrel::UnitSystem::Us)->trigger();
+        QCOMPARE(w.findChild<QLineEdit*>("txtLoad")->text(), QStringLiteral("20000"));
     }
 
     void outOfRangeInputDisablesTheActionsAndSaysWhy() {
@@ -120,12 +157,12 @@ class ResultsActionsTest : public QObject {
         for (QAction* action : menu->actions()) {
             if (!action->isSeparator()) texts << action->text();
         }
-        QCOMPARE(
-            texts,
-            (QStringList{QStringLiteral("Copy Results"), QStringLiteral("Save Report as PDF..."),
-                         QStringLiteral("Print Report..."), QStringLiteral("Open Design..."),
-                         QStringLiteral("Save Design"), QStringLiteral("Save Design As..."),
-                         QStringLiteral("Recent Designs"), QStringLiteral("Design Details...")}));
+        QCOMPARE(texts, (QStringList{
+                            QStringLiteral("Copy Results"), QStringLiteral("Save Report as PDF..."),
+                            QStringLiteral("Print Report..."), QStringLiteral("Units: US / SI"),
+                            QStringLiteral("Open Design..."), QStringLiteral("Save Design"),
+                            QStringLiteral("Save Design As..."), QStringLiteral("Recent Designs"),
+                            QStringLiteral("Design Details...")}));
         menu->close();
     }
 

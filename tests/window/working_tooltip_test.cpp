@@ -73,7 +73,7 @@ class WorkingTooltipTest : public QObject {
                  qPrintable(working));
         QVERIFY2(working.contains(QStringLiteral("Deflection LTE: 0.0 %, at or below 0 %")),
                  qPrintable(working));
-        const std::string copied = tavrel::resultsTabSeparated(page->lastRun());
+        const std::string copied = tavrel::resultsTabSeparated(page->lastRun(), page->lastValues());
         QVERIFY2(copied.find("Deflection LTE:\t0.0*\t") != std::string::npos, copied.c_str());
         QVERIFY(copied.find("* outside the range of the fitted relations") != std::string::npos);
     }
