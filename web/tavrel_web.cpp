@@ -13,9 +13,11 @@
 #include "analysis/design_inputs.h"
 #include "analysis/disclaimer.h"
 #include "analysis/dowel_cases.h"
+#include "analysis/number_reader.h"
 #include "analysis/page_texts.h"
 #include "analysis/results_table.h"
 #include "analysis/start_up.h"
+#include "analysis/textbook_check.h"
 #include "analysis/typed_text.h"
 #include "analysis/units.h"
 #include "analysis/working_summary.h"
@@ -110,6 +112,12 @@ DesignAnalysis& analysis() {
 AnalysisRun& lastComplete() {
     static AnalysisRun run;
     return run;
+}
+
+// The design values of that run, for the textbook check beside it.
+DesignValues& lastCompleteValues() {
+    static DesignValues values{};
+    return values;
 }
 
 // One case of a complete run: its grade, whether its results lie outside the
@@ -228,6 +236,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_run(int si, const char* t0, const char* 
     if (run.outcome == AnalysisRun::Complete) {
         for (int c = 0; c < kDowelCaseCount; ++c) caseResult(json.comma(), run.cases[c], units);
         lastComplete() = std::move(run);
+        lastCompleteValues() = values;
     }
     json.raw("]}");
     return json.text();
@@ -242,6 +251,90 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_working(int bar) {
                ? describeWorking(kDowelCases[bar], run.cases[bar].engine)
                : std::string();
     return text.c_str();
+}
+
+// The textbook check beside the last complete run.
+
+// Reads the check's added inputs (empty texts: not given) into `settings`,
+// writing each one's refusal, if any, into the JSON's "refusals".
+void readCheckTexts(Json& json, UnitSystem units, const std::array<const char*, 3>& texts,
+                    CheckSettings& settings) {
+    json.key("refusals").raw("[");
+    for (int i = 0; i < kCheckInputCount; ++i) {
+        const auto which = static_cast<CheckInput>(i);
+        const std::string_view text = texts[i];
+        std::string error;
+        if (!text.empty()) {
+            static constexpr const char* kWhat[] = {"f'c", "f_ck", "Load share"};
+            const std::optional<double> value =
+                readCheckInput(kWhat[i], units, which, withoutFormatCharacters(text), error);
+            if (value) setCheckInput(settings, which, *value);
+        }
+        json.comma().string(error);
+    }
+    json.raw("]");
+}
+
+// The check's method (0: L = 1.0 l, 1: 1.8 l) on the last complete run, with
+// f'c, f_ck and the load share as typed: its title, method paragraph, added
+// inputs, columns and each bar's verdict and chain, in `si` units or US.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_check(int si, int method, const char* fc, const char* fck,
+                                              const char* loadShare) {
+    static Json json;
+    const UnitSystem units = si != 0 ? UnitSystem::Si : UnitSystem::Us;
+    json.clear();
+    json.raw("{");
+    CheckSettings settings;
+    settings.method = &kCheckMethods[method == 1 ? 1 : 0];
+    readCheckTexts(json, units, {fc, fck, loadShare}, settings);
+    // Both strengths typed: neither is taken, as neither can be meant over the other.
+    const bool both = *fc != 0 && *fck != 0;
+    if (both) settings.cylinderStrength.reset(), settings.cubeStrength.reset();
+    json.key("conflict").string(both ? "Give f'c or f_ck, not both." : "");
+    json.key("title").string(kTextbookCheckTitle);
+    json.key("method").string(checkMethodParagraph(settings));
+    json.key("complete").raw(lastComplete().outcome == AnalysisRun::Complete ? "true" : "false");
+    const TextbookCheck check = textbookCheck(lastCompleteValues(), settings);
+    json.key("inputs").raw("[");
+    for (const CheckInputRow& row : checkInputRows(check, units)) {
+        json.comma().raw("{");
+        json.key("caption").string(row.caption);
+        json.key("value").string(row.value);
+        json.key("unit").string(row.unit);
+        json.key("note").string(row.note);
+        json.raw("}");
+    }
+    json.raw("]");
+    json.key("columns").raw("[");
+    for (int k = 0; k < kCheckColumnCount; ++k) {
+        json.comma().raw("{");
+        json.key("caption").string(kCheckColumns[k].caption);
+        json.key("unit").string(checkColumnUnit(k, units));
+        json.raw("}");
+    }
+    json.raw("]");
+    json.key("bars").raw("[");
+    for (const BarCheck& bar : check.bars) {
+        json.comma().raw("{");
+        json.key("verdict").string(verdictWord(bar));
+        json.key("chain").raw("[");
+        for (const std::string& text : checkRow(bar, units)) json.comma().string(text);
+        json.raw("]}");
+    }
+    json.raw("]}");
+    return json.text();
+}
+
+// A strength typed in one unit system, written in the other (psi and MPa).
+EMSCRIPTEN_KEEPALIVE const char* tavrel_check_convert(int fromSi, int toSi, const char* text) {
+    static std::string converted;
+    const std::optional<double> value = readCompleteNumber(withoutFormatCharacters(text));
+    if (!value || fromSi == toSi) return text;
+    const double psi =
+        *value / stressScale(fromSi != 0 ? UnitSystem::Si : UnitSystem::Us).perUsUnit;
+    converted = plainDecimal(static_cast<float>(
+        psi * stressScale(toSi != 0 ? UnitSystem::Si : UnitSystem::Us).perUsUnit));
+    return converted.c_str();
 }
 
 // The sizing page's unit systems and the box texts as they arrive.

@@ -1,8 +1,30 @@
 #include "window/input_box.h"
 
 #include <QKeyEvent>
+#include <algorithm>
+
+#include "analysis/typed_text.h"
 
 namespace tavrel {
+
+InputBox::InputBox(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, &InputBox::dropFormatCharacters);
+}
+
+void InputBox::dropFormatCharacters(const QString& text) {
+    // Every format character lies at or above the soft hyphen, U+00AD: typed
+    // digits need no more than this look.
+    const auto plain = [](QChar c) { return c.unicode() < 0xAD; };
+    if (std::all_of(text.begin(), text.end(), plain)) return;
+    const QString kept = QString::fromStdString(withoutFormatCharacters(text.toStdString()));
+    if (kept == text) return;
+    // The caret stays after the same characters it was after.
+    const int caret =
+        QString::fromStdString(withoutFormatCharacters(text.left(cursorPosition()).toStdString()))
+            .size();
+    setText(kept);
+    setCursorPosition(caret);
+}
 
 bool InputBox::isPlainTyping(const QKeyEvent* event) const {
     // Modes in which QLineEdit gives these keys another meaning keep its own handling.

@@ -14,9 +14,14 @@ namespace tavrel {
 // deletes backwards), so the box does just that. Every other key goes to
 // QLineEdit as before, and so does the key release, which restarts the
 // caret's blink.
+//
+// What the box shows is what is read: format characters (direction overrides
+// and marks, zero-width spaces, ...) are taken out of its text as they arrive,
+// typed, pasted or set, since a right-to-left override would show "12" for a
+// text the analysis reads as 21.
 class InputBox : public QLineEdit {
   public:
-    using QLineEdit::QLineEdit;
+    explicit InputBox(QWidget* parent = nullptr);
 
   protected:
     bool event(QEvent* event) override;
@@ -24,6 +29,7 @@ class InputBox : public QLineEdit {
 
   private:
     bool isPlainTyping(const QKeyEvent* event) const;
+    void dropFormatCharacters(const QString& text);
 };
 
 }  // namespace tavrel

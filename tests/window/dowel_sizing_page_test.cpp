@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -206,6 +207,28 @@ class DowelSizingPageTest : public QObject {
             QCOMPARE(boxColour(w, "txth"), kWhite);
             QCOMPARE(edge->text(), QStringLiteral("1479"));
         }
+    }
+
+    // A direction override makes "21" look like "12": the box drops it, and
+    // every other format character, as the text arrives, so that what it shows
+    // is what is read.
+    void theBoxShowsWhatIsRead() {
+        MainWindow w;
+        QLineEdit* thickness = box(w, "txth");
+        thickness->setText(QStringLiteral("\u202E21\u202C"));  // opened or set
+        QCOMPARE(thickness->text(), QStringLiteral("21"));
+        thickness->clear();
+        thickness->insert(QStringLiteral("1\u200B\u2067"));  // pasted
+        QInputMethodEvent typed;                             // typed, through an input method
+        typed.setCommitString(QStringLiteral("\u200F2"));
+        QApplication::sendEvent(thickness, &typed);
+        QCOMPARE(thickness->text(), QStringLiteral("12"));
+        QCOMPARE(thickness->cursorPosition(), 2);
+        thickness->setText(QStringLiteral("12"));
+        const QString plainEdge = w.findChild<QLabel*>("lblEdgeBearStress_0")->text();
+        thickness->setText(QStringLiteral("1\u202E2"));
+        QCOMPARE(thickness->text(), QStringLiteral("12"));
+        QCOMPARE(w.findChild<QLabel*>("lblEdgeBearStress_0")->text(), plainEdge);
     }
 
     void missingEngineIsReportedAndNothingBreaks() {
