@@ -128,9 +128,12 @@ void DesignActions::showDocument(const DesignDocument& file) {
     for (int i = 0; i < kDesignInputCount; ++i) {
         const auto found = document.inputs.find(kDesignInputs[i].option);
         const QSignalBlocker quiet(sizing_->inputBoxes()[i]);  // one analysis, below
-        sizing_->inputBoxes()[i]->setText(found != document.inputs.end()
-                                              ? QString::fromStdString(found->second)
-                                              : QString::fromStdString(plainDecimal(defaults[i])));
+        // An input the file leaves out takes its default, in the window's units.
+        const std::string text = found != document.inputs.end()
+                                     ? found->second
+                                     : plainDecimal(static_cast<float>(
+                                           fromAnalysisUnits(document.units, i, defaults[i])));
+        sizing_->inputBoxes()[i]->setText(QString::fromStdString(text));
     }
     spacing_->showChoices(document.spacing);
     document_.details = document.details;

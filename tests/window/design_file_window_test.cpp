@@ -19,6 +19,7 @@
 #include "window/dowel_sizing_page.h"
 #include "window/dowel_spacing_page.h"
 #include "window/main_window.h"
+#include "window/results_actions.h"
 
 using tavrel::DesignActions;
 using tavrel::MainWindow;
@@ -186,6 +187,25 @@ class DesignFileWindowTest : public QObject {
             QCOMPARE(w.spacingPage()->choices(), (tavrel::SpacingChoices{1, {2, 3, 0}, 4, 2}));
             QVERIFY(!w.isWindowModified());
         }
+    }
+
+    void aDesignOpensInTheWindowsUnitsAndAUnitChangeIsAChange() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("bare.tavrel"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "tavrel-design", "version": 1, "inputs": {"load": "9000"}})");
+        file.close();
+        MainWindow fresh;
+        fresh.resultsActions()->chooseUnits(tavrel::UnitSystem::Si);
+        MainWindow w;
+        w.resultsActions()->chooseUnits(tavrel::UnitSystem::Si);
+        QVERIFY(w.designActions()->openFile(path));
+        for (const char* name : {"txtLoad", "txth", "txtk"})
+            QCOMPARE(box(w, name), box(fresh, name));
+        QVERIFY(!w.isWindowModified());
+        w.resultsActions()->unitsAction(tavrel::UnitSystem::Us)->trigger();
+        QVERIFY(w.isWindowModified());
     }
 
     void aDroppedDesignOpens() {
