@@ -69,3 +69,8 @@ Module['figure'] = function (picture) {
 Module['chart'] = function (q, d, a, v) {
   return JSON.parse(Module['ccall']('tavrel_chart', 'string', ['number', 'number', 'number', 'number'], [q, d, a, v]));
 };
+// The evaluation report of a design in the file's form: { report } or { error }.
+Module['report'] = function (design, made) {
+  const text = Module['ccall']('tavrel_report', 'string', ['string', 'string'], [JSON.stringify(design), made]);
+  return JSON.parse(text);
+};

@@ -524,22 +524,16 @@ std::unique_ptr<ReportWriter> makeReportWriter(const ReportSettings& settings, O
 void writeComparisonCsv(Output& out) {
     using namespace comparison;
     out.write("a,analysis_type,v,variant,d,dowel,q,quantity,unit,value\n");
-    for (int a = 0; a < kAnalysisTypeCount; ++a) {
-        for (int v = 0; v < kVariantCount; ++v) {
-            for (int d = 0; d < kDowelCount; ++d) {
-                for (int q = 0; q < kQuantityCount; ++q) {
-                    // The chart's axis title names the quantity; its last line is the unit.
-                    const auto title = quantitySettings(q)->axisTitle;
-                    std::string unit = title[3];
-                    std::erase(unit, '(');
-                    std::erase(unit, ')');
+    for (AnalysisType a : kAnalysisTypes) {
+        for (LayoutVariant v : kLayoutVariants) {
+            for (DowelSelection d : kDowelSelections) {
+                for (Quantity q : kQuantities) {
                     const std::string row =
-                        std::to_string(a) + "," + csvField(*analysisTypeCaption(a)) + "," +
-                        std::to_string(v) + "," + csvField(*variantCaption(a, v)) + "," +
-                        std::to_string(d) + "," + csvField(*dowelItemCaption(d)) + "," +
-                        std::to_string(q) + "," +
-                        csvField(title[0] + ' ' + title[1] + ' ' + title[2]) + "," +
-                        csvField(unit) + ",";
+                        std::to_string(indexOf(a)) + "," + csvField(analysisTypeCaption(a)) + "," +
+                        std::to_string(indexOf(v)) + "," + csvField(variantCaption(a, v)) + "," +
+                        std::to_string(indexOf(d)) + "," + csvField(dowelItemCaption(d)) + "," +
+                        std::to_string(indexOf(q)) + "," + csvField(quantityName(q)) + "," +
+                        csvField(quantityFacts(q).unit) + ",";
                     out.write(row);
                     out.write(formatShortest(comparisonValue(a, v, d, q)));
                     out.put('\n');
