@@ -25,7 +25,7 @@ cmake --build "$build" -j2 --target tavrel_web
 rm -rf "$site"
 mkdir -p "$site"
 cp web/index.html web/tavrel.css web/pages.css web/app.js web/page.js web/spacing.js web/about.js web/design.js \
-  "$build/bin/tavrel.js" "$site/"
+  web/check.js web/check.css web/report.js web/report.css "$build/bin/tavrel.js" "$site/"
 
 # The guidelines are typeset by the window's build (Qt); the release build makes
 # them when it is configured, else the site goes without and says so.

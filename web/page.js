@@ -305,9 +305,11 @@
       if (run.inputsInRange < boxes.length) setBox(run.inputsInRange, facts.outOfRangeColour);
       withdrawGrades();
       writeIncomplete(run);
-      return;
+    } else {
+      writeGrades(run);
     }
-    writeGrades(run);
+    // What else the page shows of a run (the textbook check) follows it.
+    document.dispatchEvent(new CustomEvent('tavrel-run', { detail: { rules, facts, run, si } }));
   }
 
   // What a printout of an incomplete design says instead of grades.

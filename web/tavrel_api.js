@@ -29,6 +29,15 @@ Module['facts'] = function () {
   Module['convert'] = function (fromSi, toSi, input, text) {
     return withTexts([text], (p) => Module['_tavrel_convert'](fromSi ? 1 : 0, toSi ? 1 : 0, input, p[0]));
   };
+  // The textbook check on the last complete run: method 0 (1.0 l) or 1 (1.8 l),
+  // and f'c, f_ck and the load share as typed ('' when not given).
+  Module['check'] = function (si, method, fc, fck, loadShare) {
+    return JSON.parse(withTexts([fc, fck, loadShare],
+      (p) => Module['_tavrel_check'](si ? 1 : 0, method, ...p)));
+  };
+  Module['checkConvert'] = function (fromSi, toSi, text) {
+    return withTexts([text], (p) => Module['_tavrel_check_convert'](fromSi ? 1 : 0, toSi ? 1 : 0, p[0]));
+  };
   // A design file's bytes (a Uint8Array) read by the rules: { document } or { error }.
   Module['readDesign'] = function (bytes) {
     const place = Module['_malloc'](bytes.length + 1);
@@ -59,4 +68,9 @@ Module['figure'] = function (picture) {
 };
 Module['chart'] = function (q, d, a, v) {
   return JSON.parse(Module['ccall']('tavrel_chart', 'string', ['number', 'number', 'number', 'number'], [q, d, a, v]));
+};
+// The evaluation report of a design in the file's form: { report } or { error }.
+Module['report'] = function (design, made) {
+  const text = Module['ccall']('tavrel_report', 'string', ['string', 'string'], [JSON.stringify(design), made]);
+  return JSON.parse(text);
 };

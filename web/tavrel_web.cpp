@@ -13,9 +13,12 @@
 #include "analysis/design_inputs.h"
 #include "analysis/disclaimer.h"
 #include "analysis/dowel_cases.h"
+#include "analysis/number_reader.h"
 #include "analysis/page_texts.h"
+#include "analysis/report_model_json.h"
 #include "analysis/results_table.h"
 #include "analysis/start_up.h"
+#include "analysis/textbook_check.h"
 #include "analysis/typed_text.h"
 #include "analysis/units.h"
 #include "analysis/working_summary.h"
@@ -110,6 +113,12 @@ DesignAnalysis& analysis() {
 AnalysisRun& lastComplete() {
     static AnalysisRun run;
     return run;
+}
+
+// The design values of that run, for the textbook check beside it.
+DesignValues& lastCompleteValues() {
+    static DesignValues values{};
+    return values;
 }
 
 // One case of a complete run: its grade, whether its results lie outside the
@@ -228,6 +237,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_run(int si, const char* t0, const char* 
     if (run.outcome == AnalysisRun::Complete) {
         for (int c = 0; c < kDowelCaseCount; ++c) caseResult(json.comma(), run.cases[c], units);
         lastComplete() = std::move(run);
+        lastCompleteValues() = values;
     }
     json.raw("]}");
     return json.text();
@@ -242,6 +252,90 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_working(int bar) {
                ? describeWorking(kDowelCases[bar], run.cases[bar].engine)
                : std::string();
     return text.c_str();
+}
+
+// The textbook check beside the last complete run.
+
+// Reads the check's added inputs (empty texts: not given) into `settings`,
+// writing each one's refusal, if any, into the JSON's "refusals".
+void readCheckTexts(Json& json, UnitSystem units, const std::array<const char*, 3>& texts,
+                    CheckSettings& settings) {
+    json.key("refusals").raw("[");
+    for (int i = 0; i < kCheckInputCount; ++i) {
+        const auto which = static_cast<CheckInput>(i);
+        const std::string_view text = texts[i];
+        std::string error;
+        if (!text.empty()) {
+            static constexpr const char* kWhat[] = {"f'c", "f_ck", "Load share"};
+            const std::optional<double> value =
+                readCheckInput(kWhat[i], units, which, withoutFormatCharacters(text), error);
+            if (value) setCheckInput(settings, which, *value);
+        }
+        json.comma().string(error);
+    }
+    json.raw("]");
+}
+
+// The check's method (0: L = 1.0 l, 1: 1.8 l) on the last complete run, with
+// f'c, f_ck and the load share as typed: its title, method paragraph, added
+// inputs, columns and each bar's verdict and chain, in `si` units or US.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_check(int si, int method, const char* fc, const char* fck,
+                                              const char* loadShare) {
+    static Json json;
+    const UnitSystem units = si != 0 ? UnitSystem::Si : UnitSystem::Us;
+    json.clear();
+    json.raw("{");
+    CheckSettings settings;
+    settings.method = &kCheckMethods[method == 1 ? 1 : 0];
+    readCheckTexts(json, units, {fc, fck, loadShare}, settings);
+    // Both strengths typed: neither is taken, as neither can be meant over the other.
+    const bool both = *fc != 0 && *fck != 0;
+    if (both) settings.cylinderStrength.reset(), settings.cubeStrength.reset();
+    json.key("conflict").string(both ? "Give f'c or f_ck, not both." : "");
+    json.key("title").string(kTextbookCheckTitle);
+    json.key("method").string(checkMethodParagraph(settings));
+    json.key("complete").raw(lastComplete().outcome == AnalysisRun::Complete ? "true" : "false");
+    const TextbookCheck check = textbookCheck(lastCompleteValues(), settings);
+    json.key("inputs").raw("[");
+    for (const CheckInputRow& row : checkInputRows(check, units)) {
+        json.comma().raw("{");
+        json.key("caption").string(row.caption);
+        json.key("value").string(row.value);
+        json.key("unit").string(row.unit);
+        json.key("note").string(row.note);
+        json.raw("}");
+    }
+    json.raw("]");
+    json.key("columns").raw("[");
+    for (int k = 0; k < kCheckColumnCount; ++k) {
+        json.comma().raw("{");
+        json.key("caption").string(kCheckColumns[k].caption);
+        json.key("unit").string(checkColumnUnit(k, units));
+        json.raw("}");
+    }
+    json.raw("]");
+    json.key("bars").raw("[");
+    for (const BarCheck& bar : check.bars) {
+        json.comma().raw("{");
+        json.key("verdict").string(verdictWord(bar));
+        json.key("chain").raw("[");
+        for (const std::string& text : checkRow(bar, units)) json.comma().string(text);
+        json.raw("]}");
+    }
+    json.raw("]}");
+    return json.text();
+}
+
+// A strength typed in one unit system, written in the other (psi and MPa).
+EMSCRIPTEN_KEEPALIVE const char* tavrel_check_convert(int fromSi, int toSi, const char* text) {
+    static std::string converted;
+    const std::optional<double> value = readCompleteNumber(withoutFormatCharacters(text));
+    if (!value || fromSi == toSi) return text;
+    const double psi =
+        *value / stressScale(fromSi != 0 ? UnitSystem::Si : UnitSystem::Us).perUsUnit;
+    converted = plainDecimal(static_cast<float>(
+        psi * stressScale(toSi != 0 ? UnitSystem::Si : UnitSystem::Us).perUsUnit));
+    return converted.c_str();
 }
 
 // The sizing page's unit systems and the box texts as they arrive.
@@ -299,6 +393,10 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_plain_text(const char* text) {
 namespace {
 
 using namespace tavrel::comparison;
+
+// The page draws a bar's height in these steps of full scale (its plot counts
+// on 2500).
+constexpr int kFullScaleSteps = 2500;
 
 // A figure coordinate, to a single float's precision: far below a hair's width
 // on any screen, and no second number writer in the module.
@@ -366,9 +464,9 @@ Json& figureMark(Json& json, const FigureMark& mark) {
 }
 
 // Which picture stands in the baseline slot and which in the alternative slot.
-Json& scenario(Json& json, int a, int v) {
-    const ScenarioView view = *scenarioView(a, v);
-    const Picture alternative = *variantPicture(a, v);
+Json& scenario(Json& json, AnalysisType a, LayoutVariant v) {
+    const ScenarioView view = scenarioView(a, v);
+    const Picture alternative = variantPicture(a, v);
     json.comma().raw("{");
     for (int i = 0; i < kPictureCount; ++i) {
         const Picture p = kAllPictures[static_cast<std::size_t>(i)];
@@ -378,8 +476,8 @@ Json& scenario(Json& json, int a, int v) {
         if (p == alternative) json.key("alternative").raw(std::to_string(i));
     }
     json.key("savings");
-    if (view.savingsVisible && view.savingsText) {
-        json.string(*view.savingsText);
+    if (view.savingsVisible) {
+        json.string(view.savingsText);
     } else {
         json.raw("null");
     }
@@ -388,15 +486,15 @@ Json& scenario(Json& json, int a, int v) {
 
 Json& analysisTypes(Json& json) {
     json.key("types").raw("[");
-    for (int a = 0; a < kAnalysisTypeCount; ++a) {
+    for (AnalysisType a : kAnalysisTypes) {
         json.comma().raw("{");
-        json.key("caption").string(*analysisTypeCaption(a));
-        json.key("frameCaption").string(*variantFrameCaption(a));
+        json.key("caption").string(analysisTypeCaption(a));
+        json.key("frameCaption").string(variantFrameCaption(a));
         json.key("variants").raw("[");
-        for (int v = 0; v < kVariantCount; ++v) json.comma().string(*variantCaption(a, v));
+        for (LayoutVariant v : kLayoutVariants) json.comma().string(variantCaption(a, v));
         json.raw("]");
         json.key("scenarios").raw("[");
-        for (int v = 0; v < kVariantCount; ++v) scenario(json, a, v);
+        for (LayoutVariant v : kLayoutVariants) scenario(json, a, v);
         json.raw("]}");
     }
     return json.raw("]");
@@ -404,12 +502,12 @@ Json& analysisTypes(Json& json) {
 
 Json& dowelSelections(Json& json) {
     json.key("dowels").raw("[");
-    for (int d = 0; d < kDowelCount; ++d) {
-        const DowelCase& dowel = kDowelCases[static_cast<std::size_t>(*dowelCaseOfItem(d))];
+    for (DowelSelection d : kDowelSelections) {
+        const DowelCase& dowel = selectedDowel(d);
         const bool round = dowel.shape == QUORVIX_ROUND_DOWEL;
         json.comma().raw("{");
-        json.key("caption").string(*dowelItemCaption(d));
-        json.key("slabClass").string(*slabClassCaption(d));
+        json.key("caption").string(dowelItemCaption(d));
+        json.key("slabClass").string(slabClassCaption(d));
         json.key("colour").colour(round ? kRoundDowelColour : kEllipticalDowelColour);
         json.key("width").raw(plainDecimal(round ? dowel.diameter : dowel.width));
         json.key("height").raw(plainDecimal(round ? dowel.diameter : dowel.height));
@@ -452,10 +550,10 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_pages_facts() {
     analysisTypes(json);
     dowelSelections(json);
     json.key("quantities").raw("[");
-    for (int q = 0; q < kQuantityCount; ++q) json.comma().string(quantitySettings(q)->listItem);
+    for (Quantity q : kQuantities) json.comma().string(quantityFacts(q).listText);
     json.raw("]");
     json.key("baselineSubCaption").string(baselineBarSubCaption());
-    json.key("fullScaleHeight").raw(std::to_string(kFullScaleBarHeight));
+    json.key("fullScaleHeight").raw(std::to_string(kFullScaleSteps));
     aboutTexts(json);
     json.raw("}");
     return json.text();
@@ -492,31 +590,32 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_figure(int picture) {
 // layout variant v: captions, the two values as shown, bar heights and change.
 EMSCRIPTEN_KEEPALIVE const char* tavrel_chart(int q, int d, int a, int v) {
     static Json json;
-    static ComparisonBars bars{};
-    const ChartUpdate update = updateComparisonChart(builtInComparisonTable(), {q, d, a, v}, bars);
-    bars = update.bars;
     json.clear();
-    if (!update.drawing || !update.axisTitle || !update.baselineCaption ||
-        !update.alternativeCaption) {
+    const auto quantity = choiceAt(kQuantities, q);
+    const auto dowel = choiceAt(kDowelSelections, d);
+    const auto type = choiceAt(kAnalysisTypes, a);
+    const auto variant = choiceAt(kLayoutVariants, v);
+    if (!quantity || !dowel || !type || !variant) {
         return "null";  // a choice outside the lists: the page keeps what it shows
     }
+    const ChartUpdate update =
+        updateComparisonChart(builtInComparisonTable(), {*quantity, *dowel, *type, *variant});
     json.raw("{");
     json.key("axisTitle").raw("[");
-    for (const std::string& word : *update.axisTitle) json.comma().string(word);
+    for (const std::string& word : update.axisTitle) json.comma().string(word);
     json.raw("]");
-    json.key("baselineCaption").string(*update.baselineCaption);
-    json.key("alternativeCaption").string(*update.alternativeCaption);
-    json.key("alternativeSubCaption").string(update.alternativeSubCaption.value_or(""));
-    const BarsDrawing& drawing = *update.drawing;
-    json.key("baseline").raw("{");
-    json.key("text").string(drawing.baseline.valueText);
-    json.key("height").raw(std::to_string(drawing.baseline.height));
-    json.raw("}");
-    json.key("alternative").raw("{");
-    json.key("text").string(drawing.alternative.valueText);
-    json.key("height").raw(std::to_string(drawing.alternative.height));
-    json.raw("}");
-    json.key("percent").string(drawing.percentText);
+    json.key("baselineCaption").string(update.captions.baseline);
+    json.key("alternativeCaption").string(update.captions.alternative);
+    json.key("alternativeSubCaption").string(update.captions.alternativeSub);
+    const char* sides[2] = {"baseline", "alternative"};
+    for (int side = 0; side < 2; ++side) {
+        json.key(sides[side]).raw("{");
+        json.key("text").string(update.valueTexts[side]);
+        json.key("height").raw(
+            std::to_string(barHeight(update.bars[side], update.fullScale, kFullScaleSteps)));
+        json.raw("}");
+    }
+    json.key("percent").string(update.percentText);
     json.raw("}");
     return json.text();
 }
@@ -563,5 +662,59 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_write_design(const char* design) {
     }
     json.raw("}");
     return json.text();
+}
+}
+
+// ---- The evaluation report ---------------------------------------------------------
+// The same report as the window's PDF, built here by the same rules and drawn by
+// the page as HTML and SVG for the browser to print.
+extern "C" {
+
+// The report of a design given in the file's own form, `made` the date and time
+// it names: {"report": {...}}, or {"error": "..."} when the design cannot be
+// analysed (an input out of range, a field wrong).
+EMSCRIPTEN_KEEPALIVE const char* tavrel_report(const char* design, const char* made) {
+    static std::string text;
+    const DesignReading reading = readDesign(design);
+    if (!reading.document) {
+        Json json;
+        json.raw("{").key("error").string(reading.error).raw("}");
+        text = json.text();
+        return text.c_str();
+    }
+    const DesignDocument& document = *reading.document;
+    const InputDefaults defaults = inputDefaults();
+    std::array<std::string, kDesignInputCount> texts;
+    std::array<std::string_view, kDesignInputCount> views;
+    for (int i = 0; i < kDesignInputCount; ++i) {
+        const auto found = document.inputs.find(kDesignInputs[i].option);
+        texts[i] = found != document.inputs.end()
+                       ? found->second
+                       : plainDecimal(
+                             static_cast<float>(fromAnalysisUnits(document.units, i, defaults[i])));
+        views[i] = texts[i];
+    }
+    DesignAnalysis reader;
+    const AnalysisRun check = reader.run(views, nullptr, document.units);
+    DesignValues values;
+    for (int i = 0; i < kDesignInputCount; ++i) values[i] = reader.input().*kDesignInputs[i].field;
+    const std::optional<DesignStudy> study = check.outcome == AnalysisRun::InputOutOfRange
+                                                 ? std::nullopt
+                                                 : studyDesign(values, &CALCLTE);
+    if (!study) {
+        Json json;
+        json.raw("{").key("error").string("An input is out of range.").raw("}");
+        text = json.text();
+        return text.c_str();
+    }
+    ReportSettings settings;
+    settings.units = document.units;
+    settings.project = document.details;
+    settings.made = made;
+    settings.program =
+        versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION)
+            .substr(1);
+    text = "{\"report\": " + reportJson(buildReport(*study, settings)) + "}";
+    return text.c_str();
 }
 }

@@ -29,8 +29,26 @@ using Json = nlohmann::json;
 
 constexpr const char* kFormat = "tavrel-design";
 
-// Inputs the analysis gains later are kept under these names, after the seven.
-constexpr std::array<const char*, 0> kLaterInputNames = {};
+// Inputs the analysis gains later are kept under these names, after the seven:
+// the textbook check's concrete strengths (in the stress unit) and load share.
+constexpr const auto& kLaterInputNames = kCheckInputNames;
+enum LaterInput { CylinderStrengthText, CubeStrengthText, LoadShareText };
+constexpr int kStrengthTexts = 2;  // the later inputs in a stress unit
+
+// A later input's value from the document's text, as the check takes it;
+// nothing when it is missing or empty, or refused (the first refusal in `error`).
+std::optional<double> laterInputValue(const DesignDocument& document, int later,
+                                      std::string& error) {
+    const auto found = document.inputs.find(kLaterInputNames[later]);
+    if (found == document.inputs.end() || found->second.empty()) return std::nullopt;
+    std::string scratch;
+    std::string refusal;
+    const std::optional<double> value = readCheckInput(
+        std::string("inputs.") + kLaterInputNames[later], document.units,
+        static_cast<CheckInput>(later), normaliseTypedText(found->second, scratch), refusal);
+    if (error.empty()) error = refusal;
+    return value;
+}
 
 // The spacing page's choices: field name, member, and the number of items.
 struct ChoiceField {
@@ -106,6 +124,7 @@ class Reader {
             return fail("format", "expected \"tavrel-design\": not a Tavrel design");
         if (!readVersion() || !readUnits() || !readInputs() || !readDetails() || !readChoices())
             return std::nullopt;
+        if (!readCheck()) return std::nullopt;
         if (!readText(root_, "", "program-version", document_.programVersion) ||
             !readText(root_, "", "saved", document_.savedAt))
             return std::nullopt;
@@ -205,6 +224,12 @@ class Reader {
         return true;
     }
 
+    bool readCheck() {
+        if (!readText(root_, "", "check", document_.check)) return false;
+        if (document_.check.empty() || findCheckMethod(document_.check) != nullptr) return true;
+        return fail("check", "expected one of " + checkMethodNames() + " or nothing"), false;
+    }
+
     bool readChoices() {
         const Json* page = section("spacing-page");
         if (page == nullptr) return error_.empty();
@@ -260,6 +285,7 @@ std::string writeDesign(const DesignDocument& document) {
     auto& page = file["spacing-page"];
     SpacingChoices choices = document.spacing;
     for (const ChoiceField& field : kChoiceFields) page[field.name] = *field.member(choices);
+    if (!document.check.empty()) file["check"] = document.check;
     file["program-version"] = document.programVersion;
     file["saved"] = document.savedAt;
     return file.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
@@ -295,8 +321,46 @@ DesignDocument inUnits(DesignDocument document, UnitSystem units) {
         const float analysis = toAnalysisUnits(document.units, i, *value);
         found->second = plainDecimal(static_cast<float>(fromAnalysisUnits(units, i, analysis)));
     }
+    for (int later = 0; later < kStrengthTexts; ++later) {
+        const auto found = document.inputs.find(kLaterInputNames[later]);
+        if (found == document.inputs.end()) continue;
+        const std::optional<double> value =
+            readCompleteNumber(normaliseTypedText(found->second, scratch));
+        if (!value) continue;
+        const double psi = *value / stressScale(document.units).perUsUnit;
+        found->second = plainDecimal(static_cast<float>(psi * stressScale(units).perUsUnit));
+    }
     document.units = units;
     return document;
+}
+
+std::optional<CheckSettings> designCheck(const DesignDocument& document, std::string& error) {
+    const CheckMethod* method = findCheckMethod(document.check);
+    if (method == nullptr) return std::nullopt;
+    CheckSettings settings;
+    settings.method = method;
+    settings.cylinderStrength = laterInputValue(document, CylinderStrengthText, error);
+    // A cylinder strength wins over a cube strength, as only one can be meant.
+    if (!settings.cylinderStrength)
+        settings.cubeStrength = laterInputValue(document, CubeStrengthText, error);
+    settings.loadShare =
+        laterInputValue(document, LoadShareText, error).value_or(kDefaultLoadShare);
+    return settings;
+}
+
+void keepDesignCheck(DesignDocument& document, const std::optional<CheckSettings>& settings) {
+    for (const char* name : kLaterInputNames) document.inputs.erase(name);
+    document.check = settings ? settings->method->name : "";
+    if (!settings) return;
+    const double perPsi = stressScale(document.units).perUsUnit;
+    if (settings->cylinderStrength)
+        document.inputs[kLaterInputNames[CylinderStrengthText]] =
+            plainDecimal(static_cast<float>(*settings->cylinderStrength * perPsi));
+    if (settings->cubeStrength)
+        document.inputs[kLaterInputNames[CubeStrengthText]] =
+            plainDecimal(static_cast<float>(*settings->cubeStrength * perPsi));
+    document.inputs[kLaterInputNames[LoadShareText]] =
+        plainDecimal(static_cast<float>(settings->loadShare));
 }
 
 std::string utcTimestamp(std::time_t time) {

@@ -7,6 +7,7 @@
 //     "inputs": { "spacing": "12", ... },            texts as typed, by option name
 //     "project": { "project": "...", ... },          the project details
 //     "spacing-page": { "analysis-type": 0, ... },   the comparison page's choices
+//     "check": "friberg",                            the textbook check, when asked for
 //     "program-version": "2.0.20", "saved": "2026-12-07T21:40:00Z" }
 // Only "format" and "version" must be there; whatever else is missing takes
 // the value a fresh window starts with, so that other programs may write only
@@ -23,6 +24,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/textbook_check.h"
 #include "analysis/units.h"
 
 namespace tavrel {
@@ -71,6 +73,10 @@ struct DesignDocument {
     std::map<std::string, std::string, std::less<>> inputs;
     ProjectDetails details;
     SpacingChoices spacing;
+    // The textbook check's method by name ("friberg", "friberg-1.8l"); empty
+    // when the design asks for none. Its added inputs are texts under
+    // `inputs` ("fc", "fck", "load-share"), like the seven.
+    std::string check;
     // For the record only; nothing is decided on them.
     std::string programVersion;
     std::string savedAt;
@@ -98,6 +104,16 @@ DesignReading readDesign(std::string_view text);
 // converted and written as the shortest decimal; any other text (empty, a typo)
 // is kept as typed. The same document when the units already match.
 DesignDocument inUnits(DesignDocument document, UnitSystem units);
+
+// The textbook check the document asks for, its added inputs read from their
+// texts in the document's units; nothing when it asks for none. An input that
+// is not a number within its limits is left at its default and named in
+// `error` ("inputs.fc: ...").
+std::optional<CheckSettings> designCheck(const DesignDocument& document, std::string& error);
+
+// Keeps `settings` in `document` (or no check, for nothing): the method's name
+// and the added inputs as texts in the document's units.
+void keepDesignCheck(DesignDocument& document, const std::optional<CheckSettings>& settings);
 
 // "2026-12-07T21:40:00Z".
 std::string utcTimestamp(std::time_t time);

@@ -5,17 +5,16 @@
 namespace tavrel {
 
 // Round bars step K down by 250000 psi/in per quarter inch; the elliptical bars
-// take values of their own. The drawn sizes are rounded to whole pixels as the
-// layout has always drawn them (the 1.75 in. bar one pixel larger).
+// take values of their own.
 const std::array<DowelCase, kDowelCaseCount> kDowelCases = {{
-    {QUORVIX_ROUND_DOWEL, 1.0f, 0, 0, 2500000, {0}, 1, 495, 495},
-    {QUORVIX_ROUND_DOWEL, 1.25f, 0, 0, 2250000, {1}, 1, 630, 630},
-    {QUORVIX_ROUND_DOWEL, 1.5f, 0, 0, 2000000, {2}, 1, 750, 750},
-    {QUORVIX_ROUND_DOWEL, 1.75f, 0, 0, 1750000, {3}, 1, 885, 885},
-    {QUORVIX_ROUND_DOWEL, 2.0f, 0, 0, 1500000, {4}, 1, 1005, 1005},
-    {kEllipticalDowel, 0, 1.41f, 0.88f, 2500000, {5, 6}, 2, 705, 435},
-    {kEllipticalDowel, 0, 1.66f, 1.13f, 1500000, {7, 8}, 2, 825, 570},
-    {kEllipticalDowel, 0, 1.98f, 1.34f, 1300000, {9, 10}, 2, 990, 675},
+    {QUORVIX_ROUND_DOWEL, 1.0f, 0, 0, 2500000, {0}, 1},
+    {QUORVIX_ROUND_DOWEL, 1.25f, 0, 0, 2250000, {1}, 1},
+    {QUORVIX_ROUND_DOWEL, 1.5f, 0, 0, 2000000, {2}, 1},
+    {QUORVIX_ROUND_DOWEL, 1.75f, 0, 0, 1750000, {3}, 1},
+    {QUORVIX_ROUND_DOWEL, 2.0f, 0, 0, 1500000, {4}, 1},
+    {kEllipticalDowel, 0, 1.41f, 0.88f, 2500000, {5, 6}, 2},
+    {kEllipticalDowel, 0, 1.66f, 1.13f, 1500000, {7, 8}, 2},
+    {kEllipticalDowel, 0, 1.98f, 1.34f, 1300000, {9, 10}, 2},
 }};
 
 std::string dowelCaseLabel(const DowelCase& dowel) {

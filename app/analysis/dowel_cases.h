@@ -22,10 +22,6 @@ struct DowelCase {
     // then the height for an elliptical one.
     std::array<int, 2> headings;
     int headingCount;
-    // The cross-section as the window draws it, in twips (1/1440 in.): about 500
-    // twips per inch of bar, each side a whole number of 15-twip pixels.
-    int drawnWidth;
-    int drawnHeight;
 };
 
 constexpr int kDowelCaseCount = 8;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 #include "analysis/exact_decimal.h"
@@ -120,13 +121,21 @@ std::string formatShortest(double value) {
     return std::string(buffer, result.ptr);
 #else
     // Without the floating-point to_chars (the web build, whose locale is
-    // always "C") the fewest digits that read back are searched for.
-    for (int digits = 1; digits < 17; ++digits) {
-        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
-        if (std::strtod(buffer, nullptr) == value) return buffer;
+    // always "C"): the fewest significant digits that read back, then fixed
+    // or scientific notation, whichever is shorter, as to_chars chooses.
+    int digits = 1;
+    for (; digits < 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+        if (std::strtod(buffer, nullptr) == value) break;
     }
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
+    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+    const std::string scientific = buffer;
+    const int exponent = std::atoi(scientific.c_str() + scientific.find('e') + 1);
+    const int decimals = std::max(0, digits - 1 - exponent);
+    std::string fixed(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, value)),
+                      '\0');
+    std::snprintf(fixed.data(), fixed.size() + 1, "%.*f", decimals, value);
+    return fixed.size() <= scientific.size() ? fixed : scientific;
 #endif
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "analysis/number_reader.h"
 #include "analysis/result_format.h"
 
 namespace tavrel {
@@ -86,6 +87,30 @@ const char* lengthSource(const CheckSettings& settings) {
     return settings.method->lengthFactor == 1.0 ? "Tabatabaie et al." : "Friberg";
 }
 
+// The value as the check takes it: psi from the run's stress unit, percent as is.
+double toCheckUnits(UnitSystem units, CheckInput which, double value) {
+    if (which == CheckInput::LoadShare) return value;
+    return value / stressScale(units).perUsUnit;
+}
+
+bool inCheckRange(CheckInput which, double value) {
+    switch (which) {
+        case CheckInput::CylinderStrength:
+            return strengthInRange(value);
+        case CheckInput::CubeStrength:
+            return cubeStrengthInRange(value);
+        case CheckInput::LoadShare:
+            break;
+    }
+    return loadShareInRange(value);
+}
+
+// Two square roots cost a fraction of a general power, and the check runs
+// beside every keystroke's eight engine calls.
+double fourthRoot(double value) {
+    return std::sqrt(std::sqrt(value));
+}
+
 }  // namespace
 
 const CheckMethod* findCheckMethod(std::string_view name) {
@@ -101,6 +126,64 @@ std::string checkMethodNames() {
         names += method.name;
     }
     return names;
+}
+
+const char* checkInputName(CheckInput which) {
+    return kCheckInputNames[static_cast<int>(which)];
+}
+
+std::optional<CheckInput> checkInputByName(std::string_view name) {
+    for (int i = 0; i < kCheckInputCount; ++i)
+        if (name == kCheckInputNames[i]) return static_cast<CheckInput>(i);
+    return std::nullopt;
+}
+
+std::string checkAllowedRange(UnitSystem units, CheckInput which) {
+    switch (which) {
+        case CheckInput::CylinderStrength:
+            return "(allowed: " + strengthLimitsText(units) + ")";
+        case CheckInput::CubeStrength:
+            return "(allowed: " + cubeStrengthLimitsText(units) + ")";
+        case CheckInput::LoadShare:
+            break;
+    }
+    return "(allowed: 1 to 100 %)";
+}
+
+std::optional<double> readCheckInput(std::string_view what, UnitSystem units, CheckInput which,
+                                     std::string_view text, std::string& error) {
+    const std::string range = checkAllowedRange(units, which);
+    if (text.empty()) {
+        error = std::string(what) + ": empty value " + range;
+        return std::nullopt;
+    }
+    const std::optional<double> number = readCompleteNumber(text);
+    if (!number) {
+        error = std::string(what) + ": '" + std::string(text) + "' is not a number " + range;
+        return std::nullopt;
+    }
+    const double value = toCheckUnits(units, which, *number);
+    if (!inCheckRange(which, value)) {
+        error = std::string(what) + ": " + std::string(text) + " is out of range " + range;
+        return std::nullopt;
+    }
+    return value;
+}
+
+void setCheckInput(CheckSettings& settings, CheckInput which, double value) {
+    switch (which) {
+        case CheckInput::CylinderStrength:
+            settings.cylinderStrength = value;
+            settings.cubeStrength.reset();
+            break;
+        case CheckInput::CubeStrength:
+            settings.cubeStrength = value;
+            settings.cylinderStrength.reset();
+            break;
+        case CheckInput::LoadShare:
+            settings.loadShare = value;
+            break;
+    }
 }
 
 bool strengthInRange(double psi) {
@@ -134,9 +217,8 @@ ConcreteStrength concreteStrength(const CheckSettings& settings, double concrete
 
 double radiusOfRelativeStiffness(double concreteModulus, double thickness, double poisson,
                                  double subgradeModulus) {
-    return std::pow(concreteModulus * thickness * thickness * thickness /
-                        (12 * (1 - poisson * poisson) * subgradeModulus),
-                    0.25);
+    return fourthRoot(concreteModulus * thickness * thickness * thickness /
+                      (12 * (1 - poisson * poisson) * subgradeModulus));
 }
 
 DowelGroup dowelGroup(double spacing, double effectiveLength) {
@@ -154,7 +236,7 @@ DowelGroup dowelGroup(double spacing, double effectiveLength) {
 
 double relativeDowelStiffness(double supportModulus, double bearingWidth, double dowelModulus,
                               double inertia) {
-    return std::pow(supportModulus * bearingWidth / (4 * dowelModulus * inertia), 0.25);
+    return fourthRoot(supportModulus * bearingWidth / (4 * dowelModulus * inertia));
 }
 
 double dowelFaceDeflection(double dowelLoad, double beta, double opening, double dowelModulus,
@@ -177,10 +259,13 @@ BarSection barSection(const DowelCase& dowel) {
 }
 
 BarCheck checkChain(const ChainInputs& in) {
+    return checkChain(in, dowelGroup(in.spacing, in.lengthFactor * in.radius));
+}
+
+BarCheck checkChain(const ChainInputs& in, const DowelGroup& group) {
     BarCheck bar{};
     bar.radius = in.radius;
     bar.effectiveLength = in.lengthFactor * in.radius;
-    const DowelGroup group = dowelGroup(in.spacing, bar.effectiveLength);
     bar.dowels = group.dowels;
     bar.factorSum = group.factorSum;
     bar.dowelLoad = in.loadShare * in.wheelLoad / group.factorSum;
@@ -209,10 +294,12 @@ TextbookCheck textbookCheck(const DesignValues& values, const CheckSettings& set
     in.dowelModulus = kDowelModulus;
     in.strength = check.strength.psi;
     in.lengthPerInch = 1;
+    // The group depends on the slab and the spacing only: one for all bars.
+    const DowelGroup group = dowelGroup(in.spacing, in.lengthFactor * in.radius);
     for (int c = 0; c < kDowelCaseCount; ++c) {
         in.section = barSection(kDowelCases[c]);
         in.supportModulus = kDowelCases[c].supportModulus;
-        check.bars[c] = checkChain(in);
+        check.bars[c] = checkChain(in, group);
     }
     return check;
 }

@@ -53,6 +53,29 @@ struct CheckSettings {
     double loadShare = kDefaultLoadShare;    // percent of the wheel load
 };
 
+// The inputs the check adds to a design.
+enum class CheckInput { CylinderStrength, CubeStrength, LoadShare };
+constexpr int kCheckInputCount = 3;
+
+// Their option, column and design-file names, in that order.
+inline constexpr std::array<const char*, kCheckInputCount> kCheckInputNames = {"fc", "fck",
+                                                                               "load-share"};
+const char* checkInputName(CheckInput which);
+// The input named `name`, if it is one of them.
+std::optional<CheckInput> checkInputByName(std::string_view name);
+
+// "(allowed: 1000 to 20000 psi)", in the chosen units.
+std::string checkAllowedRange(UnitSystem units, CheckInput which);
+
+// A value from its text, the whole text one number within its limits:
+// strengths typed in the run's stress unit come back in psi, the load share in
+// percent. Nothing, with `error` set to "WHAT: ...", otherwise.
+std::optional<double> readCheckInput(std::string_view what, UnitSystem units, CheckInput which,
+                                     std::string_view text, std::string& error);
+
+// Sets `which` in `settings`; a cylinder and a cube strength exclude each other.
+void setCheckInput(CheckSettings& settings, CheckInput which, double value);
+
 bool strengthInRange(double psi);
 bool cubeStrengthInRange(double psi);
 bool loadShareInRange(double percent);
@@ -122,6 +145,8 @@ struct BarCheck {
     bool passes;
 };
 BarCheck checkChain(const ChainInputs& in);
+// The same with the dowel group already worked out for `in`.
+BarCheck checkChain(const ChainInputs& in, const DowelGroup& group);
 
 struct TextbookCheck {
     CheckSettings settings;
@@ -169,6 +194,8 @@ enum CheckColumn {
     CheckVerdict,
 };
 constexpr int kCheckColumnCount = 11;
+// The columns before this one depend on the design only, not on the bar.
+constexpr int kFirstBarCheckColumn = CheckBeta;
 struct CheckColumnInfo {
     const char* key;      // "check_l"
     const char* caption;  // "l"

@@ -57,6 +57,7 @@ int saveDesignOption(const Options& options, std::string& error) {
     }
     document.details = options.details;
     document.spacing = options.spacing;
+    keepDesignCheck(document, options.check);
     document.programVersion = TAVREL_VERSION;
     document.savedAt = utcTimestamp(std::time(nullptr));
     const platform::WriteOutcome outcome = platform::saveDesignFile(options.saveDesign, document);

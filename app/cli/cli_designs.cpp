@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "analysis/typed_text.h"
+#include "cli/cli_check.h"
 #include "cli/cli_output.h"
 
 namespace tavrel::cli {
@@ -41,6 +42,7 @@ class GridSource : public DesignSource {
             rest /= options.sweeps[s - 1].count;
         }
         design_.given = options.values;
+        if (options.check) design_.check = *options.check;
         for (size_t s = 0; s < options.sweeps.size(); ++s)
             design_.given[options.sweeps[s].input] = options.sweeps[s].value(position_[s]);
         convert(options, design_);
@@ -50,6 +52,7 @@ class GridSource : public DesignSource {
         if (next_ >= end_) return false;
         design.given = design_.given;
         design.values = design_.values;
+        design.check = design_.check;
         ++next_;
         for (size_t s = options_.sweeps.size(); s > 0; --s) {
             const Sweep& sweep = options_.sweeps[s - 1];
@@ -282,10 +285,55 @@ class FileSource : public DesignSource {
             }
         }
         convert(options_, design);
-        return true;
+        return readCheckColumns(here(), design);
     }
 
   private:
+    // A column of the check's added inputs, which only a run with the check
+    // reads, and which the command line must not give as well.
+    bool takeCheckColumn(CheckInput which, size_t column) {
+        const std::string name = checkInputName(which);
+        if (!options_.check) {
+            error_ = name_ + ": column " + name + " is for the textbook check: add --check " +
+                     kCheckMethods[0].name;
+            return false;
+        }
+        // A strength column and a strength option would each say what f'c is.
+        const bool strength = which != CheckInput::LoadShare;
+        for (int i = 0; i < kCheckInputCount; ++i) {
+            const auto option = static_cast<CheckInput>(i);
+            if (!options_.checkGiven[i] || strength != (option != CheckInput::LoadShare)) continue;
+            error_ = name_ + ": column " + name + " conflicts with --" + checkInputName(option);
+            return false;
+        }
+        checkColumnOf_[static_cast<int>(which)] = static_cast<int>(column);
+        return true;
+    }
+
+    // The check's inputs of this line over the options'; an empty field
+    // leaves the option's value (or the derived strength).
+    bool readCheckColumns(const std::string& where, Design& design) {
+        if (!options_.check) return true;
+        design.check = *options_.check;
+        bool strengthGiven = false;
+        for (int i = 0; i < kCheckInputCount; ++i) {
+            if (checkColumnOf_[i] < 0) continue;
+            const auto which = static_cast<CheckInput>(i);
+            const std::string_view text = trimmed(fields_[static_cast<size_t>(checkColumnOf_[i])]);
+            if (text.empty()) continue;
+            if (which != CheckInput::LoadShare && strengthGiven) {
+                error_ = where + ": fc and fck both given";
+                return false;
+            }
+            strengthGiven = strengthGiven || which != CheckInput::LoadShare;
+            const std::optional<double> value = readCheckInput(
+                where + ", column " + checkInputName(which), options_.units, which, text, error_);
+            if (!value) return false;
+            setCheckInput(design.check, which, *value);
+        }
+        return true;
+    }
+
     std::string here() const { return name_ + ": line " + std::to_string(lines_.number()); }
     std::string columnName(size_t c) const {
         return c < headerNames_.size() ? headerNames_[c] : std::to_string(c + 1);
@@ -314,6 +362,7 @@ class FileSource : public DesignSource {
 
     bool readHeader(const std::vector<std::string>& names) {
         columnOf_.fill(-1);
+        checkColumnOf_.fill(-1);
         for (size_t c = 0; c < names.size(); ++c) {
             const std::string where = here() + ", column " + std::to_string(c + 1);
             if (const std::string why = textProblem(names[c]); !why.empty()) {
@@ -329,6 +378,10 @@ class FileSource : public DesignSource {
                 }
             }
             headerNames_.push_back(name);
+            if (const std::optional<CheckInput> which = checkInputByName(name)) {
+                if (!takeCheckColumn(*which, c)) return false;
+                continue;
+            }
             const int input = inputByOption(name);
             if (input < 0) {
                 if (const int close = inputCloseTo(names[c]); close >= 0) {
@@ -388,6 +441,7 @@ class FileSource : public DesignSource {
     std::string name_;
     std::string line_;
     std::array<int, kDesignInputCount> columnOf_{};
+    std::array<int, kCheckInputCount> checkColumnOf_{};
     std::vector<std::string> headerNames_;
     std::vector<size_t> copied_;
     size_t columnCount_ = 0;

@@ -20,6 +20,7 @@ struct Design {
     GivenValues given{};               // in the chosen units, as given
     DesignValues values{};             // as the analysis takes them
     std::vector<std::string> columns;  // a designs file's other columns, copied through
+    CheckSettings check;               // the textbook check's choices, when it is asked for
 };
 
 class DesignSource {

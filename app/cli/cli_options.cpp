@@ -6,6 +6,7 @@
 
 #include "analysis/case_grade.h"
 #include "analysis/number_reader.h"
+#include "cli/cli_check.h"
 #include "cli/cli_design.h"
 
 namespace tavrel::cli {
@@ -204,6 +205,13 @@ std::string setReport(Reading& r, const std::string& option, std::string_view va
     return {};
 }
 
+// --check and its added inputs, which --check must come with (checked last).
+std::string setCheckOption(Reading& r, const std::string& option, std::string_view value) {
+    std::string error;
+    readCheckOption(std::string_view(option).substr(2), value, r.options, error);
+    return error;
+}
+
 std::string setDesignFile(Reading& r, const std::string& option, std::string_view value) {
     if (value.empty()) return option + ": needs a file name";
     r.options.designFile = value;
@@ -245,6 +253,10 @@ constexpr OptionRow kOptionRows[] = {
     {.name = "jobs", .set = setJobs},
     {.name = "all-fields", .takesValue = false, .set = setFlag<&Options::allFields>},
     {.name = "quiet", .takesValue = false, .set = setFlag<&Options::quiet>, .forOneDesign = true},
+    {.name = "check", .set = setCheckOption, .valueHint = " (friberg or friberg-1.8l)"},
+    {.name = "fc", .set = setCheckOption},
+    {.name = "fck", .set = setCheckOption},
+    {.name = "load-share", .set = setCheckOption},
     {.name = "comparison", .takesValue = false, .set = setFlag<&Options::comparison>},
     {.name = "help", .takesValue = false, .set = setFlag<&Options::help>},
     {.name = "version", .takesValue = false, .set = setFlag<&Options::version>},
@@ -398,9 +410,9 @@ std::string checkCombinations(const Reading& r, const RowsGiven& given) {
     if (!options.designs.empty() && !options.sweeps.empty())
         return "--designs: cannot be combined with --sweep";
     if (options.comparison) {
-        bool designOptions = options.allFields || !options.sweeps.empty() ||
-                             !options.designs.empty() || wasGiven(given, "shard") ||
-                             wasGiven(given, "units");
+        bool designOptions = options.allFields || options.check.has_value() ||
+                             !options.sweeps.empty() || !options.designs.empty() ||
+                             wasGiven(given, "shard") || wasGiven(given, "units");
         for (bool g : options.given) designOptions = designOptions || g;
         if (designOptions) return "--comparison: takes no design inputs, sweeps or --all-fields";
         if (options.format != Format::Csv && wasGiven(given, "format"))
@@ -478,8 +490,10 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
         for (int i = 0; i < kDesignInputCount; ++i)
             r.options.values[i] = fromAnalysisUnits(r.options.units, i, defaults[i]);
         if (file) takeDesignInputs(*file, r.options, r.fileRefusals);
-        error = readArguments(args, false, r, given);
+        if (file) takeDesignCheck(*file, r.options.designFile, r.options, error);
+        if (error.empty()) error = readArguments(args, false, r, given);
     }
+    if (error.empty()) finishCheckOptions(r.options, error);
     if (error.empty()) error = checkCombinations(r, given);
     if (!error.empty()) return {std::nullopt, error};
     return {r.options, {}};
@@ -526,6 +540,8 @@ std::string helpText(UnitSystem units) {
         "                           and joint stiffness\n"
         "  A row whose results lie outside the range of the fitted relations carries a\n"
         "  note (csv, json) or a mark (table); its grade is unchanged.\n"
+        "\n" +
+        checkHelpText(units) +
         "\n"
         "Design files (saved by the window, the web page or --save-design):\n"
         "  --design FILE.tavrel     take the inputs, units and project details from FILE;\n"

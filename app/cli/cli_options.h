@@ -9,6 +9,7 @@
 
 #include "analysis/design_analysis.h"
 #include "analysis/design_file.h"
+#include "analysis/textbook_check.h"
 #include "analysis/units.h"
 
 namespace tavrel::cli {
@@ -51,6 +52,11 @@ struct Options {
     std::string designs;        // a designs file, "-" for standard input; empty for none
     int jobs = 0;               // 0: one per core
     Shard shard;
+    // The textbook check beside the grades, when asked for (--check), with the
+    // added inputs given on the command line (strengths in psi).
+    std::optional<CheckSettings> check;
+    std::array<bool, 3> checkGiven{};  // fc, fck, load-share, by CheckInput
+    CheckSettings checkInputs;         // as read, until --check is known
     bool comparison = false;
     std::optional<int> solve;  // the input --solve runs through
     std::string report;        // the file --report writes; empty without it

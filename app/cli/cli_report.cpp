@@ -7,6 +7,7 @@
 #include "analysis/dowel_cases.h"
 #include "analysis/page_texts.h"
 #include "analysis/result_format.h"
+#include "analysis/textbook_check.h"
 #include "analysis/units.h"
 #include "comparison/comparison_chart.h"
 #include "comparison/comparison_scenario.h"
@@ -155,6 +156,12 @@ class CsvWriter : public ReportWriter {
                 out_.write(key);
             }
         }
+        if (settings_.check) {
+            for (const CheckColumnInfo& column : kCheckColumns) {
+                out_.put(',');
+                out_.write(column.key);
+            }
+        }
         out_.put('\n');
     }
 
@@ -180,6 +187,16 @@ class CsvWriter : public ReportWriter {
             }
         }
         std::string buffer;
+        if (settings_.check) {
+            check_ = textbookCheck(design.values, design.check);
+            // A sweep writes millions of rows: what all eight share is formatted once.
+            designCheckTexts_.clear();
+            for (int k = 0; k < kFirstBarCheckColumn; ++k) {
+                designCheckTexts_ += ',';
+                designCheckTexts_ +=
+                    checkColumnText(check_.bars[0], k, settings_.units, settings_.allFields);
+            }
+        }
         for (int c = 0; c < kDowelCaseCount; ++c) {
             const CaseResult& result = run.cases[c];
             out_.write(prefix_);
@@ -200,6 +217,14 @@ class CsvWriter : public ReportWriter {
                     out_.write(columns_.raw(result, f));
                 }
             }
+            if (settings_.check) {
+                out_.write(designCheckTexts_);
+                for (int k = kFirstBarCheckColumn; k < kCheckColumnCount; ++k) {
+                    out_.put(',');
+                    out_.write(
+                        checkColumnText(check_.bars[c], k, settings_.units, settings_.allFields));
+                }
+            }
             out_.put('\n');
         }
     }
@@ -210,6 +235,8 @@ class CsvWriter : public ReportWriter {
     const ReportSettings& settings_;
     Columns columns_;
     Output& out_;
+    TextbookCheck check_{};
+    std::string designCheckTexts_;
     GivenValues lastValues_{};
     std::array<std::string, kDesignInputCount> inputTexts_;
     std::string prefix_;
@@ -242,6 +269,7 @@ class JsonWriter : public ReportWriter {
         }
         out_.write("}, \"cases\": [");
         std::string buffer;
+        if (settings_.check) check_ = textbookCheck(design.values, design.check);
         for (int c = 0; c < kDowelCaseCount; ++c) {
             const CaseResult& result = run.cases[c];
             out_.write(c == 0 ? "\n  {" : ",\n  {");
@@ -268,6 +296,19 @@ class JsonWriter : public ReportWriter {
                     out_.write(", ");
                     key(columns_.rawKeys[f]);
                     number(columns_.raw(result, f));
+                }
+            }
+            if (settings_.check) {
+                for (int k = 0; k < kCheckColumnCount; ++k) {
+                    out_.write(", ");
+                    key(kCheckColumns[k].key);
+                    const std::string text =
+                        checkColumnText(check_.bars[c], k, settings_.units, settings_.allFields);
+                    if (k == CheckVerdict) {
+                        string(text);
+                    } else {
+                        number(text);
+                    }
                 }
             }
             out_.put('}');
@@ -306,6 +347,7 @@ class JsonWriter : public ReportWriter {
     const ReportSettings& settings_;
     Columns columns_;
     Output& out_;
+    TextbookCheck check_{};
 };
 
 class TableWriter : public ReportWriter {
@@ -317,39 +359,13 @@ class TableWriter : public ReportWriter {
 
     void design(const Design& design, const AnalysisRun& run, bool first) override {
         if (!first) out_.put('\n');
-        out_.write("Design:");
-        bool firstItem = true;
-        for (size_t c = 0; c < settings_.columns.size(); ++c) {
-            out_.write(firstItem ? " " : ", ");
-            firstItem = false;
-            // Copied text is the file's, not ours: shown, never obeyed, by a terminal.
-            out_.write(printable(settings_.columns[c]));
-            out_.put(' ');
-            out_.write(printable(design.columns[c]));
+        writeDesignLine(design);
+        if (settings_.check) {
+            check_ = textbookCheck(design.values, design.check);
+            writeCheckLine();
         }
-        for (int i = 0; i < kDesignInputCount; ++i) {
-            out_.write(firstItem ? " " : ", ");
-            firstItem = false;
-            out_.write(kDesignInputs[i].option);
-            out_.put(' ');
-            out_.write(plainDecimal(static_cast<float>(design.given[i])));
-            out_.put(' ');
-            out_.write(columns_.inputUnits[i]);
-        }
-        out_.write("\n\n");
-
-        line_.clear();
-        left("Dowel (in.)", kDowelWidth);
-        left("Shape", kShapeWidth);
-        for (const std::string& caption : columns_.shownCaptions) right(caption, kValueWidth);
-        line_ += "  ";
-        if (settings_.allFields) {
-            left("Grade", kGradeWidth);
-            for (const std::string& key : columns_.rawKeys) right(key, rawWidth(key));
-        } else {
-            line_ += "Grade";
-        }
-        finishLine();
+        out_.put('\n');
+        writeHeader();
 
         std::string buffer;
         bool marked = false;
@@ -360,6 +376,14 @@ class TableWriter : public ReportWriter {
             left(shapeWord(kDowelCases[c]), kShapeWidth);
             for (int row = 0; row < kResultRowCount; ++row)
                 right(columns_.shown(result, row, buffer), kValueWidth);
+            if (settings_.check) {
+                const BarCheck& bar = check_.bars[c];
+                right(checkColumnText(bar, CheckBearingStress, settings_.units, false),
+                      kValueWidth);
+                right(checkColumnText(bar, CheckAllowable, settings_.units, false), kValueWidth);
+                line_ += "  ";
+                left(verdictWord(bar), kVerdictWidth);
+            }
             line_ += "  ";
             std::string grade = gradeWord(result.grade);
             if (outsideFittedRelations(result.engine)) {
@@ -370,6 +394,9 @@ class TableWriter : public ReportWriter {
                 left(grade, kGradeWidth);
                 for (size_t f = 0; f < kRawFields.size(); ++f)
                     right(columns_.raw(result, f), rawWidth(columns_.rawKeys[f]));
+                for (int k = 0; settings_.check && k < kCheckColumnCount; ++k)
+                    right(checkColumnText(check_.bars[c], k, settings_.units, true),
+                          rawWidth(kCheckColumns[k].key));
             } else {
                 line_ += grade;
             }
@@ -390,6 +417,64 @@ class TableWriter : public ReportWriter {
     }
 
   private:
+    void writeDesignLine(const Design& design) {
+        out_.write("Design:");
+        bool firstItem = true;
+        for (size_t c = 0; c < settings_.columns.size(); ++c) {
+            out_.write(firstItem ? " " : ", ");
+            firstItem = false;
+            // Copied text is the file's, not ours: shown, never obeyed, by a terminal.
+            out_.write(printable(settings_.columns[c]));
+            out_.put(' ');
+            out_.write(printable(design.columns[c]));
+        }
+        for (int i = 0; i < kDesignInputCount; ++i) {
+            out_.write(firstItem ? " " : ", ");
+            firstItem = false;
+            out_.write(kDesignInputs[i].option);
+            out_.put(' ');
+            out_.write(plainDecimal(static_cast<float>(design.given[i])));
+            out_.put(' ');
+            out_.write(columns_.inputUnits[i]);
+        }
+        out_.put('\n');
+    }
+
+    // The check's method and added inputs, with how f'c came about.
+    void writeCheckLine() {
+        const std::vector<CheckInputRow> rows = checkInputRows(check_, settings_.units);
+        out_.write(std::string("Check: ") + check_.settings.method->name +
+                   " (L = " + rows[2].value + ", " + rows[2].note + "), f'c " + rows[0].value +
+                   " " + rows[0].unit + " (" + rows[0].note + "), " + rows[1].value +
+                   " % of the load on the dowels (" + rows[1].note + ")\n");
+    }
+
+    void writeHeader() {
+        line_.clear();
+        left("Dowel (in.)", kDowelWidth);
+        left("Shape", kShapeWidth);
+        for (const std::string& caption : columns_.shownCaptions) right(caption, kValueWidth);
+        if (settings_.check) {
+            const std::string unit =
+                std::string(" ") + checkColumnUnit(CheckAllowable, settings_.units);
+            right(kCheckColumns[CheckBearingStress].caption + unit, kValueWidth);
+            right(kCheckColumns[CheckAllowable].caption + unit, kValueWidth);
+            line_ += "  ";
+            left("Check", kVerdictWidth);
+        }
+        line_ += "  ";
+        if (settings_.allFields) {
+            left("Grade", kGradeWidth);
+            for (const std::string& key : columns_.rawKeys) right(key, rawWidth(key));
+            for (int k = 0; settings_.check && k < kCheckColumnCount; ++k)
+                right(kCheckColumns[k].key, rawWidth(kCheckColumns[k].key));
+        } else {
+            line_ += "Grade";
+        }
+        finishLine();
+    }
+
+    static constexpr size_t kVerdictWidth = 6;
     static constexpr size_t kDowelWidth = 13;
     static constexpr size_t kShapeWidth = 11;
     static constexpr size_t kValueWidth = 13;
@@ -414,6 +499,7 @@ class TableWriter : public ReportWriter {
     Columns columns_;
     Output& out_;
     std::string line_;
+    TextbookCheck check_{};
 };
 
 // A label as a CSV field: the inch marks need quoting.
@@ -438,22 +524,16 @@ std::unique_ptr<ReportWriter> makeReportWriter(const ReportSettings& settings, O
 void writeComparisonCsv(Output& out) {
     using namespace comparison;
     out.write("a,analysis_type,v,variant,d,dowel,q,quantity,unit,value\n");
-    for (int a = 0; a < kAnalysisTypeCount; ++a) {
-        for (int v = 0; v < kVariantCount; ++v) {
-            for (int d = 0; d < kDowelCount; ++d) {
-                for (int q = 0; q < kQuantityCount; ++q) {
-                    // The chart's axis title names the quantity; its last line is the unit.
-                    const auto title = quantitySettings(q)->axisTitle;
-                    std::string unit = title[3];
-                    std::erase(unit, '(');
-                    std::erase(unit, ')');
+    for (AnalysisType a : kAnalysisTypes) {
+        for (LayoutVariant v : kLayoutVariants) {
+            for (DowelSelection d : kDowelSelections) {
+                for (Quantity q : kQuantities) {
                     const std::string row =
-                        std::to_string(a) + "," + csvField(*analysisTypeCaption(a)) + "," +
-                        std::to_string(v) + "," + csvField(*variantCaption(a, v)) + "," +
-                        std::to_string(d) + "," + csvField(*dowelItemCaption(d)) + "," +
-                        std::to_string(q) + "," +
-                        csvField(title[0] + ' ' + title[1] + ' ' + title[2]) + "," +
-                        csvField(unit) + ",";
+                        std::to_string(indexOf(a)) + "," + csvField(analysisTypeCaption(a)) + "," +
+                        std::to_string(indexOf(v)) + "," + csvField(variantCaption(a, v)) + "," +
+                        std::to_string(indexOf(d)) + "," + csvField(dowelItemCaption(d)) + "," +
+                        std::to_string(indexOf(q)) + "," + csvField(quantityName(q)) + "," +
+                        csvField(quantityFacts(q).unit) + ",";
                     out.write(row);
                     out.write(formatShortest(comparisonValue(a, v, d, q)));
                     out.put('\n');

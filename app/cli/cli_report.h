@@ -21,6 +21,7 @@ struct ReportSettings {
     bool allFields = false;
     UnitSystem units = UnitSystem::Us;
     std::vector<std::string> columns;  // copied columns, in front of every row
+    bool check = false;                // the textbook check's columns after the engine's
 };
 
 class ReportWriter {

@@ -202,7 +202,7 @@ StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& o
         return outcome;
     }
     const ReportSettings settings{options.format, options.allFields, options.units,
-                                  source->columnNames()};
+                                  source->columnNames(), options.check.has_value()};
     const std::unique_ptr<ReportWriter> writer = makeReportWriter(settings, out);
     if (options.shard.index == 1) writer->begin();
 

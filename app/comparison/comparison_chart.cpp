@@ -8,18 +8,13 @@ namespace tavrel::comparison {
 
 namespace {
 
-struct QuantityRow {
-    const char* listItem;
-    const char* axisTitle[4];
-    float fullScale;
-    int decimals;
-};
-
-constexpr QuantityRow kQuantities[kQuantityCount] = {
-    {"Peak Dwl. Br. Stress", {"Dowel", "Bearing", "Stress", "(psi)"}, 5500.0f, 0},
-    {"Peak Edge Stress", {"Peak", "Edge", "Stress", "(psi)"}, 400.0f, 0},
-    {"Peak Edge Deflect.", {"Peak", "Edge", "Deflection", "(in.)"}, 0.015f, 3},
-    {"Peak Crnr. Deflect.", {"Peak", "Corner", "Deflection", "(in.)"}, 0.03f, 3},
+// Each full scale lies a little above the largest value the table holds for
+// the quantity, so the tallest bar nearly fills the chart.
+constexpr QuantityFacts kQuantityFacts[kQuantityCount] = {
+    {"Peak Dwl. Br. Stress", {"Dowel", "Bearing", "Stress"}, "psi", 5500.0f, 0},
+    {"Peak Edge Stress", {"Peak", "Edge", "Stress"}, "psi", 400.0f, 0},
+    {"Peak Edge Deflect.", {"Peak", "Edge", "Deflection"}, "in.", 0.015f, 3},
+    {"Peak Crnr. Deflect.", {"Peak", "Corner", "Deflection"}, "in.", 0.03f, 3},
 };
 
 // Baseline caption per type, then the alternative's two lines per (type, variant).
@@ -34,45 +29,40 @@ constexpr const char* kAlternativeCaption[kAnalysisTypeCount][kVariantCount][2] 
      {"8 Dowels", "(Alt. C)"}},
 };
 
-BarGeometry barGeometry(float value, const QuantitySettings& settings) {
-    const int height = barHeight(value, settings.fullScale);
-    const int top = kBarFoot - height;
-    return {top, height, top - kValueLabelRise, formatBarValue(value, settings.decimals)};
-}
-
 }  // namespace
 
-std::optional<QuantitySettings> quantitySettings(int q) {
-    if (q < 0 || q >= kQuantityCount) {
-        return std::nullopt;
-    }
-    const QuantityRow& row = kQuantities[q];
-    return QuantitySettings{{std::string(row.axisTitle[0]), std::string(row.axisTitle[1]),
-                             std::string(row.axisTitle[2]), std::string(row.axisTitle[3])},
-                            row.fullScale,
-                            row.decimals,
-                            std::string(row.listItem)};
+const QuantityFacts& quantityFacts(Quantity q) {
+    return kQuantityFacts[indexOf(q)];
+}
+
+std::array<std::string, 4> axisTitle(Quantity q) {
+    const QuantityFacts& facts = quantityFacts(q);
+    std::string unit(1, '(');
+    unit.append(facts.unit).push_back(')');
+    return {facts.axisWords[0], facts.axisWords[1], facts.axisWords[2], unit};
+}
+
+std::string quantityName(Quantity q) {
+    const QuantityFacts& facts = quantityFacts(q);
+    return std::string(facts.axisWords[0]) + ' ' + facts.axisWords[1] + ' ' + facts.axisWords[2];
 }
 
 std::string baselineBarSubCaption() {
     return "(Baseline)";
 }
 
-std::optional<BarCaptions> barCaptions(int a, int v) {
-    if (a < 0 || a >= kAnalysisTypeCount || v < 0 || v >= kVariantCount) {
-        return std::nullopt;
-    }
-    return BarCaptions{std::string(kBaselineCaption[a]), std::string(kAlternativeCaption[a][v][0]),
-                       std::string(kAlternativeCaption[a][v][1])};
+BarCaptions barCaptions(AnalysisType a, LayoutVariant v) {
+    const int t = indexOf(a), l = indexOf(v);
+    return BarCaptions{std::string(kBaselineCaption[t]), std::string(kAlternativeCaption[t][l][0]),
+                       std::string(kAlternativeCaption[t][l][1])};
 }
 
 std::string formatBarValue(float value, int decimals) {
     return formatHalfAwayFromZero(static_cast<double>(value), decimals);
 }
 
-int barHeight(float value, float fullScale) {
-    const double exact =
-        kFullScaleBarHeight * static_cast<double>(value) / static_cast<double>(fullScale);
+int barHeight(float value, float fullScale, int fullHeight) {
+    const double exact = fullHeight * static_cast<double>(value) / static_cast<double>(fullScale);
     return static_cast<int>(roundHalfToEven(exact));
 }
 
@@ -101,47 +91,15 @@ std::string percentChangeText(float baseline, float alternative) {
     return text;
 }
 
-std::optional<BarsDrawing> drawComparisonBars(const ComparisonBars& bars, int q) {
-    const std::optional<QuantitySettings> settings = quantitySettings(q);
-    if (!settings) {
-        return std::nullopt;
-    }
-    BarsDrawing drawing{barGeometry(bars[0], *settings), barGeometry(bars[1], *settings), 0,
-                        percentChangeText(bars[0], bars[1])};
-    drawing.percentTop = drawing.alternative.top + kPercentLabelDrop;
-    return drawing;
-}
-
-ChartUpdate updateComparisonChart(const ComparisonTable& table, const ChartSelection& selection,
-                                  const ComparisonBars& previous) {
-    ChartUpdate update{};
-    update.bars = previous;
-    if (const std::optional<QuantitySettings> settings = quantitySettings(selection.q)) {
-        update.axisTitle = settings->axisTitle;
-    }
-    const bool canRead = selection.q >= 0 && selection.q < kQuantityCount && selection.d >= 0 &&
-                         selection.d < kDowelCount;
-
-    const std::optional<int> a = selection.a;
-    if (a && *a >= 0 && *a < kAnalysisTypeCount) {
-        update.baselineCaption = barCaptions(*a, 0)->baseline;
-        if (*a != 2) {
-            update.alternativeSubCaption = std::string();
-        }
-        if (canRead) {
-            update.bars[0] = comparisonValue(table, *a, 0, selection.d, selection.q);
-        }
-        const std::optional<int> v = selection.v;
-        if (v && *v >= 0 && *v < kVariantCount) {
-            const BarCaptions captions = *barCaptions(*a, *v);
-            update.alternativeCaption = captions.alternative;
-            update.alternativeSubCaption = captions.alternativeSub;
-            if (canRead) {
-                update.bars[1] = comparisonValue(table, *a, *v, selection.d, selection.q);
-            }
-        }
-    }
-    update.drawing = drawComparisonBars(update.bars, selection.q);
+ChartUpdate updateComparisonChart(const ComparisonTable& table, const ChartSelection& selection) {
+    const auto [q, d, a, v] = selection;
+    const QuantityFacts& facts = quantityFacts(q);
+    ChartUpdate update{axisTitle(q), barCaptions(a, v), {}, {}, {}, facts.fullScale};
+    update.bars = {comparisonValue(table, a, LayoutVariant::Baseline, d, q),
+                   comparisonValue(table, a, v, d, q)};
+    for (int side = 0; side < 2; ++side)
+        update.valueTexts[side] = formatBarValue(update.bars[side], facts.decimals);
+    update.percentText = percentChangeText(update.bars[0], update.bars[1]);
     return update;
 }
 

@@ -8,17 +8,9 @@ namespace tavrel::comparison {
 
 namespace {
 
-constexpr const char* kPictureNames[kPictureCount] = {
-    "imgBaseline", "imgBaseline2", "imgCtr10",    "imgCtr08",    "imgCtr06",
-    "imgAltA",     "imgAltB",      "imgAltC",     "imgCorner06", "imgCorner06a",
-    "imgCorner08", "imgCorner10",  "imgCorner12",
-};
-
 struct AnalysisTypeRow {
     const char* caption;
     const char* frameCaption;
-    const char* frameName;
-    const char* groupName;
     Picture baselinePicture;
     bool showsSavings;
     const char* variantCaption[kVariantCount];
@@ -28,16 +20,12 @@ struct AnalysisTypeRow {
 constexpr AnalysisTypeRow kTypes[kAnalysisTypeCount] = {
     {"Corner Dowel Spacing",
      "Dowel Corner Spacing",
-     "framNumDowels1",
-     "optDowelSpac",
      Picture::Corner06,
      false,
      {"6 inches (baseline)", "8 inches", "10 inches", "12 inches"},
      {Picture::Corner06a, Picture::Corner08, Picture::Corner10, Picture::Corner12}},
     {"Center Lane Dowel Leave-Out",
      "Number of Dowels",
-     "framNumDowels2",
-     "optNumDowels",
      Picture::Baseline,
      true,
      {"12 Dowels (baseline)", "10 Dowels (2 dowels removed)", "8 Dowels (4 dowels removed)",
@@ -45,8 +33,6 @@ constexpr AnalysisTypeRow kTypes[kAnalysisTypeCount] = {
      {Picture::Baseline2, Picture::Ctr10, Picture::Ctr08, Picture::Ctr06}},
     {"Alternate Dowel Spacings",
      "Dowel Spacing Alternatives",
-     "framNumDowels3",
-     "optDowelAlt",
      Picture::Baseline,
      true,
      {"12 Dowels, uniform (baseline)", "11 Dowels (Alternate A)", "9 Dowels (Alternate B)",
@@ -54,12 +40,8 @@ constexpr AnalysisTypeRow kTypes[kAnalysisTypeCount] = {
      {Picture::Baseline2, Picture::AltA, Picture::AltB, Picture::AltC}},
 };
 
-const AnalysisTypeRow* typeRow(int a) {
-    return a >= 0 && a < kAnalysisTypeCount ? &kTypes[a] : nullptr;
-}
-
-bool isVariant(int v) {
-    return v >= 0 && v < kVariantCount;
+const AnalysisTypeRow& typeRow(AnalysisType a) {
+    return kTypes[indexOf(a)];
 }
 
 // The share of the baseline's dowels the variant leaves out, as the drawings
@@ -72,68 +54,36 @@ std::string savingsText(Picture baseline, Picture variant) {
 
 }  // namespace
 
-std::string pictureObjectName(Picture picture) {
-    return std::string(kPictureNames[static_cast<int>(picture)]);
-}
-
 PictureSet::PictureSet(std::initializer_list<Picture> pictures) {
     for (Picture picture : pictures) {
         insert(picture);
     }
 }
 
-std::optional<ScenarioView> scenarioView(int a, std::optional<int> v) {
-    const AnalysisTypeRow* row = typeRow(a);
-    if (row == nullptr) {
-        return std::nullopt;
-    }
+ScenarioView scenarioView(AnalysisType a, LayoutVariant v) {
+    const AnalysisTypeRow& row = typeRow(a);
     ScenarioView view{};
-    view.frameVisible[static_cast<std::size_t>(a)] = true;
-    view.savingsVisible = row->showsSavings;
-    view.visiblePictures.insert(row->baselinePicture);
-    if (v && isVariant(*v)) {
-        view.visiblePictures.insert(row->variantPicture[*v]);
-        if (row->showsSavings) {
-            view.savingsText = savingsText(row->baselinePicture, row->variantPicture[*v]);
-        }
-    }
+    view.savingsVisible = row.showsSavings;
+    view.visiblePictures.insert(row.baselinePicture);
+    view.visiblePictures.insert(variantPicture(a, v));
+    if (row.showsSavings) view.savingsText = savingsText(row.baselinePicture, variantPicture(a, v));
     return view;
 }
 
-std::optional<std::string> analysisTypeCaption(int a) {
-    const AnalysisTypeRow* row = typeRow(a);
-    return row ? std::optional(std::string(row->caption)) : std::nullopt;
+std::string analysisTypeCaption(AnalysisType a) {
+    return typeRow(a).caption;
 }
 
-std::optional<std::string> variantFrameCaption(int a) {
-    const AnalysisTypeRow* row = typeRow(a);
-    return row ? std::optional(std::string(row->frameCaption)) : std::nullopt;
+std::string variantFrameCaption(AnalysisType a) {
+    return typeRow(a).frameCaption;
 }
 
-std::optional<std::string> variantFrameObjectName(int a) {
-    const AnalysisTypeRow* row = typeRow(a);
-    return row ? std::optional(std::string(row->frameName)) : std::nullopt;
+std::string variantCaption(AnalysisType a, LayoutVariant v) {
+    return typeRow(a).variantCaption[indexOf(v)];
 }
 
-std::optional<std::string> variantGroupName(int a) {
-    const AnalysisTypeRow* row = typeRow(a);
-    return row ? std::optional(std::string(row->groupName)) : std::nullopt;
-}
-
-std::optional<std::string> variantCaption(int a, int v) {
-    const AnalysisTypeRow* row = typeRow(a);
-    if (row == nullptr || !isVariant(v)) {
-        return std::nullopt;
-    }
-    return std::string(row->variantCaption[v]);
-}
-
-std::optional<Picture> variantPicture(int a, int v) {
-    const AnalysisTypeRow* row = typeRow(a);
-    if (row == nullptr || !isVariant(v)) {
-        return std::nullopt;
-    }
-    return row->variantPicture[v];
+Picture variantPicture(AnalysisType a, LayoutVariant v) {
+    return typeRow(a).variantPicture[indexOf(v)];
 }
 
 }  // namespace tavrel::comparison

@@ -1,14 +1,14 @@
-// Which option frame, layout pictures and steel-savings text the "Dowel Spacing"
-// page shows for an analysis type a and layout variant v, plus the captions of
-// the choices themselves.
+// Which layout pictures and steel-savings text the "Dowel Spacing" page shows
+// for an analysis type and layout variant, and the captions of the choices.
 #ifndef TAVREL_COMPARISON_COMPARISON_SCENARIO_H
 #define TAVREL_COMPARISON_COMPARISON_SCENARIO_H
 
 #include <array>
 #include <bitset>
 #include <initializer_list>
-#include <optional>
 #include <string>
+
+#include "comparison/comparison_table.h"
 
 namespace tavrel::comparison {
 
@@ -37,9 +37,6 @@ inline constexpr std::array<Picture, kPictureCount> kAllPictures = {
     Picture::Corner08, Picture::Corner10,  Picture::Corner12,
 };
 
-// Object name of the picture's image control, e.g. "imgCorner06a".
-std::string pictureObjectName(Picture picture);
-
 // A set of pictures, one bit per enumerator.
 class PictureSet {
   public:
@@ -56,27 +53,19 @@ class PictureSet {
 
 // The page state for one (a, v).
 struct ScenarioView {
-    std::array<bool, 3> frameVisible;        // framNumDowels1..3
-    PictureSet visiblePictures;              // every other picture is hidden
-    bool savingsVisible;                     // framSavings
-    std::optional<std::string> savingsText;  // lblSavings; nothing: keep the caption
+    PictureSet visiblePictures;  // every other picture is hidden
+    bool savingsVisible;
+    std::string savingsText;  // the steel saved; empty where it is not shown
 };
 
-// View for analysis type a and the selected variant v of its group (nothing when
-// no button of the group is selected: only the baseline picture then shows).
-// Nothing for an a outside 0..2: the page is left as it is.
-std::optional<ScenarioView> scenarioView(int a, std::optional<int> v);
+ScenarioView scenarioView(AnalysisType a, LayoutVariant v);
 
-// Captions of the choices, nothing outside the ranges.
-std::optional<std::string> analysisTypeCaption(int a);     // optAnType(a)
-std::optional<std::string> variantFrameCaption(int a);     // framNumDowels1..3
-std::optional<std::string> variantFrameObjectName(int a);  // "framNumDowels1".."framNumDowels3"
-std::optional<std::string> variantGroupName(
-    int a);  // "optDowelSpac", "optNumDowels", "optDowelAlt"
-std::optional<std::string> variantCaption(int a, int v);  // the option button v of the group of a
+std::string analysisTypeCaption(AnalysisType a);
+std::string variantFrameCaption(AnalysisType a);
+std::string variantCaption(AnalysisType a, LayoutVariant v);
 
-// The variant picture of (a, v), or nothing outside the ranges.
-std::optional<Picture> variantPicture(int a, int v);
+// The picture of the alternative layout.
+Picture variantPicture(AnalysisType a, LayoutVariant v);
 
 }  // namespace tavrel::comparison
 

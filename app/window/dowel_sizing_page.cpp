@@ -202,7 +202,7 @@ void DowelSizingPage::buildTable() {
     int rounds = 0, ellipses = 0;
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const DowelCase& dowel = kDowelCases[c];
-        const double w = dowel.drawnWidth, h = dowel.drawnHeight;
+        const auto [w, h] = sizing_layout::kDrawnSections[c];
         const Box box{columnLeft(c) + (columnWidth(c) - w) / 2, kSectionBase - h, w, h};
         if (isRound(dowel)) {
             controls::shape(s, QStringLiteral("shpRound%1").arg(++rounds), ShapeControl::Circle,

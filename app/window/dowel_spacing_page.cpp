@@ -14,6 +14,8 @@
 #include "window/layout_pictures.h"
 #include "window/line_control.h"
 #include "window/shape_control.h"
+#include "window/sizing_layout.h"
+#include "window/spacing_layout.h"
 #include "window/twips.h"
 #include "window/window_colours.h"
 #include "window/window_fonts.h"
@@ -22,26 +24,21 @@ namespace tavrel {
 
 namespace {
 
+using comparison::AnalysisType;
 using comparison::kAnalysisTypeCount;
+using comparison::kAnalysisTypes;
+using comparison::kLayoutVariants;
 using comparison::kVariantCount;
+using comparison::LayoutVariant;
 using comparison::Picture;
 using controls::Box;
+using namespace spacing_layout;
 
 const QColor kDarkGrey(64, 64, 64);
 const QColor kPurple(128, 0, 128);
 const QColor kBaselineBarFill(64, 64, 64);
 const QColor kAlternativeBarFill(0, 0, 64);
 const QColor kAlternativeText(0, 0, 128);
-
-// The three variant frames share one place; only their widths differ.
-constexpr double kVariantFrameWidth[kAnalysisTypeCount] = {2115, 2790, 2715};
-constexpr double kOptionTops[] = {225, 600, 975, 1350};
-
-// Chart geometry fixed by the layout; only bar and label tops change.
-constexpr double kBar1Left = 8160, kBar2Left = 9750, kBarWidth = 915;
-constexpr double kBar1ValueLeft = 8235, kBar2ValueLeft = 9825, kValueWidth = 765;
-constexpr double kPctLeft = 9675, kPctWidth = 1065;
-constexpr double kChartTextHeight = 240;
 
 QRadioButton* blackOption(QWidget* frame, const QString& name, const QString& caption, Box box) {
     QRadioButton* option = controls::option(frame, name, caption, box);
@@ -57,11 +54,15 @@ QLabel* chartLabel(QWidget* parent, const char* name, const QString& caption, Bo
     return label;
 }
 
-std::optional<int> firstChecked(const QRadioButton* const* buttons, int count) {
-    for (int i = 0; i < count; ++i) {
-        if (buttons[i]->isChecked()) return i;
-    }
-    return std::nullopt;
+// The choice of an exclusive group, one of whose buttons is checked from the start.
+template <class Choice, std::size_t N>
+Choice checkedChoice(const QButtonGroup* group, const std::array<Choice, N>& all) {
+    return all.at(static_cast<std::size_t>(group->checkedId()));
+}
+
+template <class Choice, std::size_t N>
+Choice currentChoice(const QComboBox* list, const std::array<Choice, N>& all) {
+    return all.at(static_cast<std::size_t>(list->currentIndex()));
 }
 
 }  // namespace
@@ -84,24 +85,25 @@ void DowelSpacingPage::buildAnalysisChoice() {
     for (int a = 0; a < kAnalysisTypeCount; ++a) {
         analysisTypeOptions_[a] =
             blackOption(typeFrame, controls::arrayName("optAnType", a),
-                        QString::fromStdString(*comparison::analysisTypeCaption(a)),
+                        QString::fromStdString(comparison::analysisTypeCaption(kAnalysisTypes[a])),
                         {150, kOptionTops[a], 2520, 465});
         analysisTypeGroup_->addButton(analysisTypeOptions_[a], a);
     }
 
     for (int a = 0; a < kAnalysisTypeCount; ++a) {
-        const double width = kVariantFrameWidth[a];
-        QGroupBox* frame = controls::frame(
-            s, QString::fromStdString(*comparison::variantFrameObjectName(a)),
-            QString::fromStdString(*comparison::variantFrameCaption(a)), {150, 2025, width, 1890});
+        const AnalysisType type = kAnalysisTypes[a];
+        const double width = kVariantFrames[a].width;
+        QGroupBox* frame =
+            controls::frame(s, QLatin1String(kVariantFrames[a].frame),
+                            QString::fromStdString(comparison::variantFrameCaption(type)),
+                            {150, 2025, width, 1890});
         controls::setTextColour(frame, colours::kCaptionBlue);
-        const QByteArray groupName = QByteArray::fromStdString(*comparison::variantGroupName(a));
         auto* group = new QButtonGroup(this);
         for (int v = 0; v < kVariantCount; ++v) {
-            QRadioButton* option =
-                blackOption(frame, controls::arrayName(groupName.constData(), v),
-                            QString::fromStdString(*comparison::variantCaption(a, v)),
-                            {150, kOptionTops[v], width - 225, 465});
+            QRadioButton* option = blackOption(
+                frame, controls::arrayName(kVariantFrames[a].group, v),
+                QString::fromStdString(comparison::variantCaption(type, kLayoutVariants[v])),
+                {150, kOptionTops[v], width - 225, 465});
             group->addButton(option, v);
             variantOptions_[a][v] = option;
         }
@@ -110,7 +112,7 @@ void DowelSpacingPage::buildAnalysisChoice() {
         // A change of choice toggles two buttons; only the newly checked one
         // reports, so a programmatic selection acts like a click.
         connect(group, &QButtonGroup::idToggled, this, [this, a](int, bool checked) {
-            if (checked) onVariantChosen(a);
+            if (checked) onVariantChosen(kAnalysisTypes[a]);
         });
         frame->hide();
         variantFrames_[a] = frame;
@@ -118,7 +120,7 @@ void DowelSpacingPage::buildAnalysisChoice() {
     }
     analysisTypeOptions_[0]->setChecked(true);
     connect(analysisTypeGroup_, &QButtonGroup::idToggled, this, [this](int a, bool checked) {
-        if (checked) onAnalysisTypeChosen(a);
+        if (checked) onAnalysisTypeChosen(kAnalysisTypes[a]);
     });
 }
 
@@ -133,8 +135,8 @@ void DowelSpacingPage::buildDowelSelection() {
     controls::setTextColour(dowelCaption, colours::kCaptionBlue);
 
     QStringList items;
-    for (int d = 0; d < comparison::kDowelCount; ++d)
-        items << QString::fromStdString(*comparison::dowelItemCaption(d));
+    for (comparison::DowelSelection d : comparison::kDowelSelections)
+        items << QString::fromStdString(comparison::dowelItemCaption(d));
     dowelList_ = controls::dropDownList(selectionFrame, QStringLiteral("cboDia"), items,
                                         {1800, 300, 1665, 315});
     controls::setTextColour(dowelList_, Qt::black);
@@ -146,15 +148,17 @@ void DowelSpacingPage::buildDowelSelection() {
     controls::setTextColour(slabClassLabel_, Qt::black);
 
     for (int d = 0; d < comparison::kDowelCount; ++d) {
-        const comparison::DowelPicture p = *comparison::dowelPicture(d);
+        const DowelCase& dowel = comparison::selectedDowel(comparison::kDowelSelections[d]);
+        const auto [width, height] = sizing_layout::drawnSection(dowel);
+        const bool round = isRound(dowel);
         controls::shape(selectionFrame, controls::arrayName("shpDowelPic", d),
-                        p.round ? ShapeControl::Circle : ShapeControl::Oval,
-                        p.round ? colours::kRoundDowel : colours::kEllipticalDowel,
-                        {double(p.left), double(p.top), double(p.width), double(p.height)});
+                        round ? ShapeControl::Circle : ShapeControl::Oval,
+                        round ? colours::kRoundDowel : colours::kEllipticalDowel,
+                        {kDowelPictureLefts[d], kDowelPictureBase - height, width, height});
     }
-    const auto lines = comparison::markerLines(comparison::kInitialMarkerCentre);
+    const auto lines = markerLines(kInitialMarkerCentre);
     for (int i = 0; i < 4; ++i) {
-        const comparison::MarkerLine& l = lines[static_cast<std::size_t>(i)];
+        const MarkerLine& l = lines[static_cast<std::size_t>(i)];
         markerLines_[i] = controls::line(selectionFrame, controls::arrayName("linDowelPic", i),
                                          l.x1, l.y1, l.x2, l.y2, 4);
         // The four strokes meet at the tip, at the inner corner and at the two
@@ -187,8 +191,8 @@ void DowelSpacingPage::buildDrawings() {
         const bool upper = p == Picture::Baseline || p == Picture::Corner06;
         const Box box = lane ? Box{3675, upper ? 600.0 : 2175.0, 7230, 1050}
                              : Box{7725, upper ? 600.0 : 2175.0, 2010, 1350};
-        QLabel* image = controls::label(s, QString::fromStdString(comparison::pictureObjectName(p)),
-                                        QString(), box);
+        QLabel* image =
+            controls::label(s, QLatin1String(kPictureNames[static_cast<int>(p)]), QString(), box);
         image->setPixmap(QPixmap::fromImage(pictureImage(p)));
         image->hide();
         pictures_[static_cast<std::size_t>(p)] = image;
@@ -201,8 +205,8 @@ void DowelSpacingPage::buildChart() {
                                           {4950, 3900, 450, 255});
     controls::setTextColour(plotCaption, colours::kCaptionBlue);
     QStringList quantities;
-    for (int q = 0; q < comparison::kQuantityCount; ++q)
-        quantities << QString::fromStdString(comparison::quantitySettings(q)->listItem);
+    for (comparison::Quantity q : comparison::kQuantities)
+        quantities << QLatin1String(comparison::quantityFacts(q).listText);
     quantityList_ = controls::dropDownList(s, QStringLiteral("cboPlotVar"), quantities,
                                            {5400, 3825, 1965, 315});
     connect(quantityList_, &QComboBox::currentIndexChanged, this, &DowelSpacingPage::updateChart);
@@ -230,14 +234,14 @@ void DowelSpacingPage::buildChart() {
 
     // Layout geometry and captions until the first drawing replaces them.
     baselineBar_ = controls::shape(s, QStringLiteral("shpBar1"), ShapeControl::Rectangle,
-                                   kBaselineBarFill, {kBar1Left, 5040, kBarWidth, 1500});
+                                   kBaselineBarFill, {kBarLefts[0], 5040, kBarWidth, 1500});
     alternativeBar_ = controls::shape(s, QStringLiteral("shpBar2"), ShapeControl::Rectangle,
-                                      kAlternativeBarFill, {kBar2Left, 4540, kBarWidth, 2000});
+                                      kAlternativeBarFill, {kBarLefts[1], 4540, kBarWidth, 2000});
 
-    const char* axisTitles[4] = {"Dowel", "Bearing", "Stress", "(psi)"};
+    const auto axisTitles = comparison::axisTitle(comparison::Quantity::DowelBearingStress);
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = QStringLiteral("lblYaxis%1").arg(i + 1).toLatin1();
-        axisTitleLabels_[i] = chartLabel(s, name.constData(), QLatin1String(axisTitles[i]),
+        axisTitleLabels_[i] = chartLabel(s, name.constData(), QString::fromStdString(axisTitles[i]),
                                          {6450, 4725.0 + 225 * i, 1065, 225}, Qt::black,
                                          Qt::AlignRight | Qt::AlignTop);
     }
@@ -250,13 +254,13 @@ void DowelSpacingPage::buildChart() {
     alternativeSubCaption_ =
         chartLabel(s, "lblBar2a", QString(), {9337, 6825, 1740, 225}, kAlternativeText);
     baselineValue_ = chartLabel(s, "lblBar1val", QStringLiteral("9999"),
-                                {kBar1ValueLeft, 4740, kValueWidth, kChartTextHeight}, kDarkGrey);
+                                {kValueLefts[0], 4740, kValueWidth, kChartTextHeight}, kDarkGrey);
     alternativeValue_ =
         chartLabel(s, "lblBar2val", QStringLiteral("9999"),
-                   {kBar2ValueLeft, 4240, kValueWidth, kChartTextHeight}, kAlternativeText);
+                   {kValueLefts[1], 4240, kValueWidth, kChartTextHeight}, kAlternativeText);
     // Over the right bar, so created after it.
     percentLabel_ = chartLabel(s, "lblPct", QStringLiteral("+99%"),
-                               {kPctLeft, 4690, kPctWidth, kChartTextHeight}, Qt::white);
+                               {kPercentLeft, 4690, kPercentWidth, kChartTextHeight}, Qt::white);
 }
 
 void DowelSpacingPage::chooseStartUpView() {
@@ -279,30 +283,31 @@ void DowelSpacingPage::showChoices(const SpacingChoices& choices) {
         analysisTypeOptions_[choices.analysisType]->setChecked(true);
     }
     showDowelMarker();
-    showAnalysisType(choices.analysisType);
+    showAnalysisType(kAnalysisTypes[choices.analysisType]);
 }
 
 SpacingChoices DowelSpacingPage::choices() const {
     SpacingChoices choices;
-    choices.analysisType = analysisType().value_or(0);
-    for (int a = 0; a < kAnalysisTypeCount; ++a) choices.variants[a] = variant(a).value_or(0);
+    choices.analysisType = comparison::indexOf(analysisType());
+    for (int a = 0; a < kAnalysisTypeCount; ++a)
+        choices.variants[a] = comparison::indexOf(variant(kAnalysisTypes[a]));
     choices.dowel = dowelList_->currentIndex();
     choices.plottedQuantity = quantityList_->currentIndex();
     return choices;
 }
 
-std::optional<int> DowelSpacingPage::analysisType() const {
-    return firstChecked(analysisTypeOptions_.data(), kAnalysisTypeCount);
+AnalysisType DowelSpacingPage::analysisType() const {
+    return checkedChoice(analysisTypeGroup_, kAnalysisTypes);
 }
 
-std::optional<int> DowelSpacingPage::variant(int type) const {
-    return firstChecked(variantOptions_[type].data(), kVariantCount);
+LayoutVariant DowelSpacingPage::variant(AnalysisType type) const {
+    return checkedChoice(variantGroups_[comparison::indexOf(type)], kLayoutVariants);
 }
 
-void DowelSpacingPage::hideLayoutPictures(int type) {
+void DowelSpacingPage::hideLayoutPictures(AnalysisType type) {
     // Everything any variant of the type can show.
-    for (int v = 0; v < kVariantCount; ++v) {
-        const comparison::ScenarioView view = *comparison::scenarioView(type, v);
+    for (LayoutVariant v : kLayoutVariants) {
+        const comparison::ScenarioView view = comparison::scenarioView(type, v);
         if (view.savingsVisible) savingsFrame_->hide();
         for (Picture p : comparison::kAllPictures) {
             if (view.visiblePictures.contains(p)) picture(p)->hide();
@@ -310,33 +315,33 @@ void DowelSpacingPage::hideLayoutPictures(int type) {
     }
 }
 
-void DowelSpacingPage::showLayoutPictures(int type) {
-    const comparison::ScenarioView view = *comparison::scenarioView(type, variant(type));
+void DowelSpacingPage::showLayoutPictures(AnalysisType type) {
+    const comparison::ScenarioView view = comparison::scenarioView(type, variant(type));
     savingsFrame_->setVisible(view.savingsVisible);
     for (Picture p : comparison::kAllPictures) {
         if (view.visiblePictures.contains(p)) picture(p)->show();
     }
-    if (view.savingsText) savingsLabel_->setText(QString::fromStdString(*view.savingsText));
+    if (view.savingsVisible) savingsLabel_->setText(QString::fromStdString(view.savingsText));
 }
 
-void DowelSpacingPage::showAnalysisType(int type) {
-    for (int a = 0; a < kAnalysisTypeCount; ++a) {
+void DowelSpacingPage::showAnalysisType(AnalysisType type) {
+    for (AnalysisType a : kAnalysisTypes) {
         if (a != type) hideLayoutPictures(a);
     }
     showLayoutPictures(type);
     // Hide before showing, so two frames never stand on each other.
-    for (int a = 0; a < kAnalysisTypeCount; ++a) {
-        if (a != type) variantFrames_[a]->hide();
+    for (AnalysisType a : kAnalysisTypes) {
+        if (a != type) variantFrames_[comparison::indexOf(a)]->hide();
     }
-    variantFrames_[type]->show();
+    variantFrames_[comparison::indexOf(type)]->show();
 }
 
-void DowelSpacingPage::onAnalysisTypeChosen(int type) {
+void DowelSpacingPage::onAnalysisTypeChosen(AnalysisType type) {
     showAnalysisType(type);
     updateChart();
 }
 
-void DowelSpacingPage::onVariantChosen(int type) {
+void DowelSpacingPage::onVariantChosen(AnalysisType type) {
     // A group's pictures belong to its own type; while another type is shown
     // they stay hidden.
     if (analysisType() == type) {
@@ -347,17 +352,19 @@ void DowelSpacingPage::onVariantChosen(int type) {
 }
 
 void DowelSpacingPage::showDowelMarker() {
-    const int i = dowelList_->currentIndex();
-    if (const std::optional<comparison::DowelMarker> marker = comparison::dowelMarker(i)) {
-        for (int k = 0; k < 4; ++k) {
-            const comparison::MarkerLine& l = marker->lines[static_cast<std::size_t>(k)];
-            markerLines_[k]->setX1(l.x1);
-            markerLines_[k]->setX2(l.x2);
-        }
+    const int d = dowelList_->currentIndex();
+    const comparison::DowelSelection dowel =
+        currentChoice(dowelList_, comparison::kDowelSelections);
+    const float width =
+        static_cast<float>(sizing_layout::drawnSection(comparison::selectedDowel(dowel)).width);
+    const float centre = static_cast<float>(kDowelPictureLefts[d]) + width / 2.0f;
+    const auto lines = markerLines(centre);
+    for (int k = 0; k < 4; ++k) {
+        const MarkerLine& l = lines[static_cast<std::size_t>(k)];
+        markerLines_[k]->setX1(l.x1);
+        markerLines_[k]->setX2(l.x2);
     }
-    if (const std::optional<std::string> caption = comparison::slabClassCaption(i)) {
-        slabClassLabel_->setText(QString::fromStdString(*caption));
-    }
+    slabClassLabel_->setText(QString::fromStdString(comparison::slabClassCaption(dowel)));
 }
 
 void DowelSpacingPage::onDowelChosen() {
@@ -366,43 +373,38 @@ void DowelSpacingPage::onDowelChosen() {
 }
 
 void DowelSpacingPage::updateChart() {
-    const std::optional<int> a = analysisType();
-    const comparison::ChartSelection selection{quantityList_->currentIndex(),
-                                               dowelList_->currentIndex(), a,
-                                               a ? variant(*a) : std::nullopt};
-    const comparison::ChartUpdate update =
-        comparison::updateComparisonChart(table_, selection, bars_);
-    if (update.axisTitle) {
-        for (int i = 0; i < 4; ++i)
-            axisTitleLabels_[i]->setText(QString::fromStdString((*update.axisTitle)[i]));
-    }
-    if (update.baselineCaption)
-        baselineCaption_->setText(QString::fromStdString(*update.baselineCaption));
-    if (update.alternativeCaption)
-        alternativeCaption_->setText(QString::fromStdString(*update.alternativeCaption));
-    if (update.alternativeSubCaption)
-        alternativeSubCaption_->setText(QString::fromStdString(*update.alternativeSubCaption));
+    const AnalysisType a = analysisType();
+    const comparison::ChartSelection selection{
+        currentChoice(quantityList_, comparison::kQuantities),
+        currentChoice(dowelList_, comparison::kDowelSelections), a, variant(a)};
+    const comparison::ChartUpdate update = comparison::updateComparisonChart(table_, selection);
+    for (int i = 0; i < 4; ++i)
+        axisTitleLabels_[i]->setText(QString::fromStdString(update.axisTitle[i]));
+    baselineCaption_->setText(QString::fromStdString(update.captions.baseline));
+    alternativeCaption_->setText(QString::fromStdString(update.captions.alternative));
+    alternativeSubCaption_->setText(QString::fromStdString(update.captions.alternativeSub));
     bars_ = update.bars;
-    drawBars(update.drawing);
+    drawBars(update);
 }
 
-void DowelSpacingPage::drawBars(const std::optional<comparison::BarsDrawing>& drawing) {
+void DowelSpacingPage::drawBars(const comparison::ChartUpdate& update) {
     ++chartDrawCount_;
-    // An unknown quantity has no scale to draw with: the chart stays as it was.
-    if (!drawing) return;
-    const comparison::BarGeometry& b1 = drawing->baseline;
-    const comparison::BarGeometry& b2 = drawing->alternative;
-    baselineValue_->setText(QString::fromStdString(b1.valueText));
-    alternativeValue_->setText(QString::fromStdString(b2.valueText));
-    baselineBar_->setGeometry(twips::rect(kBar1Left, b1.top, kBarWidth, b1.height));
-    alternativeBar_->setGeometry(twips::rect(kBar2Left, b2.top, kBarWidth, b2.height));
-    baselineValue_->setGeometry(
-        twips::rect(kBar1ValueLeft, b1.valueTop, kValueWidth, kChartTextHeight));
-    alternativeValue_->setGeometry(
-        twips::rect(kBar2ValueLeft, b2.valueTop, kValueWidth, kChartTextHeight));
-    percentLabel_->setGeometry(
-        twips::rect(kPctLeft, drawing->percentTop, kPctWidth, kChartTextHeight));
-    percentLabel_->setText(QString::fromStdString(drawing->percentText));
+    const std::array<ShapeControl*, 2> bars = {baselineBar_, alternativeBar_};
+    const std::array<QLabel*, 2> values = {baselineValue_, alternativeValue_};
+    int alternativeTop = 0;
+    for (int side = 0; side < 2; ++side) {
+        const int height =
+            comparison::barHeight(update.bars[side], update.fullScale, kFullScaleBarHeight);
+        const int top = kBarFoot - height;
+        values[side]->setText(QString::fromStdString(update.valueTexts[side]));
+        bars[side]->setGeometry(twips::rect(kBarLefts[side], top, kBarWidth, height));
+        values[side]->setGeometry(
+            twips::rect(kValueLefts[side], top - kValueLabelRise, kValueWidth, kChartTextHeight));
+        alternativeTop = top;
+    }
+    percentLabel_->setGeometry(twips::rect(kPercentLeft, alternativeTop + kPercentLabelDrop,
+                                           kPercentWidth, kChartTextHeight));
+    percentLabel_->setText(QString::fromStdString(update.percentText));
 }
 
 }  // namespace tavrel

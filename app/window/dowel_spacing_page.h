@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
 #include "analysis/design_file.h"
 #include "comparison/comparison_chart.h"
@@ -49,20 +48,20 @@ class DowelSpacingPage : public TabPage {
     void buildDrawings();
     void buildChart();
 
-    void onAnalysisTypeChosen(int type);
-    void onVariantChosen(int type);
+    void onAnalysisTypeChosen(comparison::AnalysisType type);
+    void onVariantChosen(comparison::AnalysisType type);
     void onDowelChosen();
 
     // The frame and layout pictures of an analysis type, the others hidden.
-    void showAnalysisType(int type);
+    void showAnalysisType(comparison::AnalysisType type);
     // Moves the marker under the chosen dowel and names its slab class.
     void showDowelMarker();
-    void showLayoutPictures(int type);
-    void hideLayoutPictures(int type);
-    void drawBars(const std::optional<comparison::BarsDrawing>& drawing);
+    void showLayoutPictures(comparison::AnalysisType type);
+    void hideLayoutPictures(comparison::AnalysisType type);
+    void drawBars(const comparison::ChartUpdate& update);
 
-    std::optional<int> analysisType() const;
-    std::optional<int> variant(int type) const;
+    comparison::AnalysisType analysisType() const;
+    comparison::LayoutVariant variant(comparison::AnalysisType type) const;
     QLabel* picture(comparison::Picture picture) const {
         return pictures_[static_cast<std::size_t>(picture)];
     }

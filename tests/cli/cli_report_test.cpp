@@ -194,7 +194,10 @@ TEST(Report, ComparisonTableWithItsLabels) {
         const int a = std::stoi(row[0]), v = std::stoi(row[2]), d = std::stoi(row[4]),
                   q = std::stoi(row[6]);
         seen.insert({a, v, d, q});
-        EXPECT_EQ(parseFloat(row[9]), tavrel::comparison::comparisonValue(a, v, d, q));
+        EXPECT_EQ(parseFloat(row[9]),
+                  tavrel::comparison::comparisonValue(
+                      tavrel::comparison::kAnalysisTypes[a], tavrel::comparison::kLayoutVariants[v],
+                      tavrel::comparison::kDowelSelections[d], tavrel::comparison::kQuantities[q]));
         EXPECT_EQ(row[8], q < 2 ? "psi" : "in.");
     }
     EXPECT_EQ(seen.size(), 288u);

@@ -7,9 +7,13 @@
 namespace tavrel::comparison {
 namespace {
 
-ChartUpdate chartFor(int q, int d, int a, int v, ComparisonBars previous = {-1.0f, -1.0f}) {
-    return updateComparisonChart(builtInComparisonTable(), {q, d, a, v}, previous);
+// The chart at the lists' positions q, d, a and v.
+ChartUpdate chartFor(int q, int d, int a, int v) {
+    return updateComparisonChart(builtInComparisonTable(), {kQuantities[q], kDowelSelections[d],
+                                                            kAnalysisTypes[a], kLayoutVariants[v]});
 }
+
+constexpr int kFullHeight = 2500;
 
 TEST(ComparisonChart, DrawsTheSelectedComparison) {
     struct Case {
@@ -36,35 +40,12 @@ TEST(ComparisonChart, DrawsTheSelectedComparison) {
         SCOPED_TRACE(testing::Message()
                      << "q " << c.q << " d " << c.d << " a " << c.a << " v " << c.v);
         const ChartUpdate update = chartFor(c.q, c.d, c.a, c.v);
-        ASSERT_TRUE(update.drawing.has_value());
-        const BarsDrawing& drawing = *update.drawing;
-        EXPECT_EQ(drawing.baseline.valueText, std::string(c.baselineText));
-        EXPECT_EQ(drawing.alternative.valueText, std::string(c.alternativeText));
-        EXPECT_EQ(drawing.baseline.height, c.baselineHeight);
-        EXPECT_EQ(drawing.alternative.height, c.alternativeHeight);
-        // Both bars stand on the foot, values above them, the change inside the right one.
-        EXPECT_EQ(drawing.baseline.top + drawing.baseline.height, kBarFoot);
-        EXPECT_EQ(drawing.alternative.top + drawing.alternative.height, kBarFoot);
-        EXPECT_LT(drawing.baseline.valueTop, drawing.baseline.top);
-        EXPECT_EQ(drawing.baseline.top - drawing.baseline.valueTop,
-                  drawing.alternative.top - drawing.alternative.valueTop);
-        EXPECT_GT(drawing.percentTop, drawing.alternative.top);
-        EXPECT_EQ(drawing.percentText, std::string(c.percent));
+        EXPECT_EQ(update.valueTexts[0], std::string(c.baselineText));
+        EXPECT_EQ(update.valueTexts[1], std::string(c.alternativeText));
+        EXPECT_EQ(barHeight(update.bars[0], update.fullScale, kFullHeight), c.baselineHeight);
+        EXPECT_EQ(barHeight(update.bars[1], update.fullScale, kFullHeight), c.alternativeHeight);
+        EXPECT_EQ(update.percentText, std::string(c.percent));
     }
-}
-
-TEST(ComparisonChart, GeometryOfTheCornerSpacingExample) {
-    const ChartUpdate update = chartFor(0, 0, 0, 3);
-    EXPECT_EQ(update.bars, (ComparisonBars{4410.0f, 5487.0f}));
-    ASSERT_TRUE(update.drawing.has_value());
-    EXPECT_EQ(update.drawing->baseline.top, 4535);
-    EXPECT_EQ(update.drawing->alternative.top, 4046);
-    EXPECT_EQ(update.drawing->baseline.valueTop, 4235);
-    EXPECT_EQ(update.drawing->alternative.valueTop, 3746);
-    EXPECT_EQ(update.drawing->percentTop, 4196);
-    EXPECT_EQ(update.baselineCaption, std::string("6\" Spac."));
-    EXPECT_EQ(update.alternativeCaption, std::string("12\" Spac."));
-    EXPECT_EQ(update.alternativeSubCaption, std::string());
 }
 
 TEST(ComparisonChart, CaptionsForEveryLayout) {
@@ -90,59 +71,49 @@ TEST(ComparisonChart, CaptionsForEveryLayout) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "a " << c.a << " v " << c.v);
-        const std::optional<BarCaptions> captions = barCaptions(c.a, c.v);
-        ASSERT_TRUE(captions.has_value());
-        EXPECT_EQ(captions->baseline, std::string(c.baseline));
-        EXPECT_EQ(captions->alternative, std::string(c.alternative));
-        EXPECT_EQ(captions->alternativeSub, std::string(c.alternativeSub));
-        // The chart applies them whatever the quantity.
-        for (int q = 0; q < 4; ++q) {
-            const ChartUpdate update = chartFor(q, 1, c.a, c.v);
-            EXPECT_EQ(update.baselineCaption, captions->baseline);
-            EXPECT_EQ(update.alternativeCaption, captions->alternative);
-            EXPECT_EQ(update.alternativeSubCaption, captions->alternativeSub);
+        // The chart shows them whatever the quantity.
+        for (int q = 0; q < kQuantityCount; ++q) {
+            const BarCaptions captions = chartFor(q, 1, c.a, c.v).captions;
+            EXPECT_EQ(captions.baseline, std::string(c.baseline));
+            EXPECT_EQ(captions.alternative, std::string(c.alternative));
+            EXPECT_EQ(captions.alternativeSub, std::string(c.alternativeSub));
         }
     }
     EXPECT_EQ(baselineBarSubCaption(), std::string("(Baseline)"));
-    EXPECT_FALSE(barCaptions(3, 0).has_value());
-    EXPECT_FALSE(barCaptions(0, 4).has_value());
 }
 
 // Each quantity's scale and precision suit the figures it plots: no bar of the
 // table runs far past full height or is dwarfed by it, and no figure shows as zero.
 TEST(ComparisonChart, ScalesAndDecimalsSuitTheTable) {
-    for (int q = 0; q < kQuantityCount; ++q) {
-        SCOPED_TRACE(q);
-        const std::optional<QuantitySettings> settings = quantitySettings(q);
-        ASSERT_TRUE(settings.has_value());
-        EXPECT_EQ(chartFor(q, 0, 0, 0).axisTitle, settings->axisTitle);
-        const std::string unit = settings->axisTitle[3];
-        EXPECT_TRUE(unit == "(psi)" || unit == "(in.)") << unit;
+    for (Quantity q : kQuantities) {
+        SCOPED_TRACE(quantityName(q));
+        const QuantityFacts& facts = quantityFacts(q);
+        const std::string unit = facts.unit;
+        EXPECT_TRUE(unit == "psi" || unit == "in.") << unit;
+        EXPECT_EQ(axisTitle(q)[3], "(" + unit + ")");
         float tallest = 0;
-        for (int a = 0; a < kAnalysisTypeCount; ++a) {
-            for (int v = 0; v < kVariantCount; ++v) {
-                for (int d = 0; d < kDowelCount; ++d) {
+        for (AnalysisType a : kAnalysisTypes) {
+            for (LayoutVariant v : kLayoutVariants) {
+                for (DowelSelection d : kDowelSelections) {
                     const float value = comparisonValue(a, v, d, q);
                     tallest = std::max(tallest, value);
-                    const std::string text = formatBarValue(value, settings->decimals);
+                    const std::string text = formatBarValue(value, facts.decimals);
                     EXPECT_NE(text.find_first_of("123456789"), std::string::npos) << value;
                 }
             }
         }
         // The corner deflections reach a little past full scale (2711 of 2500).
-        EXPECT_LE(barHeight(tallest, settings->fullScale), kFullScaleBarHeight * 11 / 10);
-        EXPECT_GE(barHeight(tallest, settings->fullScale), kFullScaleBarHeight / 2);
+        EXPECT_LE(barHeight(tallest, facts.fullScale, kFullHeight), kFullHeight * 11 / 10);
+        EXPECT_GE(barHeight(tallest, facts.fullScale, kFullHeight), kFullHeight / 2);
     }
-    EXPECT_FALSE(quantitySettings(-1).has_value());
-    EXPECT_FALSE(quantitySettings(4).has_value());
 }
 
 TEST(ComparisonChart, BarHeightRoundsTiesToEven) {
-    EXPECT_EQ(barHeight(1.0f, 5000.0f), 0);  // 0.5
-    EXPECT_EQ(barHeight(3.0f, 5000.0f), 2);  // 1.5
-    EXPECT_EQ(barHeight(5.0f, 5000.0f), 2);  // 2.5
-    EXPECT_EQ(barHeight(1.0f, 2000.0f), 1);  // 1.25
-    EXPECT_EQ(barHeight(5500.0f, 5500.0f), 2500);
+    EXPECT_EQ(barHeight(1.0f, 5000.0f, kFullHeight), 0);  // 0.5
+    EXPECT_EQ(barHeight(3.0f, 5000.0f, kFullHeight), 2);  // 1.5
+    EXPECT_EQ(barHeight(5.0f, 5000.0f, kFullHeight), 2);  // 2.5
+    EXPECT_EQ(barHeight(1.0f, 2000.0f, kFullHeight), 1);  // 1.25
+    EXPECT_EQ(barHeight(5500.0f, 5500.0f, kFullHeight), 2500);
 }
 
 TEST(ComparisonChart, PercentChangeSignRules) {
@@ -163,51 +134,24 @@ TEST(ComparisonChart, PercentChangeSignRules) {
     }
 }
 
-TEST(ComparisonChart, MissingSelectionsKeepWhatTheyCannotDetermine) {
-    const ComparisonBars previous{1000.0f, 2000.0f};
-
-    // No analysis type: only the axis title changes, the previous bars are redrawn.
-    ChartUpdate update = updateComparisonChart(builtInComparisonTable(), {0, 0, {}, {}}, previous);
-    EXPECT_TRUE(update.axisTitle.has_value());
-    EXPECT_FALSE(update.baselineCaption.has_value());
-    EXPECT_FALSE(update.alternativeCaption.has_value());
-    EXPECT_FALSE(update.alternativeSubCaption.has_value());
-    EXPECT_EQ(update.bars, previous);
-    ASSERT_TRUE(update.drawing.has_value());
-    EXPECT_EQ(update.drawing->percentText, std::string("+100%"));
-
-    // No variant: the baseline follows the type, the alternative value stays.
-    update = updateComparisonChart(builtInComparisonTable(), {0, 0, 1, {}}, previous);
-    EXPECT_EQ(update.bars, (ComparisonBars{4410.0f, 2000.0f}));
-    EXPECT_EQ(update.baselineCaption, std::string("12 Dowels"));
-    EXPECT_FALSE(update.alternativeCaption.has_value());
-    EXPECT_EQ(update.alternativeSubCaption, std::string());  // cleared for types 0 and 1
-
-    update = updateComparisonChart(builtInComparisonTable(), {0, 0, 2, {}}, previous);
-    EXPECT_FALSE(update.alternativeSubCaption.has_value());  // the alternates keep theirs
-
-    // A quantity outside the list: captions follow, nothing is read or drawn.
-    update = updateComparisonChart(builtInComparisonTable(), {4, 0, 0, 2}, previous);
-    EXPECT_FALSE(update.axisTitle.has_value());
-    EXPECT_EQ(update.alternativeCaption, std::string("10\" Spac."));
-    EXPECT_EQ(update.bars, previous);
-    EXPECT_FALSE(update.drawing.has_value());
-
-    // A dowel outside the list reads nothing but still draws.
-    update = updateComparisonChart(builtInComparisonTable(), {0, -1, 0, 2}, previous);
-    EXPECT_EQ(update.bars, previous);
-    EXPECT_TRUE(update.drawing.has_value());
-}
-
 TEST(ComparisonChart, ReadsTheGivenTable) {
     ComparisonTable table{};
-    table[comparisonTablePosition(1, 0, 4, 2)] = 0.01f;
-    table[comparisonTablePosition(1, 2, 4, 2)] = 0.012f;
-    const ChartUpdate update = updateComparisonChart(table, {2, 4, 1, 2}, {});
+    const Quantity q = Quantity::EdgeDeflection;
+    const DowelSelection d = DowelSelection::MediumElliptical;
+    const AnalysisType a = AnalysisType::CentreLeaveOut;
+    table[comparisonTablePosition(a, LayoutVariant::Baseline, d, q)] = 0.01f;
+    table[comparisonTablePosition(a, LayoutVariant::Second, d, q)] = 0.012f;
+    const ChartUpdate update = updateComparisonChart(table, {q, d, a, LayoutVariant::Second});
     EXPECT_EQ(update.bars, (ComparisonBars{0.01f, 0.012f}));
-    ASSERT_TRUE(update.drawing.has_value());
-    EXPECT_EQ(update.drawing->percentText, std::string("+20%"));
-    EXPECT_EQ(update.drawing->alternative.valueText, std::string("0.012"));
+    EXPECT_EQ(update.percentText, std::string("+20%"));
+    EXPECT_EQ(update.valueTexts[1], std::string("0.012"));
+}
+
+TEST(ComparisonChart, NumbersFromOutsideBecomeChoicesOnlyWithinTheirList) {
+    EXPECT_EQ(choiceAt(kQuantities, 3), Quantity::CornerDeflection);
+    EXPECT_EQ(choiceAt(kLayoutVariants, 0), LayoutVariant::Baseline);
+    for (int index : {-1, 4, 100}) EXPECT_FALSE(choiceAt(kQuantities, index).has_value());
+    EXPECT_FALSE(choiceAt(kDowelSelections, 6).has_value());
 }
 
 }  // namespace

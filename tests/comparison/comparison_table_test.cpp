@@ -10,6 +10,16 @@
 namespace tavrel::comparison {
 namespace {
 
+// The table's value and place at the lists' positions a, v, d and q.
+float valueAt(int a, int v, int d, int q) {
+    return comparisonValue(kAnalysisTypes[a], kLayoutVariants[v], kDowelSelections[d],
+                           kQuantities[q]);
+}
+std::size_t positionAt(int a, int v, int d, int q) {
+    return comparisonTablePosition(kAnalysisTypes[a], kLayoutVariants[v], kDowelSelections[d],
+                                   kQuantities[q]);
+}
+
 // The published results, one line per (q, d), columns: baseline, corner 8/10/12 in.,
 // 10/8/6 dowels, alternates A/B/C. Kept as text so each entry is checked against
 // the float nearest to the printed decimal.
@@ -82,10 +92,10 @@ TEST(ComparisonTable, EveryEntryIsTheFloatOfThePublishedDecimal) {
     ASSERT_EQ(entries.size(), kComparisonTableSize);
     std::set<std::size_t> positions;
     for (const PublishedEntry& e : entries) {
-        const std::size_t position = comparisonTablePosition(e.a, e.v, e.d, e.q);
+        const std::size_t position = positionAt(e.a, e.v, e.d, e.q);
         positions.insert(position);
         const float expected = std::strtof(e.text.c_str(), nullptr);
-        EXPECT_EQ(comparisonValue(e.a, e.v, e.d, e.q), expected)
+        EXPECT_EQ(valueAt(e.a, e.v, e.d, e.q), expected)
             << "a " << e.a << " v " << e.v << " d " << e.d << " q " << e.q << " (" << e.text << ")";
     }
     EXPECT_EQ(positions.size(), kComparisonTableSize);  // every position is reached once
@@ -105,7 +115,7 @@ TEST(ComparisonTable, WorkedPositions) {
     };
     const ComparisonTable& table = builtInComparisonTable();
     for (const Case& c : cases) {
-        EXPECT_EQ(comparisonTablePosition(c.a, c.v, c.d, c.q), c.position);
+        EXPECT_EQ(positionAt(c.a, c.v, c.d, c.q), c.position);
         EXPECT_EQ(table[c.position], c.value);
     }
 }
@@ -113,8 +123,8 @@ TEST(ComparisonTable, WorkedPositions) {
 TEST(ComparisonTable, BaselineIsTheSameForEveryAnalysisType) {
     for (int q = 0; q < kQuantityCount; ++q) {
         for (int d = 0; d < kDowelCount; ++d) {
-            EXPECT_EQ(comparisonValue(1, 0, d, q), comparisonValue(0, 0, d, q));
-            EXPECT_EQ(comparisonValue(2, 0, d, q), comparisonValue(0, 0, d, q));
+            EXPECT_EQ(valueAt(1, 0, d, q), valueAt(0, 0, d, q));
+            EXPECT_EQ(valueAt(2, 0, d, q), valueAt(0, 0, d, q));
         }
     }
 }

@@ -29,7 +29,7 @@ TEST(LayoutFigure, LaneDowelsStandAtTheirDistancesAcrossTheJointFace) {
     for (Picture picture : kAllPictures) {
         const std::optional<std::vector<int>> distances = laneDistances(picture);
         if (!distances) continue;
-        SCOPED_TRACE(pictureObjectName(picture));
+        SCOPED_TRACE(static_cast<int>(picture));
         const LayoutFigure figure = layoutFigure(picture);
         ASSERT_EQ(figure.dowelAxes.size(), distances->size() - 1);
         int inches = 0;
@@ -59,7 +59,7 @@ TEST(LayoutFigure, CornerDowelStandsItsDistanceFromTheSideFace) {
     const double perInch = (six.dowelAxes.at(0).x - six.faceLeft) / 6;
     for (Picture picture :
          {Picture::Corner06a, Picture::Corner08, Picture::Corner10, Picture::Corner12}) {
-        SCOPED_TRACE(pictureObjectName(picture));
+        SCOPED_TRACE(static_cast<int>(picture));
         const int inches = *cornerDistance(picture);
         const LayoutFigure figure = layoutFigure(picture);
         ASSERT_EQ(figure.dowelAxes.size(), 1u);

@@ -16,6 +16,7 @@
 #include "window/line_control.h"
 #include "window/main_window.h"
 #include "window/shape_control.h"
+#include "window/spacing_layout.h"
 #include "window/twips.h"
 
 using tavrel::MainWindow;
@@ -48,7 +49,8 @@ QRadioButton* option(const MainWindow& w, const char* group, int index) {
 std::set<QString> visiblePictures(const MainWindow& w) {
     std::set<QString> names;
     for (tavrel::comparison::Picture p : tavrel::comparison::kAllPictures) {
-        const QString name = QString::fromStdString(tavrel::comparison::pictureObjectName(p));
+        const QString name =
+            QLatin1String(tavrel::spacing_layout::kPictureNames[static_cast<int>(p)]);
         if (shown(w, name)) names.insert(name);
     }
     return names;
@@ -309,7 +311,7 @@ class DowelSpacingPageTest : public QObject {
         int roundItems = 0;
         for (int d = 0; d < list->count(); ++d) {
             const tavrel::DowelCase& dowel =
-                tavrel::kDowelCases[*tavrel::comparison::dowelCaseOfItem(d)];
+                tavrel::comparison::selectedDowel(tavrel::comparison::kDowelSelections[d]);
             const QLabel* heading = w.sizingPage()->heading(dowel.headings[0]);
             if (tavrel::isRound(dowel)) {
                 QCOMPARE(list->itemText(d), heading->text() + QStringLiteral("\" Round"));

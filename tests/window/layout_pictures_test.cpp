@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "comparison/layout_drawing.h"
+#include "window/spacing_layout.h"
 
 namespace tavrel {
 namespace {
@@ -16,7 +17,9 @@ using comparison::drawingSource;
 using comparison::kAllPictures;
 using comparison::laneDistances;
 using comparison::Picture;
-using comparison::pictureObjectName;
+std::string pictureObjectName(comparison::Picture picture) {
+    return spacing_layout::kPictureNames[static_cast<int>(picture)];
+}
 
 class LayoutDrawing : public testing::Test {
   protected:

@@ -1,0 +1,165 @@
+// The textbook check under the results table: its three added inputs, the
+// eight bars' verdicts and, on demand, each bar's chain. Everything shown comes
+// from the rules through the binding; the page's own run announces itself with
+// a "tavrel-run" event, after which the check follows the same design.
+'use strict';
+
+(function () {
+  let rules = null;
+  let facts = null;
+  let si = false;
+  let complete = false;
+  const boxes = {};
+  const notes = {};
+  let length = null;
+  let section = null;
+  let method = null;
+  let used = null;
+  let verdicts = [];
+  let chains = [];
+
+  function element(tag, attributes, text) {
+    const node = document.createElement(tag);
+    for (const [name, value] of Object.entries(attributes || {})) node.setAttribute(name, value);
+    if (text !== undefined) node.textContent = text;
+    return node;
+  }
+
+  function barName(c) {
+    const bar = facts.bars[c];
+    return `${bar.captions.join('x')} in. ${bar.round ? 'round' : 'elliptical'}`;
+  }
+
+  // One added input: its label, box, unit and the reason it is refused.
+  function inputRow(form, id, caption, unit, placeholder) {
+    const row = element('p', { class: 'check-input' });
+    const box = element('input', { id, type: 'text', inputmode: 'decimal', placeholder, autocomplete: 'off' });
+    box.addEventListener('input', refresh);
+    const note = element('span', { class: 'refusal', 'aria-live': 'polite' });
+    box.setAttribute('aria-describedby', id + '-refusal');
+    note.id = id + '-refusal';
+    const units = element('span', { class: 'units' }, unit);
+    row.append(element('label', { for: id }, caption), box, units, note);
+    form.append(row);
+    boxes[id] = box;
+    notes[id] = { refusal: note, units };
+  }
+
+  function build() {
+    section = element('section', { id: 'check', class: 'check', 'aria-labelledby': 'check-title' });
+    section.append(element('h2', { id: 'check-title' }));
+    method = element('p', { class: 'check-method' });
+    const form = element('form', { class: 'check-inputs', novalidate: '' });
+    form.addEventListener('submit', (event) => event.preventDefault());
+    const choice = element('p', { class: 'check-input' });
+    length = element('select', { id: 'check-length' });
+    length.append(element('option', { value: '0' }, 'L = 1.0 l (Tabatabaie et al.)'),
+      element('option', { value: '1' }, 'L = 1.8 l (Friberg)'));
+    length.addEventListener('change', refresh);
+    choice.append(element('label', { for: 'check-length' }, 'Effective length:'), length);
+    form.append(choice);
+    inputRow(form, 'check-fc', "Concrete strength f'c:", 'psi', 'derived from Ec');
+    inputRow(form, 'check-fck', 'or cube strength f_ck:', 'psi', '');
+    inputRow(form, 'check-load-share', 'Load carried by the dowels:', '%', '50');
+    used = element('ul', { class: 'check-used' });
+
+    const table = element('table', { class: 'check-verdicts' });
+    const head = element('tr');
+    head.append(element('th', { scope: 'col' }, 'Bar'));
+    const verdictRow = element('tr');
+    verdictRow.append(element('th', { scope: 'row' }, 'Verdict'));
+    const ratioRow = element('tr');
+    ratioRow.append(element('th', { scope: 'row' }, 'sigma_b / f_b'));
+    verdicts = facts.bars.map((_, c) => {
+      head.append(element('th', { scope: 'col' }, facts.bars[c].captions.join('x')));
+      const verdict = element('td', { class: 'verdict' });
+      const ratio = element('td');
+      verdictRow.append(verdict);
+      ratioRow.append(ratio);
+      return { verdict, ratio };
+    });
+    table.append(element('thead'), element('tbody'));
+    table.tHead.append(head);
+    table.tBodies[0].append(ratioRow, verdictRow);
+
+    const chainList = element('div', { class: 'check-chains' });
+    chains = facts.bars.map((_, c) => {
+      const details = element('details', { class: 'check-chain' });
+      const summary = element('summary');
+      const body = element('table');
+      details.append(summary, body);
+      chainList.append(details);
+      return { summary, body };
+    });
+    const scroll = element('div', { class: 'check-scroll' });
+    scroll.append(table);
+    section.append(method, form, used, scroll, chainList);
+    const after = document.getElementById('fitted-note');
+    after.after(section);
+  }
+
+  function write(node, text) {
+    if (node.textContent !== text) node.textContent = text;
+  }
+
+  // The chain of one bar: each step with its value and unit.
+  function writeChain(chain, columns, bar, c) {
+    write(chain.summary, `${barName(c)}: ${bar.verdict}`);
+    if (chain.body.rows.length === 0) {
+      for (const column of columns) {
+        const row = chain.body.insertRow();
+        row.append(element('th', { scope: 'row' }, column.caption), element('td'), element('td'));
+      }
+    }
+    columns.forEach((column, k) => {
+      const cells = chain.body.rows[k].cells;
+      write(cells[1], bar.chain[k]);
+      write(cells[2], column.unit === '-' ? '' : column.unit);
+    });
+  }
+
+  function refresh() {
+    if (!section) return;
+    section.hidden = !complete;
+    if (!complete) return;
+    const check = rules.check(si, Number(length.value), boxes['check-fc'].value, boxes['check-fck'].value,
+      boxes['check-load-share'].value);
+    write(section.querySelector('h2'), check.title);
+    write(method, check.method);
+    ['check-fc', 'check-fck', 'check-load-share'].forEach((id, i) => {
+      const refusal = check.refusals[i] || (i < 2 ? check.conflict : '');
+      write(notes[id].refusal, refusal);
+      boxes[id].setAttribute('aria-invalid', refusal ? 'true' : 'false');
+    });
+    used.replaceChildren(...check.inputs.map((input) =>
+      element('li', {}, `${input.caption}: ${input.value}${input.unit ? ' ' + input.unit : ''} (${input.note})`)));
+    const ratio = check.columns.length - 2;
+    check.bars.forEach((bar, c) => {
+      write(verdicts[c].verdict, bar.verdict);
+      verdicts[c].verdict.className = 'verdict ' + bar.verdict;
+      write(verdicts[c].ratio, bar.chain[ratio]);
+      writeChain(chains[c], check.columns, bar, c);
+    });
+  }
+
+  // The strengths follow a switch of units, as the seven boxes do.
+  function switchUnits(toSi) {
+    for (const id of ['check-fc', 'check-fck']) {
+      if (boxes[id].value) boxes[id].value = rules.checkConvert(si, toSi, boxes[id].value);
+      write(notes[id].units, toSi ? 'MPa' : 'psi');
+    }
+    si = toSi;
+  }
+
+  document.addEventListener('tavrel-run', (event) => {
+    const detail = event.detail;
+    if (!rules) {
+      rules = detail.rules;
+      facts = detail.facts;
+      build();
+    }
+    if (detail.si !== si) switchUnits(detail.si);
+    complete = detail.run.complete;
+    refresh();
+  });
+})();
