@@ -54,6 +54,7 @@ class DowelSizingPage : public TabPage {
     void buildInputs();
     void buildLegend();
     void buildTable();
+    void buildHeads();
     void showRun(AnalysisRun run);
     // The two strings a result cell's text alternates between.
     struct CellText {
