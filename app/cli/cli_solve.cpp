@@ -138,7 +138,9 @@ std::string solveAndReportHelp() {
            "  --report FILE.pdf        write the evaluation report (inputs, method, results,\n"
            "                           working, textbook check, what makes each bar\n"
            "                           acceptable, sensitivity charts) as a PDF file;\n"
-           "                           needs no display\n"
+           "                           needs no display. FILE is replaced only once the\n"
+           "                           whole report is on disk, and only if it is a regular\n"
+           "                           file (a device, a FIFO or a folder is refused)\n"
            "Both follow --units: values, bar sizes and stresses in the units chosen.\n";
 }
 
