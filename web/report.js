@@ -262,7 +262,9 @@
   }
 
   function openReport() {
-    const answer = rules.report(currentDesign(), madeNow());
+    const value = (id) => document.getElementById(id)?.value || '';
+    const check = { method: Number(value('check-length')), fc: value('check-fc'), fck: value('check-fck'), loadShare: value('check-load-share') };
+    const answer = rules.report(currentDesign(), madeNow(), check);
     const content = view.querySelector('.report-content');
     content.replaceChildren();
     if (answer.error) {

@@ -69,8 +69,11 @@ Module['figure'] = function (picture) {
 Module['chart'] = function (q, d, a, v) {
   return JSON.parse(Module['ccall']('tavrel_chart', 'string', ['number', 'number', 'number', 'number'], [q, d, a, v]));
 };
-// The evaluation report of a design in the file's form: { report } or { error }.
-Module['report'] = function (design, made) {
-  const text = Module['ccall']('tavrel_report', 'string', ['string', 'string'], [JSON.stringify(design), made]);
+// The evaluation report of a design in the file's form: { report } or { error };
+// `check` holds the textbook check's choices as its boxes hold them.
+Module['report'] = function (design, made, check) {
+  const c = check || {};
+  const text = Module['ccall']('tavrel_report', 'string', ['string', 'string', 'number', 'string', 'string', 'string'],
+    [JSON.stringify(design), made, c.method || 0, c.fc || '', c.fck || '', c.loadShare || '']);
   return JSON.parse(text);
 };

@@ -668,9 +668,12 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_write_design(const char* design) {
 extern "C" {
 
 // The report of a design given in the file's own form, `made` the date and time
-// it names: {"report": {...}}, or {"error": "..."} when the design cannot be
-// analysed (an input out of range, a field wrong).
-EMSCRIPTEN_KEEPALIVE const char* tavrel_report(const char* design, const char* made) {
+// it names, with the textbook check's choices as the check's boxes hold them:
+// {"report": {...}}, or {"error": "..."} when the design cannot be analysed (an
+// input out of range, a field wrong).
+EMSCRIPTEN_KEEPALIVE const char* tavrel_report(const char* design, const char* made, int method,
+                                               const char* fc, const char* fck,
+                                               const char* loadShare) {
     static std::string text;
     const DesignReading reading = readDesign(design);
     if (!reading.document) {
@@ -707,6 +710,13 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_report(const char* design, const char* m
     ReportSettings settings;
     settings.units = document.units;
     settings.project = document.details;
+    settings.check.method = &kCheckMethods[method == 1 ? 1 : 0];
+    Json readings;  // the check's boxes say themselves what they refuse
+    readCheckTexts(readings, document.units, {fc, fck, loadShare}, settings.check);
+    if (*fc != 0 && *fck != 0) {
+        settings.check.cylinderStrength.reset();
+        settings.check.cubeStrength.reset();
+    }
     settings.made = made;
     settings.program = versionCaption().substr(1);
     text = "{\"report\": " + reportJson(buildReport(*study, settings)) + "}";

@@ -34,6 +34,7 @@ class GridSource : public DesignSource {
         designsInRun_ = designCount(options);
         shardRange(options.shard, designsInRun_, next_, end_);
         designsBefore_ = next_;
+        designsInPart_ = end_ - next_;
         position_.assign(options.sweeps.size(), 0);
         long rest = next_;
         for (size_t s = options.sweeps.size(); s > 0; --s) {
@@ -428,6 +429,7 @@ class FileSource : public DesignSource {
         long begin = 0;
         shardRange(options_.shard, count, begin, end_);
         designsBefore_ = begin;
+        designsInPart_ = end_ - begin;
         for (long skipped = 0; skipped < begin && readContentLine();) ++skipped;
         return error_.empty();
     }

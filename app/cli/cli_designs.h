@@ -36,12 +36,15 @@ class DesignSource {
     long designsBefore() const { return designsBefore_; }
     // Designs in the whole run, when known before reading them all; -1 otherwise.
     long designsInRun() const { return designsInRun_; }
+    // Designs in this part of the run, likewise.
+    long designsInPart() const { return designsInPart_; }
 
   protected:
     std::string error_;
     std::vector<std::string> columnNames_;
     long designsBefore_ = 0;
     long designsInRun_ = -1;
+    long designsInPart_ = -1;
 };
 
 // The source the options describe, or null with `error` set (a designs file

@@ -252,10 +252,14 @@ constexpr OptionRow kOptionRows[] = {
     {.name = "shard", .set = setShard},
     {.name = "jobs", .set = setJobs},
     {.name = "all-fields", .takesValue = false, .set = setFlag<&Options::allFields>},
-    {.name = "check", .set = setCheckOption, .valueHint = " (friberg or friberg-1.8l)"},
-    {.name = "fc", .set = setCheckOption},
-    {.name = "fck", .set = setCheckOption},
-    {.name = "load-share", .set = setCheckOption},
+    {.name = "quiet", .takesValue = false, .set = setFlag<&Options::quiet>, .forOneDesign = true},
+    {.name = "check",
+     .set = setCheckOption,
+     .forOneDesign = true,
+     .valueHint = " (friberg or friberg-1.8l)"},
+    {.name = "fc", .set = setCheckOption, .forOneDesign = true},
+    {.name = "fck", .set = setCheckOption, .forOneDesign = true},
+    {.name = "load-share", .set = setCheckOption, .forOneDesign = true},
     {.name = "comparison", .takesValue = false, .set = setFlag<&Options::comparison>},
     {.name = "help", .takesValue = false, .set = setFlag<&Options::help>},
     {.name = "version", .takesValue = false, .set = setFlag<&Options::version>},
@@ -424,6 +428,9 @@ std::string checkCombinations(const Reading& r, const RowsGiven& given) {
     if (!options.saveDesign.empty() &&
         (!options.sweeps.empty() || !options.designs.empty() || options.comparison))
         return "--save-design: saves one design (no --sweep, --designs or --comparison)";
+    if (options.solve && (wasGiven(given, "check") || wasGiven(given, "fc") ||
+                          wasGiven(given, "fck") || wasGiven(given, "load-share")))
+        return "--solve: finds grade changes only (no --check, --fc, --fck or --load-share)";
     if (options.solve || !options.report.empty()) return checkOneDesign(options, given);
     return {};
 }
@@ -559,10 +566,16 @@ std::string helpText(UnitSystem units) {
         "  --designs FILE           one design per CSV line, - for standard input; the header\n"
         "                           names inputs as above (any of them, in any order; the\n"
         "                           rest come from the options or the defaults) and any other\n"
-        "                           columns, which are copied to the front of every row\n"
-        "  --jobs N                 compute on N cores (default: all); the output is the same\n"
+        "                           columns, which are copied to the front of every row; any\n"
+        "                           number of lines, each at most 1048576 bytes (1 MiB), in\n"
+        "                           UTF-8, comma-separated\n"
+        "  --jobs N                 compute on N cores (default: all, N at most 256); the\n"
+        "                           output is the same\n"
         "  --shard I/N              only the I-th of N equal parts of the designs, the header\n"
-        "                           in part 1 only: parts 1 to N joined are the whole run\n"
+        "                           in part 1 only: parts 1 to N joined are the whole run;\n"
+        "                           N at most 10000000\n"
+        "  --quiet                  no progress line: a run over a second shows one on\n"
+        "                           standard error when that is a terminal\n"
         "\n"
         "Other:\n"
         "  --comparison             print the built-in layout comparison table (288 values\n"
@@ -581,7 +594,10 @@ std::string helpText(UnitSystem units) {
         "The analysis engine is loaded from the program's own folder.\n"
         "\n"
         "Exit status: 0 done; 1 the engine could not be loaded; 2 bad input (a design\n"
-        "file that cannot be read included); 3 the output could not be written.\n";
+        "file that cannot be read included); 3 the output could not be written (a full\n"
+        "disk, a closed output). A reader that leaves early (| head) ends the program\n"
+        "quietly, by SIGPIPE, as it ends other filters; where SIGPIPE is ignored, that\n"
+        "too is status 3.\n";
     return text;
 }
 

@@ -69,6 +69,7 @@ struct Options {
     ProjectDetails details;  // the file's, then --project, --location, ...
     SpacingChoices spacing;  // the file's, kept by --save-design
     bool help = false;
+    bool quiet = false;  // no progress line on a terminal
     bool version = false;
 };
 

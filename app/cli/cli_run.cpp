@@ -10,6 +10,7 @@
 #include "analysis/program_version.h"
 #include "cli/cli_design.h"
 #include "cli/cli_designs.h"
+#include "cli/cli_progress.h"
 #include "cli/cli_report.h"
 #include "cli/cli_solve.h"
 
@@ -192,7 +193,7 @@ int defaultJobs() {
 }
 
 StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& out,
-                      std::FILE* input) {
+                      std::FILE* input, std::FILE* terminal) {
     StudyOutcome outcome;
     std::string error;
     const std::unique_ptr<DesignSource> source = openDesigns(options, input, error);
@@ -209,6 +210,7 @@ StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& o
     // More threads than cores only take turns, each with its chunks in flight.
     const int jobs = std::min(options.jobs > 0 ? options.jobs : defaultJobs(), defaultJobs());
     long index = source->designsBefore();
+    Progress progress(options.quiet ? nullptr : terminal, source->designsInPart());
     if (jobs == 1) {
         DesignAnalysis analysis;
         Design design;
@@ -216,6 +218,7 @@ StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& o
             const AnalysisRun run = analysis.run(design.values, calclte);
             if (run.outcome == AnalysisRun::Complete) writer->design(design, run, index == 0);
             ++index;
+            progress.update(index - source->designsBefore());
         }
         outcome.engineCalls = analysis.engineCalls();
     } else {
@@ -235,6 +238,7 @@ StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& o
             chunk->designs.resize(filled);
             index += static_cast<long>(filled);
             if (filled > 0) pipeline.add(std::move(chunk), out);
+            progress.update(index - source->designsBefore());
         }
         pipeline.drain(out);
         outcome.engineCalls = pipeline.stop();
@@ -251,7 +255,7 @@ StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& o
 }
 
 int runCli(const std::vector<std::string_view>& args, Output& out, std::string& error,
-           const EngineBinder& engine, std::FILE* input) {
+           const EngineBinder& engine, std::FILE* input, std::FILE* terminal) {
     const ParsedArguments parsed = parseArguments(args);
     if (!parsed.options) {
         error = "tavrel-cli: " + parsed.error + "\n";
@@ -282,7 +286,7 @@ int runCli(const std::vector<std::string_view>& args, Output& out, std::string& 
             error = "tavrel-cli: " + problem + "\n";
             return kExitEngineMissing;
         }
-        outcome = runStudy(options, calclte, out, input);
+        outcome = runStudy(options, calclte, out, input, terminal);
     }
     // Whatever was written, the rows before a bad design included, must reach
     // the file; output that did not is the first thing to report.

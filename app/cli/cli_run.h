@@ -26,8 +26,10 @@ struct StudyOutcome {
 // Runs every design of `options` (the options' own, a grid, or a designs file
 // read from `input` for "-") on options.jobs cores and writes the report. Stops
 // at the first bad design, after the rows before it, or at the first failed write.
+// A run that lasts shows how far it is on `terminal` (unless --quiet); null
+// when standard error is not a terminal.
 StudyOutcome runStudy(const Options& options, CalclteFunction calclte, Output& out,
-                      std::FILE* input = stdin);
+                      std::FILE* input = stdin, std::FILE* terminal = nullptr);
 
 // The cores to use when --jobs is not given.
 int defaultJobs();
@@ -36,6 +38,6 @@ int defaultJobs();
 // report to `out` and an error line (ending in a newline) to `error`, and
 // returns the exit status.
 int runCli(const std::vector<std::string_view>& args, Output& out, std::string& error,
-           const EngineBinder& engine, std::FILE* input = stdin);
+           const EngineBinder& engine, std::FILE* input = stdin, std::FILE* terminal = nullptr);
 
 }  // namespace tavrel::cli

@@ -116,8 +116,11 @@ int runSolveOrReport(const Options& options, Output& out, std::string& error,
 
     const ReportFileWriter& write = reportFileWriter();
     const std::string& path = options.report;
-    const std::string failure = write ? write(path, design, options.units, options.details, calclte)
-                                      : "this build cannot draw reports";
+    // The check a design file asks for, or --check with its inputs; else the default.
+    const CheckSettings check = options.check.value_or(CheckSettings{});
+    const std::string failure =
+        write ? write(path, design, options.units, options.details, check, calclte)
+              : "this build cannot draw reports";
     if (!failure.empty()) {
         error = "tavrel-cli: --report: " + path + ": " + failure + "\n";
         return kExitWriteFailed;
@@ -138,7 +141,9 @@ std::string solveAndReportHelp() {
            "  --report FILE.pdf        write the evaluation report (inputs, method, results,\n"
            "                           working, textbook check, what makes each bar\n"
            "                           acceptable, sensitivity charts) as a PDF file;\n"
-           "                           needs no display\n"
+           "                           needs no display. FILE is replaced only once the\n"
+           "                           whole report is on disk, and only if it is a regular\n"
+           "                           file (a device, a FIFO or a folder is refused)\n"
            "Both follow --units: values, bar sizes and stresses in the units chosen.\n";
 }
 

@@ -33,6 +33,16 @@ bool closedAndReserved([[maybe_unused]] int fd) {
 #endif
 }
 
+// Standard error when a person is likely watching it: a terminal, not a pipe
+// or a file.
+std::FILE* terminalForProgress() {
+#ifndef _WIN32
+    return isatty(STDERR_FILENO) == 1 ? stderr : nullptr;
+#else
+    return nullptr;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -83,7 +93,7 @@ int main(int argc, char* argv[]) {
     {
         tavrel::cli::Output out(stdout);
         if (outputClosed) out.fail(EBADF);
-        status = tavrel::cli::runCli(args, out, error, bind, stdin);
+        status = tavrel::cli::runCli(args, out, error, bind, stdin, terminalForProgress());
     }
     std::fputs(error.c_str(), stderr);
     return status;

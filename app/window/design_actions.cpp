@@ -107,6 +107,7 @@ DesignDocument DesignActions::currentDocument() const {
         document.inputs[kDesignInputs[i].option] = sizing_->inputBoxes()[i]->text().toStdString();
     document.details = document_.details;
     document.spacing = spacing_->choices();
+    keepDesignCheck(document, check_);
     document.programVersion = programVersion();
     return document;
 }
@@ -124,12 +125,18 @@ void DesignActions::showDocument(const DesignDocument& file) {
     for (int i = 0; i < kDesignInputCount; ++i) {
         const auto found = document.inputs.find(kDesignInputs[i].option);
         const QSignalBlocker quiet(sizing_->inputBoxes()[i]);  // one analysis, below
-        sizing_->inputBoxes()[i]->setText(found != document.inputs.end()
-                                              ? QString::fromStdString(found->second)
-                                              : QString::fromStdString(plainDecimal(defaults[i])));
+        // An input the file leaves out takes its default, in the window's units.
+        const std::string text = found != document.inputs.end()
+                                     ? found->second
+                                     : plainDecimal(static_cast<float>(
+                                           fromAnalysisUnits(document.units, i, defaults[i])));
+        sizing_->inputBoxes()[i]->setText(QString::fromStdString(text));
     }
     spacing_->showChoices(document.spacing);
     document_.details = document.details;
+    std::string refusal;  // an added input the check cannot take is left at its default
+    check_ = designCheck(document, refusal);
+    sizing_->useCheckSettings(check_.value_or(CheckSettings{}));
     showing_ = false;
     sizing_->runAnalysis();
     spacing_->updateChart();
@@ -241,7 +248,12 @@ void DesignActions::fillRecentMenu() {
             recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         item->setToolTip(QDir::toNativeSeparators(path));
         item->setStatusTip(item->toolTip());
-        connect(item, &QAction::triggered, this, [this, path] { openFile(path); });
+        // Opening refills this menu, which deletes the item: not while it is
+        // still being triggered.
+        connect(item, &QAction::triggered, this, [this, path] {
+            QMetaObject::invokeMethod(
+                this, [this, path] { openFile(path); }, Qt::QueuedConnection);
+        });
     }
     recent_->setEnabled(!recent.isEmpty());
 }

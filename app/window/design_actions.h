@@ -56,6 +56,9 @@ class DesignActions : public QObject {
     // cancels, or chooses to save and saving fails.
     bool mayDiscard();
 
+    // Marks unsaved changes in the title when the design differs from the file.
+    void noteChange();
+
     // What the user is asked and told, replaceable so that tests can answer.
     enum class Answer { Save, Discard, Cancel };
     std::function<Answer(const QString& question)> askToSave;
@@ -64,7 +67,6 @@ class DesignActions : public QObject {
   private:
     void showDocument(const DesignDocument& document);
     void markSaved(const QString& path, const DesignDocument& document);
-    void noteChange();
     void rememberRecent(const QString& path);
     void fillRecentMenu();
 
@@ -82,6 +84,9 @@ class DesignActions : public QObject {
     // window is compared with to know whether anything changed).
     DesignDocument document_;
     DesignDocument saved_;
+    // The textbook check the opened design asks for; the window has no boxes
+    // for it, so it is kept as opened and saved with the design.
+    std::optional<CheckSettings> check_;
     bool showing_ = false;  // a design is being put into the controls
 };
 

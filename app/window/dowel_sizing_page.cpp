@@ -177,6 +177,45 @@ void DowelSizingPage::buildLegend() {
     }
 }
 
+// The size heads and the captions of the rows and sections.
+void DowelSizingPage::buildHeads() {
+    QWidget* s = surface();
+    // Size heads: one per round bar, two stacked per elliptical bar.
+    headsCaption_ = controls::label(s, QStringLiteral("Label3"), QLatin1String(kDowelHeadsCaption),
+                                    {225, 4125, 2850, 255});
+    headsCaption_->setFont(fonts::bold());
+    for (int c = 0; c < kDowelCaseCount; ++c) {
+        const DowelCase& dowel = kDowelCases[c];
+        const std::array<std::string, 2> captions = headingCaptions(dowel);
+        for (int h = 0; h < dowel.headingCount; ++h) {
+            // One tall heading per column, or two stacked: width over height.
+            const Box box = dowel.headingCount == 1 ? cellBox(c, 3979, 517)
+                                                    : cellBox(c, h == 0 ? 4000 : 4238, 238);
+            const int i = dowel.headings[h];
+            QLabel* head =
+                controls::label(s, controls::arrayName("lblDia", i),
+                                QString::fromStdString(captions[h]), box, Qt::AlignCenter);
+            controls::setOpaqueBackground(head, gradeColour(CaseGrade::Acceptable));
+            headings_[i] = head;
+        }
+    }
+
+    // Row captions and the result cells.
+    QLabel* loadTransfer = controls::label(
+        s, QStringLiteral("Label4"), QLatin1String(kLoadTransferSection), {225, 4575, 2850, 255});
+    QLabel* bearing = controls::label(s, QStringLiteral("Label8"),
+                                      QLatin1String(kBearingStressSection), {225, 6075, 2850, 255});
+    bearingCaption_ = bearing;
+    loadTransfer->setFont(fonts::bold());
+    bearing->setFont(fonts::bold());
+    for (int row = 0; row < kResultRowCount; ++row) {
+        const ResultRowLayout& r = kResultRows[row];
+        controls::label(s, QLatin1String(r.captionLabel), QLatin1String(kResultRowCaptions[row]),
+                        {750, r.top - 30, 2325, 255})
+            ->setFont(fonts::bold());
+    }
+}
+
 void DowelSizingPage::buildTable() {
     QWidget* s = surface();
     // Bands first, rules over them, texts on top.
@@ -213,40 +252,8 @@ void DowelSizingPage::buildTable() {
         }
     }
 
-    // Size heads: one per round bar, two stacked per elliptical bar.
-    headsCaption_ = controls::label(s, QStringLiteral("Label3"), QLatin1String(kDowelHeadsCaption),
-                                    {225, 4125, 2850, 255});
-    headsCaption_->setFont(fonts::bold());
-    for (int c = 0; c < kDowelCaseCount; ++c) {
-        const DowelCase& dowel = kDowelCases[c];
-        const std::array<std::string, 2> captions = headingCaptions(dowel);
-        for (int h = 0; h < dowel.headingCount; ++h) {
-            // One tall heading per column, or two stacked: width over height.
-            const Box box = dowel.headingCount == 1 ? cellBox(c, 3979, 517)
-                                                    : cellBox(c, h == 0 ? 4000 : 4238, 238);
-            const int i = dowel.headings[h];
-            QLabel* head =
-                controls::label(s, controls::arrayName("lblDia", i),
-                                QString::fromStdString(captions[h]), box, Qt::AlignCenter);
-            controls::setOpaqueBackground(head, gradeColour(CaseGrade::Acceptable));
-            headings_[i] = head;
-        }
-    }
+    buildHeads();
 
-    // Row captions and the result cells.
-    QLabel* loadTransfer = controls::label(
-        s, QStringLiteral("Label4"), QLatin1String(kLoadTransferSection), {225, 4575, 2850, 255});
-    QLabel* bearing = controls::label(s, QStringLiteral("Label8"),
-                                      QLatin1String(kBearingStressSection), {225, 6075, 2850, 255});
-    bearingCaption_ = bearing;
-    loadTransfer->setFont(fonts::bold());
-    bearing->setFont(fonts::bold());
-    for (int row = 0; row < kResultRowCount; ++row) {
-        const ResultRowLayout& r = kResultRows[row];
-        controls::label(s, QLatin1String(r.captionLabel), QLatin1String(kResultRowCaptions[row]),
-                        {750, r.top - 30, 2325, 255})
-            ->setFont(fonts::bold());
-    }
     // The result cells stand in one transparent holder over the result rows,
     // which draws them (ResultCells).
     const double areaLeft = columnLeft(0), areaTop = kResultRows[0].top;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/cli_designs.h"
 #include "cli_test_support.h"
 
 namespace {
@@ -117,6 +118,18 @@ TEST(Help, DocumentsEveryOptionAndExitsZero) {
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
     }
     EXPECT_NE(r.out.find("Joint Opening: 0.25 inches (0.005 to 3)"), std::string::npos);
+}
+
+TEST(Help, StatesEveryLimitAUserCanHit) {
+    const std::string help = runCli({"--help"}).out;
+    for (const long limit : {static_cast<long>(tavrel::cli::kMaxJobs), tavrel::cli::kMaxDesigns,
+                             static_cast<long>(tavrel::cli::kMaxDesignLineBytes)}) {
+        EXPECT_NE(help.find(std::to_string(limit)), std::string::npos) << limit;
+    }
+    for (const char* limit : {"N at most 256", "sweep varying slowest; at most 10000000 designs",
+                              "N at most 10000000", "each at most 1048576 bytes", "--quiet"}) {
+        EXPECT_NE(help.find(limit), std::string::npos) << limit;
+    }
 }
 
 TEST(Engine, MissingEngineIsStatusOneWithTheReason) {

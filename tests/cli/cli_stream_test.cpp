@@ -3,6 +3,7 @@
 // other than a file in its way. It must stop, say why and exit with 3.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pty.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -18,7 +19,7 @@
 
 namespace {
 
-enum class Stdout { DevFull, Closed, PipeClosedEarly };
+enum class Stdout { DevFull, Closed, PipeClosedEarly, ReaderLeaves };
 
 struct Finished {
     int status;  // -1 when ended by a signal
@@ -43,7 +44,8 @@ Finished runProgram(Stdout where) {
             close(STDOUT_FILENO);
         } else {
             dup2(outPipe[1], STDOUT_FILENO);
-            signal(SIGPIPE, SIG_IGN);  // as many servers and shells run their children
+            // Ignored as many servers run their children, or as a shell does.
+            signal(SIGPIPE, where == Stdout::PipeClosedEarly ? SIG_IGN : SIG_DFL);
         }
         close(errorPipe[0]);
         close(errorPipe[1]);
@@ -54,7 +56,7 @@ Finished runProgram(Stdout where) {
     }
     close(errorPipe[1]);
     close(outPipe[1]);
-    if (where == Stdout::PipeClosedEarly) {
+    if (where == Stdout::PipeClosedEarly || where == Stdout::ReaderLeaves) {
         char some[100];
         [[maybe_unused]] const ssize_t n = read(outPipe[0], some, sizeof some);
     }
@@ -67,7 +69,34 @@ Finished runProgram(Stdout where) {
     int status = 0;
     waitpid(child, &status, 0);
     if (WIFEXITED(status)) finished.status = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) finished.status = -WTERMSIG(status);
     return finished;
+}
+
+TEST(Writes, AReaderThatLeavesEndsTheProgramQuietlyAsTheHelpSays) {
+    const Finished r = runProgram(Stdout::ReaderLeaves);
+    EXPECT_EQ(r.status, -SIGPIPE);
+    EXPECT_EQ(r.error, "");
+    // The manual page is made from the help, so both say so.
+    const char* argv[] = {TAVREL_CLI_PATH, "--help", nullptr};
+    int outPipe[2];
+    ASSERT_EQ(pipe(outPipe), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(outPipe[1], STDOUT_FILENO);
+        execv(argv[0], const_cast<char* const*>(argv));
+        _exit(127);
+    }
+    close(outPipe[1]);
+    std::string help;
+    char buffer[4096];
+    for (ssize_t n; (n = read(outPipe[0], buffer, sizeof buffer)) > 0;)
+        help.append(buffer, static_cast<size_t>(n));
+    close(outPipe[0]);
+    waitpid(child, nullptr, 0);
+    EXPECT_NE(
+        help.find("A reader that leaves early (| head) ends the program\nquietly, by SIGPIPE"),
+        std::string::npos);
 }
 
 TEST(Writes, EveryFailedWriteStopsTheRunWithOneLineAndStatusThree) {
@@ -162,6 +191,60 @@ TEST(Writes, TheReportReplacesOnlyARegularFileAndOnlyWhenWholeUnderItsOwnName) {
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"device", "fifo", "old.pdf", odd}));
     std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+
+namespace {
+
+struct TerminalRun {
+    std::string terminal;  // what reached the pseudo-terminal on standard error
+    std::string out;
+};
+
+// A long sweep with standard error on a pseudo-terminal, as a user at a
+// terminal runs it, and standard output into a file.
+TerminalRun runAtTerminal(std::vector<std::string> args) {
+    TerminalRun run;
+    int controller = -1, terminal = -1;
+    if (openpty(&controller, &terminal, nullptr, nullptr, nullptr) != 0) return run;
+    char name[] = "/tmp/cli-out-XXXXXX";
+    const int out = mkstemp(name);
+    std::vector<char*> argv{const_cast<char*>(TAVREL_CLI_PATH)};
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(terminal, STDERR_FILENO);
+        dup2(out, STDOUT_FILENO);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(terminal);
+    char buffer[4096];
+    for (ssize_t n; (n = read(controller, buffer, sizeof buffer)) > 0;)
+        run.terminal.append(buffer, static_cast<size_t>(n));
+    waitpid(child, nullptr, 0);
+    close(controller);
+    run.out = contents(name);
+    close(out);
+    unlink(name);
+    return run;
+}
+
+TEST(Progress, ALongRunAtATerminalSaysHowFarItIsAndClearsTheLine) {
+    const std::vector<std::string> sweep{"--format", "csv", "--sweep", "thickness=5:30:0.00005"};
+    const TerminalRun shown = runAtTerminal(sweep);
+    EXPECT_NE(shown.terminal.find(" of 500001 designs, "), std::string::npos) << shown.terminal;
+    EXPECT_NE(shown.terminal.find(" left"), std::string::npos);
+    EXPECT_EQ(shown.terminal.substr(shown.terminal.size() - 4), "\r\x1b[K");
+
+    std::vector<std::string> quiet = sweep;
+    quiet.push_back("--quiet");
+    const TerminalRun silent = runAtTerminal(quiet);
+    EXPECT_EQ(silent.terminal, "");
+    EXPECT_EQ(silent.out, shown.out);  // the output itself is the same
+    EXPECT_EQ(std::count(shown.out.begin(), shown.out.end(), '\n'), 1 + 500001 * 8);
 }
 
 }  // namespace

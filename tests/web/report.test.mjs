@@ -68,6 +68,15 @@ test('the page report says what the PDF says, in US and SI units', async () => {
   }
 });
 
+test("the report takes the textbook check's choices from the page", async () => {
+  const rules = await createTavrel();
+  const design = { format: 'tavrel-design', version: 1, units: 'us', inputs: {}, project };
+  const answer = rules.report(design, '2026-12-07 22:00', { method: 1, fc: '5000', fck: '', loadShare: '40' });
+  const lines = texts(answer.report);
+  assert.ok(lines.includes("Concrete strength f'c: 5000 psi (given)"), lines.join('\n'));
+  assert.ok(lines.includes('Load carried by the dowels: 40 % (given)'));
+});
+
 test('the whole report is built in the page within 1.5 s', async () => {
   const rules = await createTavrel();
   const started = performance.now();
