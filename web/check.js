@@ -17,6 +17,11 @@
   let used = null;
   let verdicts = [];
   let chains = [];
+  // Whether the design asks for the check: once the user sets any of its
+  // inputs, or a design that asks for it is opened. Only then is it saved.
+  let asked = false;
+  const METHODS = ['friberg', 'friberg-1.8l'];
+  const NAMES = { 'check-fc': 'fc', 'check-fck': 'fck', 'check-load-share': 'load-share' };
 
   function element(tag, attributes, text) {
     const node = document.createElement(tag);
@@ -34,7 +39,10 @@
   function inputRow(form, id, caption, unit, placeholder) {
     const row = element('p', { class: 'check-input' });
     const box = element('input', { id, type: 'text', inputmode: 'decimal', placeholder, autocomplete: 'off' });
-    box.addEventListener('input', refresh);
+    box.addEventListener('input', () => {
+      asked = true;
+      refresh();
+    });
     const note = element('span', { class: 'refusal', 'aria-live': 'polite' });
     box.setAttribute('aria-describedby', id + '-refusal');
     note.id = id + '-refusal';
@@ -55,7 +63,10 @@
     length = element('select', { id: 'check-length' });
     length.append(element('option', { value: '0' }, 'L = 1.0 l (Tabatabaie et al.)'),
       element('option', { value: '1' }, 'L = 1.8 l (Friberg)'));
-    length.addEventListener('change', refresh);
+    length.addEventListener('change', () => {
+      asked = true;
+      refresh();
+    });
     choice.append(element('label', { for: 'check-length' }, 'Effective length:'), length);
     form.append(choice);
     inputRow(form, 'check-fc', "Concrete strength f'c:", 'psi', 'derived from Ec');
@@ -149,6 +160,26 @@
       write(notes[id].units, toSi ? 'MPa' : 'psi');
     }
     si = toSi;
+  }
+
+  // What a saved design keeps of the check (nothing when it is not asked
+  // for), and a design's check put into the controls.
+  if (typeof tavrelPages === 'object') {
+    tavrelPages.check = {
+      state() {
+        if (!asked || !section) return null;
+        const inputs = {};
+        for (const [id, name] of Object.entries(NAMES)) if (boxes[id].value) inputs[name] = boxes[id].value;
+        return { method: METHODS[Number(length.value)], inputs };
+      },
+      show(design) {
+        if (!section) return;
+        asked = METHODS.includes(design.check);
+        length.value = String(Math.max(0, METHODS.indexOf(design.check)));
+        for (const [id, name] of Object.entries(NAMES)) boxes[id].value = design.inputs[name] ?? '';
+        refresh();
+      },
+    };
   }
 
   document.addEventListener('tavrel-run', (event) => {

@@ -63,6 +63,11 @@
     const design = { format: 'tavrel-design', version: 1, units: sizing.si ? 'si' : 'us', inputs: {}, project: {} };
     options.forEach((name, i) => { design.inputs[name] = sizing.texts[i]; });
     for (const [name] of DETAILS) design.project[name] = fields[name].value;
+    const check = tavrelPages.check?.state();
+    if (check) {
+      design.check = check.method;
+      Object.assign(design.inputs, check.inputs);
+    }
     if (spacing) {
       design['spacing-page'] = {
         'analysis-type': spacing.type, 'corner-spacing': spacing.layouts[0], 'number-of-dowels': spacing.layouts[1],
@@ -96,6 +101,7 @@
   function showDesign(design) {
     tavrelPages.sizing.show(design.units === 'si', options.map((name) => design.inputs[name] ?? null));
     for (const [name] of DETAILS) fields[name].value = design.project[name];
+    tavrelPages.check?.show(design);
     const page = design['spacing-page'];
     tavrelPages.spacing?.show({
       type: page['analysis-type'],

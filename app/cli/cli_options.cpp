@@ -253,10 +253,13 @@ constexpr OptionRow kOptionRows[] = {
     {.name = "jobs", .set = setJobs},
     {.name = "all-fields", .takesValue = false, .set = setFlag<&Options::allFields>},
     {.name = "quiet", .takesValue = false, .set = setFlag<&Options::quiet>, .forOneDesign = true},
-    {.name = "check", .set = setCheckOption, .valueHint = " (friberg or friberg-1.8l)"},
-    {.name = "fc", .set = setCheckOption},
-    {.name = "fck", .set = setCheckOption},
-    {.name = "load-share", .set = setCheckOption},
+    {.name = "check",
+     .set = setCheckOption,
+     .forOneDesign = true,
+     .valueHint = " (friberg or friberg-1.8l)"},
+    {.name = "fc", .set = setCheckOption, .forOneDesign = true},
+    {.name = "fck", .set = setCheckOption, .forOneDesign = true},
+    {.name = "load-share", .set = setCheckOption, .forOneDesign = true},
     {.name = "comparison", .takesValue = false, .set = setFlag<&Options::comparison>},
     {.name = "help", .takesValue = false, .set = setFlag<&Options::help>},
     {.name = "version", .takesValue = false, .set = setFlag<&Options::version>},
@@ -425,6 +428,9 @@ std::string checkCombinations(const Reading& r, const RowsGiven& given) {
     if (!options.saveDesign.empty() &&
         (!options.sweeps.empty() || !options.designs.empty() || options.comparison))
         return "--save-design: saves one design (no --sweep, --designs or --comparison)";
+    if (options.solve && (wasGiven(given, "check") || wasGiven(given, "fc") ||
+                          wasGiven(given, "fck") || wasGiven(given, "load-share")))
+        return "--solve: finds grade changes only (no --check, --fc, --fck or --load-share)";
     if (options.solve || !options.report.empty()) return checkOneDesign(options, given);
     return {};
 }

@@ -10,9 +10,10 @@
 namespace tavrel::cli {
 
 // Studies `values` and writes the report in `units`, for the project
-// `details`, as a PDF at `path`; returns why it failed, or an empty text.
-// Needs a QGuiApplication.
+// `details` and with the textbook check `check`, as a PDF at `path`; returns
+// why it failed, or an empty text. Needs a QGuiApplication.
 std::string writeReportFile(const std::string& path, const DesignValues& values, UnitSystem units,
-                            const ProjectDetails& details, CalclteFunction calclte);
+                            const ProjectDetails& details, const CheckSettings& check,
+                            CalclteFunction calclte);
 
 }  // namespace tavrel::cli

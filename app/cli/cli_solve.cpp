@@ -116,8 +116,11 @@ int runSolveOrReport(const Options& options, Output& out, std::string& error,
 
     const ReportFileWriter& write = reportFileWriter();
     const std::string& path = options.report;
-    const std::string failure = write ? write(path, design, options.units, options.details, calclte)
-                                      : "this build cannot draw reports";
+    // The check a design file asks for, or --check with its inputs; else the default.
+    const CheckSettings check = options.check.value_or(CheckSettings{});
+    const std::string failure =
+        write ? write(path, design, options.units, options.details, check, calclte)
+              : "this build cannot draw reports";
     if (!failure.empty()) {
         error = "tavrel-cli: --report: " + path + ": " + failure + "\n";
         return kExitWriteFailed;

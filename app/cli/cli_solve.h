@@ -18,10 +18,11 @@ bool asksForReport(const std::vector<std::string_view>& args);
 
 // Writes the design report of `values` as a PDF at `path`; returns why it
 // failed, or an empty text.
-// Writes the report of `values` in `units`, naming the project `details`.
-using ReportFileWriter =
-    std::function<std::string(const std::string& path, const DesignValues& values, UnitSystem units,
-                              const ProjectDetails& details, CalclteFunction calclte)>;
+// Writes the report of `values` in `units`, naming the project `details`, with
+// the textbook check as `check` chooses.
+using ReportFileWriter = std::function<std::string(
+    const std::string& path, const DesignValues& values, UnitSystem units,
+    const ProjectDetails& details, const CheckSettings& check, CalclteFunction calclte)>;
 // The report is drawn with Qt, which the rest of tavrel-cli does without:
 // the program hands the writer in at start. Without one, --report fails.
 void setReportFileWriter(ReportFileWriter writer);

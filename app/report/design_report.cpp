@@ -100,8 +100,9 @@ class PageFlow {
         y_ += h + after;
     }
 
-    void heading(const std::string& text) {
-        ensure(130);  // a heading never alone at the foot of a page
+    // A heading kept with the `following` points that come after it.
+    void heading(const std::string& text, double following) {
+        ensure(34 + following);
         y_ += 8;
         painter.setFont(fonts::text(14, true));
         painter.setPen(Qt::black);
@@ -348,6 +349,33 @@ void drawTitle(PageFlow& flow, const ReportModel& model) {
     flow.paragraph(qs(model.subtitle), fonts::text(10.5), 0, 6);
 }
 
+// Roughly the height of a section's opening: its introductory paragraphs and
+// its first other block, which a heading must not be parted from.
+double openingHeight(PageFlow& flow, const ReportSection& section) {
+    double height = 0;
+    for (const ReportBlock& block : section.blocks) {
+        if (const auto* p = std::get_if<ReportParagraph>(&block)) {
+            flow.painter.setFont(styleFont(p->style));
+            height += flow.painter
+                              .boundingRect(flow.rect(0, 0, flow.contentWidth(), 10000),
+                                            Qt::TextWordWrap, qs(p->text))
+                              .height() /
+                          flow.point() +
+                      5;
+            continue;
+        }
+        if (const auto* w = std::get_if<ReportWorking>(&block)) {
+            height += 13 * (w->lines.size() + 3);  // the graded line wraps
+        } else if (const auto* pairs = std::get_if<ReportPairs>(&block)) {
+            height += 13 * std::min<std::size_t>(pairs->rows.size(), 4);
+        } else {
+            height += 60;
+        }
+        break;
+    }
+    return std::min(height, 400.0);
+}
+
 // Lays the whole report out on `device`; `pageCount` is only written in the
 // footers, so a first pass with any count finds the true one.
 int layOutReport(QPagedPaintDevice& device, const ReportModel& model, int pageCount) {
@@ -356,7 +384,7 @@ int layOutReport(QPagedPaintDevice& device, const ReportModel& model, int pageCo
     drawTitle(flow, model);
     for (const ReportSection& section : model.sections) {
         if (section.startsPage && !flow.atTop()) flow.newPage();
-        if (!section.heading.empty()) flow.heading(section.heading);
+        if (!section.heading.empty()) flow.heading(section.heading, openingHeight(flow, section));
         for (const ReportBlock& block : section.blocks) drawBlock(flow, block);
     }
     flow.finish();

@@ -109,6 +109,7 @@ DesignDocument DesignActions::currentDocument() const {
         document.inputs[kDesignInputs[i].option] = sizing_->inputBoxes()[i]->text().toStdString();
     document.details = document_.details;
     document.spacing = spacing_->choices();
+    keepDesignCheck(document, check_);
     document.programVersion = std::to_string(TAVREL_VERSION_MAJOR) + "." +
                               std::to_string(TAVREL_VERSION_MINOR) + "." +
                               std::to_string(TAVREL_VERSION_REVISION);
@@ -134,6 +135,9 @@ void DesignActions::showDocument(const DesignDocument& file) {
     }
     spacing_->showChoices(document.spacing);
     document_.details = document.details;
+    std::string refusal;  // an added input the check cannot take is left at its default
+    check_ = designCheck(document, refusal);
+    sizing_->useCheckSettings(check_.value_or(CheckSettings{}));
     showing_ = false;
     sizing_->runAnalysis();
     spacing_->updateChart();

@@ -82,6 +82,9 @@ class DesignActions : public QObject {
     // window is compared with to know whether anything changed).
     DesignDocument document_;
     DesignDocument saved_;
+    // The textbook check the opened design asks for; the window has no boxes
+    // for it, so it is kept as opened and saved with the design.
+    std::optional<CheckSettings> check_;
     bool showing_ = false;  // a design is being put into the controls
 };
 

@@ -46,9 +46,11 @@ class DowelSizingPage : public TabPage {
     // The textbook check's choices, shown in the headings' tooltips.
     const CheckSettings& checkSettings() const { return checkSettings_; }
     void setCheckSettings(const CheckSettings& settings) {
-        checkSettings_ = settings;
+        useCheckSettings(settings);
         runAnalysis();
     }
+    // The same without a run, for a caller that runs the analysis itself.
+    void useCheckSettings(const CheckSettings& settings) { checkSettings_ = settings; }
 
   private:
     void buildInputs();

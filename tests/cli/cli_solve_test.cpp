@@ -112,7 +112,7 @@ TEST(Solve, MisuseIsRefused) {
     const auto jobs = runCli({"--k=300", "--solve", "k", "--jobs", "2"});
     EXPECT_EQ(jobs.error,
               "tavrel-cli: --solve: takes one design's inputs only (no --sweep, --designs, "
-              "--shard, --jobs, --all-fields, --check, --fc, --fck, --load-share, --comparison, "
+              "--shard, --jobs, --all-fields, --comparison, "
               "--help, --version or --save-design)\n");
     // In-process there is no drawing: the report is refused, not half written.
     const auto report = runCli({"--report", "never.pdf"});

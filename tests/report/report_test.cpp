@@ -149,7 +149,8 @@ class ReportTest : public QObject {
         QFile file(design);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(R"({"format": "tavrel-design", "version": 1, "units": "si",
-            "inputs": {"spacing": "304.8", "thickness": "203.2", "load": "88.96443"},
+            "inputs": {"spacing": "304.8", "thickness": "203.2", "load": "88.96443", "fck": "40"},
+            "check": "friberg-1.8l",
             "project": {"project": "Route 9 rehabilitation", "location": "km 12.4 to 15.0",
                         "joint": "Joint 7", "engineer": "A. Reyes", "checker": "M. Okafor",
                         "revision": "B", "notes": "Heavy trucks"}})");
@@ -183,7 +184,10 @@ class ReportTest : public QObject {
               "edge and corner bearing stress < 20.684 MPa", "Dowel Diameter(s) (mm):",
               "Bearing Stress (MPa) -", "25.4 mm round bar", "Bearing stress (MPa)",
               "Grade unacceptable conditional conditional acceptable acceptable unacceptable "
-              "conditional acceptable"}) {
+              "conditional acceptable",
+              // The file's textbook check, not the default one.
+              "Concrete strength f'c: 32.00 MPa (from f_ck = 40.00 MPa (f'c = 0.8 f_ck))",
+              "Effective length L: 1.8 l (Friberg)"}) {
             QVERIFY2(text.contains(QLatin1String(words)), words);
         }
     }

@@ -48,3 +48,38 @@ test('the check shows tavrel-cli verdicts and refuses what it cannot take', asyn
   assert.deepEqual(refused, []);
   assert.deepEqual(errors, []);
 });
+
+test('a design file keeps the check: opened, shown and saved again', async () => {
+  const fs = await import('node:fs');
+  const os = await import('node:os');
+  const path = await import('node:path');
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'tavrel-check-'));
+  const file = path.join(work, 'checked.tavrel');
+  const made = spawnSync(cliPath, ['--check', 'friberg-1.8l', '--fc', '3000', '--load', '16000',
+    '--save-design', file], { encoding: 'utf8' });
+  assert.equal(made.status, 0, made.stderr);
+  const { page, errors } = await openPage(browser, '');
+  await page.waitForSelector('#sizing-page[data-design-ready]');
+  await (await page.$('#design-picker')).uploadFile(file);
+  await page.waitForFunction(() => document.getElementById('check-fc')?.value === '3000');
+  assert.equal(await page.$eval('#check-length', (s) => s.value), '1');
+  const run = spawnSync(cliPath, ['--format', 'csv', '--design', file], { encoding: 'utf8' });
+  const lines = run.stdout.trim().split('\n').map((line) => line.split(','));
+  const at = lines[0].indexOf('check_verdict');
+  assert.deepEqual(await verdicts(page), lines.slice(1).map((fields) => fields[at]));
+
+  const cdp = await page.createCDPSession();
+  const folder = path.join(work, 'saved');
+  fs.mkdirSync(folder);
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+  await page.click('#design-save');
+  let saved = [];
+  for (let i = 0; i < 100 && saved.length === 0; ++i) {
+    await new Promise((resolve) => setTimeout(resolve, 50));
+    saved = fs.readdirSync(folder).filter((name) => name.endsWith('.tavrel'));
+  }
+  const design = JSON.parse(fs.readFileSync(path.join(folder, saved[0]), 'utf8'));
+  assert.equal(design.check, 'friberg-1.8l');
+  assert.equal(design.inputs.fc, '3000');
+  assert.deepEqual(errors, []);
+});

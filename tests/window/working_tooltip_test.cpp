@@ -1,12 +1,17 @@
 // Hovering a bar's size head shows the working behind its grade, for the
 // inputs of the latest run.
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "analysis/design_file.h"
 #include "analysis/results_table.h"
 #include "analysis/textbook_check.h"
 #include "analysis/working_summary.h"
+#include "window/design_actions.h"
 #include "window/dowel_sizing_page.h"
 #include "window/main_window.h"
 
@@ -76,6 +81,34 @@ class WorkingTooltipTest : public QObject {
         const std::string copied = tavrel::resultsTabSeparated(page->lastRun(), page->lastValues());
         QVERIFY2(copied.find("Deflection LTE:\t0.0*\t") != std::string::npos, copied.c_str());
         QVERIFY(copied.find("* outside the range of the fitted relations") != std::string::npos);
+    }
+
+    void aDesignFilesCheckReachesTheTooltipsAndIsSavedAgain() {
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("checked.tavrel"));
+        tavrel::DesignDocument document;
+        tavrel::CheckSettings settings;
+        settings.method = tavrel::findCheckMethod("friberg-1.8l");
+        settings.cylinderStrength = 3000;
+        tavrel::keepDesignCheck(document, settings);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(tavrel::writeDesign(document)));
+        file.close();
+
+        MainWindow w;
+        QVERIFY(w.designActions()->openFile(path));
+        const QString tip = w.sizingPage()->heading(0)->toolTip();
+        QVERIFY2(tip.contains(QStringLiteral("L = 1.8 l:\nf'c 3000 psi")), qPrintable(tip));
+        QVERIFY(!w.isWindowModified());
+        const QString again = folder.filePath(QStringLiteral("again.tavrel"));
+        QVERIFY(w.designActions()->saveTo(again));
+        QFile saved(again);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray text = saved.readAll();
+        QVERIFY2(text.contains("\"check\": \"friberg-1.8l\"") && text.contains("\"fc\": \"3000\""),
+                 text.constData());
     }
 };
 
