@@ -129,9 +129,12 @@ void DesignActions::showDocument(const DesignDocument& file) {
     for (int i = 0; i < kDesignInputCount; ++i) {
         const auto found = document.inputs.find(kDesignInputs[i].option);
         const QSignalBlocker quiet(sizing_->inputBoxes()[i]);  // one analysis, below
-        sizing_->inputBoxes()[i]->setText(found != document.inputs.end()
-                                              ? QString::fromStdString(found->second)
-                                              : QString::fromStdString(plainDecimal(defaults[i])));
+        // An input the file leaves out takes its default, in the window's units.
+        const std::string text = found != document.inputs.end()
+                                     ? found->second
+                                     : plainDecimal(static_cast<float>(
+                                           fromAnalysisUnits(document.units, i, defaults[i])));
+        sizing_->inputBoxes()[i]->setText(QString::fromStdString(text));
     }
     spacing_->showChoices(document.spacing);
     document_.details = document.details;
@@ -249,7 +252,12 @@ void DesignActions::fillRecentMenu() {
             recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         item->setToolTip(QDir::toNativeSeparators(path));
         item->setStatusTip(item->toolTip());
-        connect(item, &QAction::triggered, this, [this, path] { openFile(path); });
+        // Opening refills this menu, which deletes the item: not while it is
+        // still being triggered.
+        connect(item, &QAction::triggered, this, [this, path] {
+            QMetaObject::invokeMethod(
+                this, [this, path] { openFile(path); }, Qt::QueuedConnection);
+        });
     }
     recent_->setEnabled(!recent.isEmpty());
 }

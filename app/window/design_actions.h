@@ -56,6 +56,9 @@ class DesignActions : public QObject {
     // cancels, or chooses to save and saving fails.
     bool mayDiscard();
 
+    // Marks unsaved changes in the title when the design differs from the file.
+    void noteChange();
+
     // What the user is asked and told, replaceable so that tests can answer.
     enum class Answer { Save, Discard, Cancel };
     std::function<Answer(const QString& question)> askToSave;
@@ -64,7 +67,6 @@ class DesignActions : public QObject {
   private:
     void showDocument(const DesignDocument& document);
     void markSaved(const QString& path, const DesignDocument& document);
-    void noteChange();
     void rememberRecent(const QString& path);
     void fillRecentMenu();
 

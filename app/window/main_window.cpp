@@ -1,5 +1,6 @@
 #include "window/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -76,6 +77,11 @@ MainWindow::MainWindow(const QString& engineFolder) {
     resultsActions_ = new ResultsActions(this, sizingPage_);
     designActions_ = new DesignActions(this, sizingPage_, spacingPage_, resultsActions_->menu());
     resultsActions_->setDetailsSource([this] { return designActions_->details(); });
+    // A change of units is a change to the design's file.
+    for (UnitSystem units : {UnitSystem::Us, UnitSystem::Si}) {
+        connect(resultsActions_->unitsAction(units), &QAction::triggered, designActions_,
+                &DesignActions::noteChange);
+    }
     setAcceptDrops(true);
 
     startUp();

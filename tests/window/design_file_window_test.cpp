@@ -19,6 +19,7 @@
 #include "window/dowel_sizing_page.h"
 #include "window/dowel_spacing_page.h"
 #include "window/main_window.h"
+#include "window/results_actions.h"
 
 using tavrel::DesignActions;
 using tavrel::MainWindow;
@@ -61,7 +62,8 @@ class DesignFileWindowTest : public QObject {
   private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings(QStringLiteral("Tavrel"), QStringLiteral("tavrel")).clear();
+        // The recent designs of this run alone, whatever else runs beside it.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
     }
 
     void withoutAFileTheWindowIsAsBefore() {
@@ -102,6 +104,10 @@ class DesignFileWindowTest : public QObject {
         QCOMPARE(w.designActions()->details(), details);
         QVERIFY(!w.isWindowModified());
         QCOMPARE(w.designActions()->recentMenu()->actions().size(), 1);
+        MainWindow other;  // the recent design is offered in every window
+        other.designActions()->recentMenu()->actions().front()->trigger();
+        QTRY_COMPARE(other.designActions()->path(), path);
+        QCOMPARE(other.designActions()->details(), details);
     }
 
     void unsavedChangesAreAskedAboutAndCtrlSSavesThem() {
@@ -183,6 +189,25 @@ class DesignFileWindowTest : public QObject {
         }
     }
 
+    void aDesignOpensInTheWindowsUnitsAndAUnitChangeIsAChange() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("bare.tavrel"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "tavrel-design", "version": 1, "inputs": {"load": "9000"}})");
+        file.close();
+        MainWindow fresh;
+        fresh.resultsActions()->chooseUnits(tavrel::UnitSystem::Si);
+        MainWindow w;
+        w.resultsActions()->chooseUnits(tavrel::UnitSystem::Si);
+        QVERIFY(w.designActions()->openFile(path));
+        for (const char* name : {"txtLoad", "txth", "txtk"})
+            QCOMPARE(box(w, name), box(fresh, name));
+        QVERIFY(!w.isWindowModified());
+        w.resultsActions()->unitsAction(tavrel::UnitSystem::Us)->trigger();
+        QVERIFY(w.isWindowModified());
+    }
+
     void aDroppedDesignOpens() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("dropped.TAVREL"));
@@ -202,6 +227,9 @@ class DesignFileWindowTest : public QObject {
         QCOMPARE(box(w, "txtw"), QStringLiteral("0.5"));
         QCOMPARE(w.designActions()->path(), path);
     }
+
+  private:
+    QTemporaryDir settings_;
 };
 
 QTEST_MAIN(DesignFileWindowTest)
