@@ -8,8 +8,8 @@
 #include <QGuiApplication>
 #include <QPdfWriter>
 
+#include "analysis/design_inputs.h"
 #include "analysis/grade_solver.h"
-#include "analysis/start_up.h"
 #include "cli/cli_solve.h"
 #include "report/design_report.h"
 

@@ -8,7 +8,10 @@
 #  - 32-bit: CALCLTE is stdcall, every return in it is "ret $0x8", the callee
 #    removing its two 4-byte arguments (64-bit Windows has one convention).
 # Where wine can run the build's bitness it also runs our Windows client, which
-# loads the DLL by name and calls CALCLTE on the default design's cases.
+# loads the DLL by name and calls CALCLTE on the default design's cases; the
+# 64-bit client then also prints every result of 240 designs (each input at
+# both ends of its range, with and without aggregate interlock), which must be
+# bit for bit those of the engine built for this machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -104,4 +107,21 @@ elif [ -x /usr/lib/wine/wine64 ]; then
   wine64=(/usr/lib/wine/wine64)
 fi
 run_client 64 build/windows64 "${wine64[@]}"
+if ((${#wine64[@]} > 0)); then
+  # The same client built for this machine, on the engine built for it.
+  native=build/windows-native
+  cmake --no-warn-unused-cli -S . -B "$native" -DCMAKE_BUILD_TYPE=Release -DTAVREL_BUILD_APP=OFF \
+    -DTAVREL_BUILD_TESTS=OFF -DTAVREL_BUILD_BENCH=OFF >/dev/null
+  cmake --build "$native" -j2 --target Quorvix
+  cc -std=c11 -O2 -Iengine/include tests/windows/calclte_client.c -ldl -lm \
+    -o "$native/bin/calclte_client"
+  (cd "$native/bin" && ./calclte_client --records) >"$native/records-linux.txt"
+  (cd build/windows64/bin && WINEPREFIX="$PWD/../wineprefix" WINEDEBUG=-all timeout 600 \
+    "${wine64[@]}" calclte_client.exe --records) | tr -d '\r' >"$native/records-windows.txt"
+  dll=build/windows64/bin/Quorvix.dll
+  cmp -s "$native/records-linux.txt" "$native/records-windows.txt" ||
+    fail "differs from libQuorvix.so: $(diff "$native/records-linux.txt" \
+      "$native/records-windows.txt" | head -n 4)"
+  echo "records: $(wc -l <"$native/records-windows.txt") designs, identical to libQuorvix.so"
+fi
 echo "Quorvix.dll (64-bit): format, export and imports are as they must be"

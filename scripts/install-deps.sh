@@ -18,9 +18,9 @@ packages=(
   dpkg-dev file help2man man-db lintian desktop-file-utils appstream
   # fuzzing: clang 14 with its libFuzzer (scripts/fuzz.sh and check.sh use this version)
   clang-14 libclang-rt-14-dev
-  # the engine as a 32- and a 64-bit Windows DLL
+  # the engine as a 32- and a 64-bit Windows DLL, and running the 64-bit one
   g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
-  g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
+  g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64
   # the engine's Python package (pip installs it in its test) and the spreadsheet module's test
   python3 python3-pytest python3-pip
   # checking design files against their published JSON Schema

@@ -15,9 +15,9 @@
 #include "analysis/dowel_cases.h"
 #include "analysis/number_reader.h"
 #include "analysis/page_texts.h"
+#include "analysis/program_version.h"
 #include "analysis/report_model_json.h"
 #include "analysis/results_table.h"
-#include "analysis/start_up.h"
 #include "analysis/textbook_check.h"
 #include "analysis/typed_text.h"
 #include "analysis/units.h"
@@ -155,8 +155,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
     static Json json;
     json.clear();
     json.raw("{");
-    json.key("caption").string(
-        versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION));
+    json.key("caption").string(versionCaption());
     json.key("outOfRangeColour").colour(kOutOfRangeBox);
     json.key("inRangeColour").colour(kInRangeBox);
     json.key("noGradeColour").colour(kNoGradeHead);
@@ -652,9 +651,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_write_design(const char* design) {
     json.raw("{");
     if (reading.document) {
         DesignDocument document = *reading.document;
-        document.programVersion = std::to_string(TAVREL_VERSION_MAJOR) + "." +
-                                  std::to_string(TAVREL_VERSION_MINOR) + "." +
-                                  std::to_string(TAVREL_VERSION_REVISION);
+        document.programVersion = programVersion();
         document.savedAt = utcTimestamp(std::time(nullptr));
         json.key("text").string(writeDesign(document));
     } else {
@@ -721,9 +718,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_report(const char* design, const char* m
         settings.check.cubeStrength.reset();
     }
     settings.made = made;
-    settings.program =
-        versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION)
-            .substr(1);
+    settings.program = versionCaption().substr(1);
     text = "{\"report\": " + reportJson(buildReport(*study, settings)) + "}";
     return text.c_str();
 }

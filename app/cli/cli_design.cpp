@@ -4,6 +4,7 @@
 
 #include "analysis/number_reader.h"
 #include "analysis/page_texts.h"
+#include "analysis/program_version.h"
 #include "analysis/typed_text.h"
 #include "platform/design_storage.h"
 
@@ -58,7 +59,7 @@ int saveDesignOption(const Options& options, std::string& error) {
     document.details = options.details;
     document.spacing = options.spacing;
     keepDesignCheck(document, options.check);
-    document.programVersion = TAVREL_VERSION;
+    document.programVersion = programVersion();
     document.savedAt = utcTimestamp(std::time(nullptr));
     const platform::WriteOutcome outcome = platform::saveDesignFile(options.saveDesign, document);
     if (outcome.ok) return kExitOk;

@@ -505,21 +505,14 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
     return {r.options, {}};
 }
 
-std::string helpText(UnitSystem units) {
-    const bool si = units == UnitSystem::Si;
+namespace {
+
+// One line per input: its option, caption, default and range in `units`.
+std::string inputsHelp(UnitSystem units) {
     std::string text =
-        // One line per form, the second led by "or:", as help2man reads a synopsis.
-        "Usage: tavrel-cli [OPTION]...\n"
-        "  or:  tavrel-cli --designs FILE|- [OPTION]...\n"
-        "  or:  tavrel-cli --design FILE.tavrel [OPTION]...\n"
-        "  or:  tavrel-cli --comparison\n"
-        "\n"
-        "Analyses the eight dowel bars for one design, a grid of designs or a list of\n"
-        "designs, the way the window's \"Dowel Sizing\" page does: deflection and stress\n"
-        "load transfer, joint effectiveness, edge and corner bearing stress, and the grade.\n"
-        "\n";
-    text += si ? "Inputs in SI units (default, allowed range; a value must be a complete number):\n"
-               : "Inputs (default, allowed range; a value must be a complete number):\n";
+        units == UnitSystem::Si
+            ? "Inputs in SI units (default, allowed range; a value must be a complete number):\n"
+            : "Inputs (default, allowed range; a value must be a complete number):\n";
     const InputDefaults defaults = inputDefaults();
     for (int i = 0; i < kDesignInputCount; ++i) {
         const DesignInput& d = kDesignInputs[i];
@@ -531,73 +524,94 @@ std::string helpText(UnitSystem units) {
                 inputMaximumText(units, i) + ")\n";
         text += line;
     }
-    text +=
-        "  --units us|si            the units of inputs and results: us (default) as the\n"
-        "                           window; si takes mm, MPa/m, kN, MPa and kPa and gives\n"
-        "                           bearing stresses in MPa, deflections in mm\n"
+    return text;
+}
+
+std::string gradesHelp() {
+    return "Grades: acceptable; conditional; unacceptable.\n"
+           "conditional: " +
+           conditionalGradeMeaning() +
+           "\n"
+           "Grades are decided on the analysis's own values, so a design gets the same grade\n"
+           "in both unit systems.\n";
+}
+
+}  // namespace
+
+std::string helpText(UnitSystem units) {
+    std::string text =
+        // One line per form, the second led by "or:", as help2man reads a synopsis.
+        "Usage: tavrel-cli [OPTION]...\n"
+        "  or:  tavrel-cli --designs FILE|- [OPTION]...\n"
+        "  or:  tavrel-cli --design FILE.tavrel [OPTION]...\n"
+        "  or:  tavrel-cli --comparison\n"
         "\n"
-        "Output:\n"
-        "  --format table|csv|json  table (default) for reading, csv or json for programs;\n"
-        "                           one row per design and dowel bar\n"
-        "  --all-fields             add the engine's own values behind the shown results\n"
-        "                           (shortest text that reads back to the same number) and\n"
-        "                           the rest of its results: transfer ratio, loaded, unloaded\n"
-        "                           and free-edge deflections and stresses, dowel, aggregate\n"
-        "                           and joint stiffness\n"
-        "  A row whose results lie outside the range of the fitted relations carries a\n"
-        "  note (csv, json) or a mark (table); its grade is unchanged.\n"
-        "\n" +
-        checkHelpText(units) +
-        "\n"
-        "Design files (saved by the window, the web page or --save-design):\n"
-        "  --design FILE.tavrel     take the inputs, units and project details from FILE;\n"
-        "                           options given as well win over the file's values\n"
-        "  --save-design FILE.tavrel\n"
-        "                           write the design the options give to FILE and exit\n"
-        "  --project, --location, --joint, --engineer, --checker, --revision, --notes TEXT\n"
-        "                           the project details a saved design keeps (at most 1000\n"
-        "                           characters each)\n"
-        "\n"
-        "Studies:\n"
-        "  --sweep NAME=FROM:TO:STEP\n"
-        "                           run NAME (an input above, without the dashes) from FROM\n"
-        "                           to TO in steps of STEP; repeat for a grid, the first\n"
-        "                           sweep varying slowest; at most 10000000 designs\n"
-        "  --designs FILE           one design per CSV line, - for standard input; the header\n"
-        "                           names inputs as above (any of them, in any order; the\n"
-        "                           rest come from the options or the defaults) and any other\n"
-        "                           columns, which are copied to the front of every row; any\n"
-        "                           number of lines, each at most 1048576 bytes (1 MiB), in\n"
-        "                           UTF-8, comma-separated\n"
-        "  --jobs N                 compute on N cores (default: all, N at most 256); the\n"
-        "                           output is the same\n"
-        "  --shard I/N              only the I-th of N equal parts of the designs, the header\n"
-        "                           in part 1 only: parts 1 to N joined are the whole run;\n"
-        "                           N at most 10000000\n"
-        "  --quiet                  no progress line: a run over a second shows one on\n"
-        "                           standard error when that is a terminal\n"
-        "\n"
-        "Other:\n"
-        "  --comparison             print the built-in layout comparison table (288 values\n"
-        "                           with their labels) as CSV\n"
-        "  --version                print the version\n"
-        "  -h, --help               print this help\n"
-        "  --                       end of the options\n"
-        "\n"
-        "Grades: acceptable; conditional; unacceptable.\n"
-        "conditional: " +
-        conditionalGradeMeaning() +
-        "\n"
-        "Grades are decided on the analysis's own values, so a design gets the same grade\n"
-        "in both unit systems.\n"
-        "Options take their value as the next argument or after '=' (--k=300).\n"
-        "The analysis engine is loaded from the program's own folder.\n"
-        "\n"
-        "Exit status: 0 done; 1 the engine could not be loaded; 2 bad input (a design\n"
-        "file that cannot be read included); 3 the output could not be written (a full\n"
-        "disk, a closed output). A reader that leaves early (| head) ends the program\n"
-        "quietly, by SIGPIPE, as it ends other filters; where SIGPIPE is ignored, that\n"
-        "too is status 3.\n";
+        "Analyses the eight dowel bars for one design, a grid of designs or a list of\n"
+        "designs, the way the window's \"Dowel Sizing\" page does: deflection and stress\n"
+        "load transfer, joint effectiveness, edge and corner bearing stress, and the grade.\n"
+        "\n";
+    text += inputsHelp(units) +
+            "  --units us|si            the units of inputs and results: us (default) as the\n"
+            "                           window; si takes mm, MPa/m, kN, MPa and kPa and gives\n"
+            "                           bearing stresses in MPa, deflections in mm\n"
+            "\n"
+            "Output:\n"
+            "  --format table|csv|json  table (default) for reading, csv or json for programs;\n"
+            "                           one row per design and dowel bar\n"
+            "  --all-fields             add the engine's own values behind the shown results\n"
+            "                           (shortest text that reads back to the same number) and\n"
+            "                           the rest of its results: transfer ratio, loaded, unloaded\n"
+            "                           and free-edge deflections and stresses, dowel, aggregate\n"
+            "                           and joint stiffness\n"
+            "  A row whose results lie outside the range of the fitted relations carries a\n"
+            "  note (csv, json) or a mark (table); its grade is unchanged.\n"
+            "\n" +
+            checkHelpText(units) +
+            "\n"
+            "Design files (saved by the window, the web page or --save-design):\n"
+            "  --design FILE.tavrel     take the inputs, units and project details from FILE;\n"
+            "                           options given as well win over the file's values\n"
+            "  --save-design FILE.tavrel\n"
+            "                           write the design the options give to FILE and exit\n"
+            "  --project, --location, --joint, --engineer, --checker, --revision, --notes TEXT\n"
+            "                           the project details a saved design keeps (at most 1000\n"
+            "                           characters each)\n"
+            "\n"
+            "Studies:\n"
+            "  --sweep NAME=FROM:TO:STEP\n"
+            "                           run NAME (an input above, without the dashes) from FROM\n"
+            "                           to TO in steps of STEP; repeat for a grid, the first\n"
+            "                           sweep varying slowest; at most 10000000 designs\n"
+            "  --designs FILE           one design per CSV line, - for standard input; the header\n"
+            "                           names inputs as above (any of them, in any order; the\n"
+            "                           rest come from the options or the defaults) and any other\n"
+            "                           columns, which are copied to the front of every row; any\n"
+            "                           number of lines, each at most 1048576 bytes (1 MiB), in\n"
+            "                           UTF-8, comma-separated\n"
+            "  --jobs N                 compute on N cores (default: all, N at most 256); the\n"
+            "                           output is the same\n"
+            "  --shard I/N              only the I-th of N equal parts of the designs, the header\n"
+            "                           in part 1 only: parts 1 to N joined are the whole run;\n"
+            "                           N at most 10000000\n"
+            "  --quiet                  no progress line: a run over a second shows one on\n"
+            "                           standard error when that is a terminal\n"
+            "\n"
+            "Other:\n"
+            "  --comparison             print the built-in layout comparison table (288 values\n"
+            "                           with their labels) as CSV\n"
+            "  --version                print the version\n"
+            "  -h, --help               print this help\n"
+            "  --                       end of the options\n"
+            "\n" +
+            gradesHelp() +
+            "Options take their value as the next argument or after '=' (--k=300).\n"
+            "The analysis engine is loaded from the program's own folder.\n"
+            "\n"
+            "Exit status: 0 done; 1 the engine could not be loaded; 2 bad input (a design\n"
+            "file that cannot be read included); 3 the output could not be written (a full\n"
+            "disk, a closed output). A reader that leaves early (| head) ends the program\n"
+            "quietly, by SIGPIPE, as it ends other filters; where SIGPIPE is ignored, that\n"
+            "too is status 3.\n";
     return text;
 }
 

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "analysis/program_version.h"
 #include "cli/cli_design.h"
 #include "cli/cli_designs.h"
 #include "cli/cli_progress.h"
@@ -275,7 +276,7 @@ int runCli(const std::vector<std::string_view>& args, Output& out, std::string& 
     if (options.help) {
         out.write(helpText(options.units) + solveAndReportHelp());
     } else if (options.version) {
-        out.write("tavrel-cli " TAVREL_VERSION "\n");
+        out.write("tavrel-cli " + programVersion() + "\n");
     } else if (options.comparison) {
         writeComparisonCsv(out);
     } else {

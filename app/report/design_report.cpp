@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "analysis/program_version.h"
 #include "analysis/results_table.h"
-#include "analysis/start_up.h"
 #include "platform/replace_file.h"
 #include "report/report_chart.h"
 #include "report/report_fonts.h"
@@ -400,11 +400,7 @@ ReportSettings reportSettings(UnitSystem units, const ProjectDetails& project,
     settings.units = units;
     settings.project = project;
     settings.made = made.toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString();
-    settings.program =
-        QString::fromStdString(
-            versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION))
-            .trimmed()
-            .toStdString();
+    settings.program = QString::fromStdString(versionCaption()).trimmed().toStdString();
     return settings;
 }
 

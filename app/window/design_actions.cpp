@@ -16,9 +16,8 @@
 #include <QWidget>
 #include <ctime>
 
-#include "analysis/start_up.h"
+#include "analysis/program_version.h"
 #include "platform/design_storage.h"
-#include "tavrel_version.h"
 #include "window/design_details_dialog.h"
 #include "window/dowel_sizing_page.h"
 #include "window/dowel_spacing_page.h"
@@ -65,8 +64,7 @@ DesignActions::DesignActions(QWidget* window, DowelSizingPage* sizing, DowelSpac
       saveAs_(action(this, "Save Design As...", "Ctrl+Shift+S")),
       details_(action(this, "Design Details...", nullptr)),
       recent_(new QMenu(QStringLiteral("Recent Designs"), menu)),
-      versionCaption_(QString::fromStdString(
-          versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION))) {
+      versionCaption_(QString::fromStdString(versionCaption())) {
     recent_->setObjectName(QStringLiteral("mnuRecentDesigns"));
     menu->addSeparator();
     for (QAction* item : {open_, save_, saveAs_}) {
@@ -110,9 +108,7 @@ DesignDocument DesignActions::currentDocument() const {
     document.details = document_.details;
     document.spacing = spacing_->choices();
     keepDesignCheck(document, check_);
-    document.programVersion = std::to_string(TAVREL_VERSION_MAJOR) + "." +
-                              std::to_string(TAVREL_VERSION_MINOR) + "." +
-                              std::to_string(TAVREL_VERSION_REVISION);
+    document.programVersion = programVersion();
     return document;
 }
 
@@ -122,9 +118,11 @@ void DesignActions::setDetails(const ProjectDetails& details) {
 }
 
 void DesignActions::showDocument(const DesignDocument& file) {
-    // The window keeps the units the user chose: a design in others opens converted.
-    const DesignDocument document = inUnits(file, sizing_->units());
+    // A design opens as it was left, in its own units: converting it would rewrite
+    // what was typed. The units the user picked for new designs stay remembered.
+    const DesignDocument& document = file;
     showing_ = true;
+    sizing_->setUnits(document.units);
     const InputDefaults defaults = inputDefaults();
     for (int i = 0; i < kDesignInputCount; ++i) {
         const auto found = document.inputs.find(kDesignInputs[i].option);

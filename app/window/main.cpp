@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "tavrel_version.h"
+#include "analysis/program_version.h"
 #include "window/design_actions.h"
 #include "window/main_window.h"
 #include "window/window_fonts.h"
@@ -93,10 +93,7 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
     }
     if (help) return printed(kHelp);
     if (version) {
-        char text[64];
-        std::snprintf(text, sizeof text, "tavrel %d.%d.%d\n", TAVREL_VERSION_MAJOR,
-                      TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION);
-        return printed(text);
+        return printed(("tavrel " + tavrel::programVersion() + "\n").c_str());
     }
     if (!displayNamed(argc, argv)) {
         std::fputs(kNoDisplay, stderr);

@@ -15,11 +15,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "analysis/start_up.h"
-#include "links/emblems.h"
+#include "analysis/program_version.h"
 #include "links/guidelines.h"
-#include "tavrel_version.h"
-#include "window/about_page.h"
+#include "window/about/about_page.h"
+#include "window/about/emblems.h"
 #include "window/controls.h"
 #include "window/design_actions.h"
 #include "window/dowel_sizing_page.h"
@@ -36,7 +35,7 @@ MainWindow::MainWindow(const QString& engineFolder) {
     setFixedSize(twips::toPixels(11325), twips::toPixels(7845));
 
     QLabel* logo = controls::label(this, QStringLiteral("Image3"), QString(), {75, 0, 3210, 540});
-    logo->setPixmap(QPixmap::fromImage(links::tavrelLogo()));
+    logo->setPixmap(QPixmap::fromImage(about::tavrelLogo()));
     QLabel* title = controls::label(this, QStringLiteral("Label1"),
                                     QStringLiteral("Dowel Comparison Analysis and Design"),
                                     {4200, 75, 7065, 465}, Qt::AlignRight | Qt::AlignTop);
@@ -98,8 +97,7 @@ void MainWindow::startUp() {
         boxes[i]->setToolTip(QString::fromStdString(rangeTooltip(kDesignInputs[i])));
     }
     spacingPage_->chooseStartUpView();
-    setWindowTitle(QString::fromStdString(
-        versionCaption(TAVREL_VERSION_MAJOR, TAVREL_VERSION_MINOR, TAVREL_VERSION_REVISION)));
+    setWindowTitle(QString::fromStdString(versionCaption()));
 
     sizingPage_->runAnalysis();
     // The units of the last session; the defaults above are converted.

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "analysis/start_up.h"
+#include "analysis/design_inputs.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <regex>
 
-#include "analysis/start_up.h"
+#include "analysis/design_inputs.h"
 
 namespace tavrel {
 namespace {

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "analysis/design_inputs.h"
 #include "analysis/results_table.h"
-#include "analysis/start_up.h"
 #include "report/design_report.h"
 
 Q_DECLARE_METATYPE(tavrel::DesignValues)

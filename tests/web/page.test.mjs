@@ -1,10 +1,11 @@
 // The page in headless Chromium, opened from disk as a user would: the table,
 // typing, the red box, the address, no network, and the printed report.
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { test } from 'node:test';
 
 import {
-  cliRows, defaultDesignTable, optionNames, pdfText, randomDesign,
+  cliPath, cliRows, defaultDesignTable, optionNames, pdfText, randomDesign,
   randomSource, testBrowser, typeInto,
 } from './support.mjs';
 
@@ -15,6 +16,13 @@ const NONE = 'rgba(0, 0, 0, 0)';
 const NEUTRAL = 'rgb(212, 212, 212)';
 
 const open = testBrowser();
+
+// The caption the built version gives: " Tavrel Version 2.0.020" for 2.0.20.
+function versionCaption() {
+  const version = execFileSync(cliPath, ['--version'], { encoding: 'utf8' }).trim().split(' ')[1];
+  const [major, minor, revision] = version.split('.');
+  return ` Tavrel Version ${major}.${minor}.${revision.padStart(3, '0')}`;
+}
 
 // Everything the table and the boxes show, read back from the page.
 function readPage(page) {
@@ -66,7 +74,7 @@ test('the default design shows the desktop table, colours and captions', async (
     ['Tire Pressure:', '90', 'Minimum: 20  Maximum: 500', WHITE],
   ]);
   assert.equal(await page.title(), 'Tavrel');
-  assert.equal(await page.$eval('#caption', (e) => e.textContent), ' Tavrel Version 2.0.020');
+  assert.equal(await page.$eval('#caption', (e) => e.textContent), versionCaption());
   const legend = await page.$$eval('#legend li', (items) => items.map((i) =>
     [getComputedStyle(i.querySelector('.swatch')).backgroundColor, i.lastChild.textContent]));
   assert.deepEqual(legend, [[GREEN, '= Acceptable Option'],

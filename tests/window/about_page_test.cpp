@@ -1,6 +1,6 @@
 // The about page as the user meets it: logos and host names that open their
 // sites, the guidelines button, the static texts, and pages that keep their values.
-#include "window/about_page.h"
+#include "window/about/about_page.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,9 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "links/about_page_texts.h"
 #include "links/recording_opener.h"
 #include "links/web_sites.h"
+#include "window/about/about_layout.h"
+#include "window/about/about_page_texts.h"
 #include "window/controls.h"
 #include "window/dowel_sizing_page.h"
 #include "window/main_window.h"
@@ -72,8 +73,8 @@ class AboutPageTest : public QObject {
 
         for (WebSite site : tavrel::links::kWebSites) {
             const QString host = tavrel::links::siteHost(site);
-            QLabel* logo = label(w, tavrel::links::logoControl(site));
-            QLabel* link = label(w, tavrel::links::labelControl(site));
+            QLabel* logo = label(w, QLatin1String(tavrel::about::linkPlace(site).logo));
+            QLabel* link = label(w, QLatin1String(tavrel::about::linkPlace(site).label));
             QVERIFY(logo && link);
             QCOMPARE(link->text(), host);
 
@@ -156,21 +157,21 @@ class AboutPageTest : public QObject {
 
     void captionsStandAtTheirPlacesAndFit() {
         MainWindow w;
-        const auto& captions = tavrel::links::assumptionCaptions();
-        for (int i = 0; i < tavrel::links::kAssumptionCaptionCount; ++i) {
+        const auto& captions = tavrel::about::assumptionCaptions();
+        for (int i = 0; i < tavrel::about::kAssumptionCaptionCount; ++i) {
             const auto& expected = captions[i];
             QLabel* l = label(w, tavrel::controls::arrayName("Label13", i));
             QVERIFY2(l, qPrintable(QString::number(i)));
             QCOMPARE(l->text(), expected.text);
             QCOMPARE(placeOnTabControl(w, l), pixels(expected.left, expected.top));
-            QCOMPARE(l->font().bold(), expected.style == tavrel::links::CaptionStyle::Heading);
-            QCOMPARE(l->font().italic(), expected.style == tavrel::links::CaptionStyle::Category);
+            QCOMPARE(l->font().bold(), expected.style == tavrel::about::CaptionStyle::Heading);
+            QCOMPARE(l->font().italic(), expected.style == tavrel::about::CaptionStyle::Category);
             QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(expected.text));
-            if (expected.style == tavrel::links::CaptionStyle::Category) {
+            if (expected.style == tavrel::about::CaptionStyle::Category) {
                 // Italic text leans past its advance: a category keeps a clear
                 // gap before the value beside it.
                 const int textRight = l->x() + l->fontMetrics().boundingRect(l->text()).right();
-                QVERIFY2(textRight + 6 <= pixels(tavrel::links::kAssumptionValueLeft, 0).x(),
+                QVERIFY2(textRight + 6 <= pixels(tavrel::about::kAssumptionValueLeft, 0).x(),
                          qPrintable(expected.text));
             }
         }
@@ -178,7 +179,7 @@ class AboutPageTest : public QObject {
                  w.palette().color(QPalette::Highlight));
 
         QLabel* disclaimer = label(w, QStringLiteral("Label2"));
-        QCOMPARE(disclaimer->text(), tavrel::links::disclaimerText());
+        QCOMPARE(disclaimer->text(), tavrel::about::disclaimerText());
         QVERIFY(disclaimer->text().startsWith(
             "DISCLAIMER: This software is intended for preliminary evaluation of the dowel bar "
             "selection process only.  It should not be used for design purposes."));

@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "full_disk.h"
+#include "version_caption.h"
 #include "window/design_actions.h"
 #include "window/dowel_sizing_page.h"
 #include "window/dowel_spacing_page.h"
@@ -25,6 +26,8 @@ using tavrel::DesignActions;
 using tavrel::MainWindow;
 
 namespace {
+
+using testing_support::versionCaption;
 
 QString box(MainWindow& w, const char* name) {
     return w.findChild<QLineEdit*>(QLatin1String(name))->text();
@@ -71,7 +74,7 @@ class DesignFileWindowTest : public QObject {
         Answers answers;
         answers.attach(w.designActions());
         const QString title = w.windowTitle();
-        QCOMPARE(title, QStringLiteral(" Tavrel Version 2.0.020"));
+        QCOMPARE(title, versionCaption());
         setBox(w, "txtsd", "14");
         QCOMPARE(w.windowTitle(), title);
         QVERIFY(w.close());
@@ -92,7 +95,7 @@ class DesignFileWindowTest : public QObject {
             w.spacingPage()->showChoices(choices);
             w.designActions()->setDetails(details);
             QVERIFY(w.designActions()->saveTo(path));
-            QCOMPARE(w.windowTitle(), QStringLiteral("Route 9.tavrel[*] - Tavrel Version 2.0.020"));
+            QCOMPARE(w.windowTitle(), QStringLiteral("Route 9.tavrel[*] -") + versionCaption());
             QVERIFY(!w.isWindowModified());
         }
         MainWindow w;
@@ -171,7 +174,7 @@ class DesignFileWindowTest : public QObject {
         QCOMPARE(answers.warnings.size(), 1);
         QVERIFY(answers.warnings[0].endsWith(QStringLiteral("made by a newer Tavrel (version 2)")));
         QCOMPARE(box(w, "txtsd"), QStringLiteral("12"));
-        QCOMPARE(w.windowTitle(), QStringLiteral(" Tavrel Version 2.0.020"));
+        QCOMPARE(w.windowTitle(), versionCaption());
     }
 
     // The same design as saved by the web page (and by tavrel-cli) opens alike.
@@ -189,23 +192,26 @@ class DesignFileWindowTest : public QObject {
         }
     }
 
-    void aDesignOpensInTheWindowsUnitsAndAUnitChangeIsAChange() {
+    void aDesignOpensInItsOwnUnitsAndAUnitChangeIsAChange() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("bare.tavrel"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(R"({"format": "tavrel-design", "version": 1, "inputs": {"load": "9000"}})");
         file.close();
-        MainWindow fresh;
-        fresh.resultsActions()->chooseUnits(tavrel::UnitSystem::Si);
+        MainWindow fresh;  // a file without units is in US units
+        fresh.resultsActions()->chooseUnits(tavrel::UnitSystem::Us);
         MainWindow w;
         w.resultsActions()->chooseUnits(tavrel::UnitSystem::Si);
         QVERIFY(w.designActions()->openFile(path));
-        for (const char* name : {"txtLoad", "txth", "txtk"})
-            QCOMPARE(box(w, name), box(fresh, name));
+        QCOMPARE(box(w, "txtLoad"), QStringLiteral("9000"));  // as typed, not converted
+        for (const char* name : {"txth", "txtk"}) QCOMPARE(box(w, name), box(fresh, name));
+        w.resultsActions()->contextMenu();  // as the user opens it
+        QVERIFY(w.resultsActions()->unitsAction(tavrel::UnitSystem::Us)->isChecked());
         QVERIFY(!w.isWindowModified());
-        w.resultsActions()->unitsAction(tavrel::UnitSystem::Us)->trigger();
+        w.resultsActions()->unitsAction(tavrel::UnitSystem::Si)->trigger();
         QVERIFY(w.isWindowModified());
+        QCOMPARE(tavrel::ResultsActions::rememberedUnits(), tavrel::UnitSystem::Si);
     }
 
     void aDroppedDesignOpens() {

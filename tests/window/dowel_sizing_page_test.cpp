@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "default_design_table.h"
+#include "version_caption.h"
 #include "window/controls.h"
 #include "window/main_window.h"
 #include "window/shape_control.h"
@@ -23,6 +24,8 @@ using tavrel::DowelSizingPage;
 using tavrel::MainWindow;
 
 namespace {
+
+using testing_support::versionCaption;
 
 const QColor kRed(255, 0, 0);
 const QColor kWhite(255, 255, 255);
@@ -70,7 +73,7 @@ class DowelSizingPageTest : public QObject {
             QCOMPARE(box(w, names[i])->toolTip(), QString::fromLatin1(tips[i]));
             QCOMPARE(boxColour(w, names[i]), kWhite);
         }
-        QCOMPARE(w.windowTitle(), QStringLiteral(" Tavrel Version 2.0.020"));
+        QCOMPARE(w.windowTitle(), versionCaption());
         QCOMPARE(w.findChild<QLabel*>("Label17")->text(),
                  QStringLiteral("= Acceptable for Wide Lanes, Tied Shoulders, Good Support, "
                                 "and/or Low Traffic "));

@@ -8,7 +8,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "window/about_page.h"
+#include "window/about/about_page.h"
 #include "window/input_box.h"
 #include "window/main_window.h"
 

@@ -9,12 +9,23 @@
  * back 8 lower. 64-bit Windows has a single calling convention, so the 64-bit
  * build (the DLL 64-bit spreadsheets load) checks the figures only.
  *
+ * With --records it instead prints every result field's bits for the
+ * eight bars on the default design and on each input at either end of its
+ * range, with and without the aggregate interlock. Built natively as well
+ * (loading libQuorvix.so), it prints the same lines from the library Linux
+ * programs load, so the two can be compared byte for byte.
+ *
  * Exit status 0 when every figure matches, 1 otherwise.
  */
 #include <math.h>
+#include <stddef.h>
 #include <stdio.h>
 #include <string.h>
+#ifdef _WIN32
 #include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
 
 #include "quorvix/dowel_joint.h"
 
@@ -81,6 +92,55 @@ static int32_t callByHand(CalclteFunction fn, const DowelJointInput* in, DowelJo
 }
 #endif
 
+/* Each input at either end of the range the window allows. */
+struct InputEnd {
+    size_t offset;
+    float low, high;
+};
+
+static const struct InputEnd kInputEnds[7] = {
+    {offsetof(DowelJointInput, dowelSpacing), 6, 36},
+    {offsetof(DowelJointInput, jointOpening), 0.005f, 3},
+    {offsetof(DowelJointInput, subgradeModulus), 50, 5000},
+    {offsetof(DowelJointInput, wheelLoad), 1000, 50000},
+    {offsetof(DowelJointInput, concreteModulus), 500000, 10000000},
+    {offsetof(DowelJointInput, slabThickness), 5, 30},
+    {offsetof(DowelJointInput, tirePressure), 20, 500},
+};
+
+static void printRecord(CalclteFunction calclte, const DowelJointInput* in) {
+    DowelJointResult out;
+    memset(&out, 0, sizeof out);
+    const int32_t returned = calclte(in, &out);
+    /* The fields' bits, which print alike whatever the C library. */
+    uint32_t bits[sizeof out / sizeof(uint32_t)];
+    memcpy(bits, &out, sizeof out);
+    printf("%ld", (long)returned);
+    for (size_t f = 0; f < sizeof bits / sizeof bits[0]; ++f)
+        printf(" %08lx", (unsigned long)bits[f]);
+    printf("\n");
+}
+
+/* Every case of the wider comparison, one line each. */
+static void printRecords(CalclteFunction calclte) {
+    for (int c = 0; c < 8; ++c) {
+        for (int aggregate = 0; aggregate < 2; ++aggregate) {
+            DowelJointInput in;
+            defaultDesign(&kCases[c], &in);
+            in.includeAggregate = aggregate ? -1 : 0;
+            printRecord(calclte, &in);
+            for (int i = 0; i < 7; ++i) {
+                for (int end = 0; end < 2; ++end) {
+                    DowelJointInput varied = in;
+                    float* field = (float*)((char*)&varied + kInputEnds[i].offset);
+                    *field = end ? kInputEnds[i].high : kInputEnds[i].low;
+                    printRecord(calclte, &varied);
+                }
+            }
+        }
+    }
+}
+
 static int failures = 0;
 
 /* value matches `printed`, shown with `decimals` digits after the point. */
@@ -93,20 +153,41 @@ static void expectPrinted(int c, const char* what, double value, double printed,
     }
 }
 
-int main(void) {
+static CalclteFunction bindEngine(void) {
+#ifdef _WIN32
     HMODULE library = LoadLibraryA("Quorvix.dll");
     if (library == NULL) {
         printf("Quorvix.dll could not be loaded (error %lu)\n", (unsigned long)GetLastError());
-        return 1;
+        return NULL;
     }
     FARPROC entry = GetProcAddress(library, "CALCLTE");
     if (entry == NULL) {
         printf("Quorvix.dll has no entry named CALCLTE\n");
-        return 1;
+        return NULL;
     }
     /* Through a plain function type: FARPROC returns a different integer width
        on each bitness, which the compiler rightly warns about. */
-    CalclteFunction calclte = (CalclteFunction)(void (*)(void))entry;
+    return (CalclteFunction)(void (*)(void))entry;
+#else
+    void* library = dlopen("./libQuorvix.so", RTLD_NOW);
+    if (library == NULL) {
+        printf("libQuorvix.so could not be loaded: %s\n", dlerror());
+        return NULL;
+    }
+    CalclteFunction calclte;
+    *(void**)&calclte = dlsym(library, "CALCLTE");
+    if (calclte == NULL) printf("libQuorvix.so has no entry named CALCLTE\n");
+    return calclte;
+#endif
+}
+
+int main(int argc, char** argv) {
+    CalclteFunction calclte = bindEngine();
+    if (calclte == NULL) return 1;
+    if (argc > 1 && strcmp(argv[1], "--records") == 0) {
+        printRecords(calclte);
+        return 0;
+    }
 
     for (int c = 0; c < 8; ++c) {
         DowelJointInput in;

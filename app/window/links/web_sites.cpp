@@ -10,14 +10,12 @@ struct SiteEntry {
     WebSite site;
     const char* owner;
     const char* host;
-    const char* logo;
-    const char* label;
 };
 
 constexpr std::array<SiteEntry, 3> kEntries = {{
-    {WebSite::Maker, kMakerName, kMakerHost, "Image2", "Label15"},
-    {WebSite::Association, kAssociationName, kAssociationHost, "Image4", "Label11"},
-    {WebSite::Partner, kPartnerName, kPartnerHost, "Image1", "Label14"},
+    {WebSite::Maker, kMakerName, kMakerHost},
+    {WebSite::Association, kAssociationName, kAssociationHost},
+    {WebSite::Partner, kPartnerName, kPartnerHost},
 }};
 
 const SiteEntry& entry(WebSite site) {
@@ -38,14 +36,6 @@ QString siteHost(WebSite site) {
 
 QString siteAddress(WebSite site) {
     return QString::fromStdString(homePageAddress(entry(site).host));
-}
-
-QString logoControl(WebSite site) {
-    return QString::fromLatin1(entry(site).logo);
-}
-
-QString labelControl(WebSite site) {
-    return QString::fromLatin1(entry(site).label);
 }
 
 }  // namespace tavrel::links

@@ -1,4 +1,4 @@
-// The three web sites the "About Tavrel" page links to, and which of its controls open which.
+// The three web sites the "About Tavrel" page links to.
 #ifndef TAVREL_LINKS_WEB_SITES_H
 #define TAVREL_LINKS_WEB_SITES_H
 
@@ -25,11 +25,6 @@ QString siteHost(WebSite site);
 
 // The home page: "http://" and the host name, no path.
 QString siteAddress(WebSite site);
-
-// The logo picture and the link label of a site: "Image2"/"Label15" the maker,
-// "Image4"/"Label11" the association, "Image1"/"Label14" the partner.
-QString logoControl(WebSite site);
-QString labelControl(WebSite site);
 
 }  // namespace tavrel::links
 

@@ -7,30 +7,6 @@
 
 using namespace tavrel::links;
 
-namespace {
-
-struct LinkRow {
-    const char* logo;
-    const char* label;
-    WebSite site;
-};
-
-constexpr LinkRow kLinkRows[] = {
-    {"Image2", "Label15", WebSite::Maker},
-    {"Image4", "Label11", WebSite::Association},
-    {"Image1", "Label14", WebSite::Partner},
-};
-
-}  // namespace
-
-TEST(WebSites, EachSiteHasItsLogoAndLabel) {
-    for (const LinkRow& row : kLinkRows) {
-        SCOPED_TRACE(row.logo);
-        EXPECT_EQ(logoControl(row.site), QString::fromLatin1(row.logo));
-        EXPECT_EQ(labelControl(row.site), QString::fromLatin1(row.label));
-    }
-}
-
 TEST(WebSites, AddressesArePlainHomePagesOfTheShownHosts) {
     QSet<QString> hosts;
     for (WebSite site : kWebSites) {

@@ -1,14 +1,15 @@
-// The version line of the window caption.
+// The program's version as the window caption, reports and files give it.
 #pragma once
 
 #include <string>
-
-#include "analysis/design_inputs.h"
 
 namespace tavrel {
 
 // " Tavrel Version 2.0.020": major and minor as they are, the revision with at
 // least three digits.
-std::string versionCaption(int major, int minor, int revision);
+std::string versionCaption();
+
+// "2.0.20", as design files record it.
+std::string programVersion();
 
 }  // namespace tavrel

@@ -1,4 +1,4 @@
-#include "links/about_page_texts.h"
+#include "window/about/about_page_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 
 #include "links/web_sites.h"
 
+using namespace tavrel::about;
 using namespace tavrel::links;
 
 TEST(AssumptionCaptions, StandOnTheirOwnLinesInTheTwoColumns) {
@@ -23,7 +24,7 @@ TEST(AssumptionCaptions, StandOnTheirOwnLinesInTheTwoColumns) {
         EXPECT_LE(caption.top, 3900);
         const bool category = index <= 7;
         EXPECT_EQ(caption.style, category ? CaptionStyle::Category : CaptionStyle::Value);
-        EXPECT_EQ(caption.left, category ? 5925 : 7575);  // categories moved left for room
+        EXPECT_EQ(caption.left, category ? kAssumptionCategoryLeft : kAssumptionValueLeft);
         EXPECT_EQ(caption.text.endsWith(u':'), category);
     }
     EXPECT_EQ(places.size(), kAssumptionCaptionCount);  // no two on the same spot

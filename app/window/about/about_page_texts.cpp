@@ -1,10 +1,10 @@
-#include "about_page_texts.h"
+#include "window/about/about_page_texts.h"
 
 #include "analysis/disclaimer.h"
 #include "comparison/comparison_conditions.h"
-#include "web_sites.h"
+#include "links/web_sites.h"
 
-namespace tavrel::links {
+namespace tavrel::about {
 
 namespace {
 
@@ -43,4 +43,4 @@ QString disclaimerText() {
     return QString::fromStdString(tavrel::disclaimerText());
 }
 
-}  // namespace tavrel::links
+}  // namespace tavrel::about

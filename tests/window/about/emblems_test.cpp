@@ -1,4 +1,4 @@
-#include "links/emblems.h"
+#include "window/about/emblems.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 
 #include "test_application.h"
 
+using namespace tavrel::about;
 using namespace tavrel::links;
 
 namespace {

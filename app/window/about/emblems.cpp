@@ -1,4 +1,4 @@
-#include "emblems.h"
+#include "window/about/emblems.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace tavrel::links {
+namespace tavrel::about {
 
 namespace {
 
@@ -180,4 +180,4 @@ QImage siteEmblem(WebSite site) {
     return {};
 }
 
-}  // namespace tavrel::links
+}  // namespace tavrel::about

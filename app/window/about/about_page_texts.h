@@ -1,12 +1,12 @@
 // The static texts of the "About Tavrel" page: the conditions behind the layout comparison
 // (Label13) and the disclaimer (Label2).
-#ifndef TAVREL_LINKS_ABOUT_PAGE_TEXTS_H
-#define TAVREL_LINKS_ABOUT_PAGE_TEXTS_H
+#ifndef TAVREL_WINDOW_ABOUT_PAGE_TEXTS_H
+#define TAVREL_WINDOW_ABOUT_PAGE_TEXTS_H
 
 #include <QString>
 #include <array>
 
-namespace tavrel::links {
+namespace tavrel::about {
 
 enum class CaptionStyle {
     Heading,   // bold, in the system highlight colour
@@ -37,6 +37,6 @@ const std::array<PlacedCaption, kAssumptionCaptionCount>& assumptionCaptions();
 // Label2's word-wrapped caption.
 QString disclaimerText();
 
-}  // namespace tavrel::links
+}  // namespace tavrel::about
 
 #endif

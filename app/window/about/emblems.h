@@ -1,15 +1,17 @@
 // The logo pictures of the window, drawn in code: the three site owners' emblems on the
 // "About Tavrel" page and Tavrel's own logo at the top left of the window.
 // Drawing text needs a QGuiApplication.
-#ifndef TAVREL_LINKS_EMBLEMS_H
-#define TAVREL_LINKS_EMBLEMS_H
+#ifndef TAVREL_WINDOW_EMBLEMS_H
+#define TAVREL_WINDOW_EMBLEMS_H
 
 #include <QImage>
 #include <QSize>
 
-#include "web_sites.h"
+#include "links/web_sites.h"
 
-namespace tavrel::links {
+namespace tavrel::about {
+
+using links::WebSite;
 
 // Pixel sizes the window's layout reserves for them.
 inline constexpr QSize kMakerEmblemSize{213, 46};        // Image2
@@ -25,6 +27,6 @@ QImage tavrelLogo();
 // The emblem shown above a site's link label.
 QImage siteEmblem(WebSite site);
 
-}  // namespace tavrel::links
+}  // namespace tavrel::about
 
 #endif

@@ -1,4 +1,4 @@
-#include "window/about_page.h"
+#include "window/about/about_page.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -6,9 +6,10 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "links/about_page_texts.h"
-#include "links/emblems.h"
 #include "links/open_externally.h"
+#include "window/about/about_layout.h"
+#include "window/about/about_page_texts.h"
+#include "window/about/emblems.h"
 #include "window/controls.h"
 #include "window/twips.h"
 #include "window/window_fonts.h"
@@ -28,24 +29,12 @@ constexpr double kPanelLeft = 0, kPanelTop = 375, kPanelWidth = 11115, kPanelHei
 constexpr int kPanelBorderPixels = 2;
 
 // A category's label runs up to its value.
-constexpr double kCategoryWidth = links::kAssumptionValueLeft - links::kAssumptionCategoryLeft;
+constexpr double kCategoryWidth = about::kAssumptionValueLeft - about::kAssumptionCategoryLeft;
 constexpr double kCaptionHeight = 225;
 constexpr double kHeadingHeight = 270;
 
 // The right column's captions run up to the panel's border.
 constexpr double kCaptionsRight = kPanelLeft + kPanelWidth - 45;
-
-struct LinkPlace {
-    WebSite site;
-    double logoTop;
-    double labelTop;
-};
-
-constexpr LinkPlace kLinkPlaces[] = {
-    {WebSite::Maker, 3720, 4470},
-    {WebSite::Association, 4875, 5550},
-    {WebSite::Partner, 6030, 6780},
-};
 
 bool isActivationKey(const QKeyEvent* key) {
     if (key->isAutoRepeat()) return false;
@@ -76,15 +65,15 @@ AboutPage::AboutPage(QTabWidget* tabControl) : TabPage(tabControl, QStringLitera
 void AboutPage::buildLinks() {
     QWidget* s = surface();
     for (int i = 0; i < 3; ++i) {
-        const LinkPlace& place = kLinkPlaces[i];
-        const QImage emblem = links::siteEmblem(place.site);
-        QLabel* logo = controls::label(s, links::logoControl(place.site), QString(),
+        const about::LinkPlace& place = about::kLinkPlaces[i];
+        const QImage emblem = about::siteEmblem(place.site);
+        QLabel* logo = controls::label(s, QLatin1String(place.logo), QString(),
                                        {kLinkLeft, place.logoTop, twips::fromPixels(emblem.width()),
                                         twips::fromPixels(emblem.height())});
         logo->setPixmap(QPixmap::fromImage(emblem));
 
         QLabel* link =
-            controls::label(s, links::labelControl(place.site), links::siteHost(place.site),
+            controls::label(s, QLatin1String(place.label), links::siteHost(place.site),
                             {kLinkLeft, place.labelTop, kLinkLabelWidth, kLinkLabelHeight});
         link->setTextFormat(Qt::PlainText);
         controls::setTextColour(link, Qt::black);
@@ -105,29 +94,29 @@ void AboutPage::buildLinks() {
 void AboutPage::buildAssumptions() {
     QWidget* s = surface();
     const QColor highlight = s->palette().color(QPalette::Highlight);
-    const auto& captions = links::assumptionCaptions();
-    for (int i = 0; i < links::kAssumptionCaptionCount; ++i) {
-        const links::PlacedCaption& caption = captions[i];
+    const auto& captions = about::assumptionCaptions();
+    for (int i = 0; i < about::kAssumptionCaptionCount; ++i) {
+        const about::PlacedCaption& caption = captions[i];
         double width = kCaptionsRight - caption.left;
         double height = kCaptionHeight;
         QFont font = fonts::standard();
         switch (caption.style) {
-            case links::CaptionStyle::Heading:
+            case about::CaptionStyle::Heading:
                 font = fonts::bold();
                 height = kHeadingHeight;
                 break;
-            case links::CaptionStyle::Category:
+            case about::CaptionStyle::Category:
                 font.setItalic(true);
                 width = kCategoryWidth;
                 break;
-            case links::CaptionStyle::Value:
+            case about::CaptionStyle::Value:
                 break;
         }
         QLabel* label = controls::label(s, controls::arrayName("Label13", i), caption.text,
                                         {double(caption.left), double(caption.top), width, height});
         label->setTextFormat(Qt::PlainText);
         label->setFont(font);
-        if (caption.style == links::CaptionStyle::Heading) {
+        if (caption.style == about::CaptionStyle::Heading) {
             controls::setTextColour(label, highlight);
         }
     }
@@ -135,7 +124,7 @@ void AboutPage::buildAssumptions() {
 
 void AboutPage::buildDisclaimer() {
     QLabel* disclaimer = controls::label(surface(), QStringLiteral("Label2"),
-                                         links::disclaimerText(), {7200, 5550, 3840, 1515});
+                                         about::disclaimerText(), {7200, 5550, 3840, 1515});
     disclaimer->setTextFormat(Qt::PlainText);
     disclaimer->setWordWrap(true);
 }
