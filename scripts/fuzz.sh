@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 build=build/fuzz
-harnesses=(engine_record design_texts design_file)
+harnesses=(engine_record design_texts design_file designs_csv)
 
 # --fresh: a folder configured earlier with another compiler is set up anew.
 cmake --fresh -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -30,6 +30,7 @@ for name in "${harnesses[@]}"; do
     engine_record) options+=(-max_len=76) ;;
     design_texts) options+=(-max_len=512 -dict=fuzz/design_texts.dict) ;;
     design_file) options+=(-max_len=4096 -dict=fuzz/design_file.dict) ;;
+    designs_csv) options+=(-max_len=8192 -dict=fuzz/designs_csv.dict) ;;
   esac
   echo "== fuzz_$name for ${seconds}s"
   log="$build/$name.log"

@@ -81,13 +81,25 @@
     verdictRow.append(element('th', { scope: 'row' }, 'Verdict'));
     const ratioRow = element('tr');
     ratioRow.append(element('th', { scope: 'row' }, 'sigma_b / f_b'));
+    // Too narrow for eight columns, the same figures one row per bar.
+    const byBar = element('table', { id: 'check-by-bar', class: 'check-verdicts-by-bar' });
+    byBar.append(element('thead'), element('tbody'));
+    const byBarHead = element('tr');
+    for (const caption of ['Bar', 'sigma_b / f_b', 'Verdict']) byBarHead.append(element('th', { scope: 'col' }, caption));
+    byBar.tHead.append(byBarHead);
     verdicts = facts.bars.map((_, c) => {
-      head.append(element('th', { scope: 'col' }, facts.bars[c].captions.join('x')));
+      const caption = facts.bars[c].captions.join('x');
+      head.append(element('th', { scope: 'col' }, caption));
       const verdict = element('td', { class: 'verdict' });
       const ratio = element('td');
       verdictRow.append(verdict);
       ratioRow.append(ratio);
-      return { verdict, ratio };
+      const row = element('tr');
+      const narrowRatio = element('td');
+      const narrowVerdict = element('td', { class: 'verdict' });
+      row.append(element('th', { scope: 'row' }, caption), narrowRatio, narrowVerdict);
+      byBar.tBodies[0].append(row);
+      return { verdict, ratio, narrowVerdict, narrowRatio };
     });
     table.append(element('thead'), element('tbody'));
     table.tHead.append(head);
@@ -104,7 +116,7 @@
     });
     const scroll = element('div', { class: 'check-scroll' });
     scroll.append(table);
-    section.append(method, form, used, scroll, chainList);
+    section.append(method, form, used, scroll, byBar, chainList);
     const after = document.getElementById('fitted-note');
     after.after(section);
   }
@@ -146,9 +158,12 @@
       element('li', {}, `${input.caption}: ${input.value}${input.unit ? ' ' + input.unit : ''} (${input.note})`)));
     const ratio = check.columns.length - 2;
     check.bars.forEach((bar, c) => {
-      write(verdicts[c].verdict, bar.verdict);
-      verdicts[c].verdict.className = 'verdict ' + bar.verdict;
-      write(verdicts[c].ratio, bar.chain[ratio]);
+      const { verdict, ratio: ratioCell, narrowVerdict, narrowRatio } = verdicts[c];
+      for (const cell of [verdict, narrowVerdict]) {
+        write(cell, bar.verdict);
+        cell.className = 'verdict ' + bar.verdict;
+      }
+      for (const cell of [ratioCell, narrowRatio]) write(cell, bar.chain[ratio]);
       writeChain(chains[c], check.columns, bar, c);
     });
   }

@@ -118,9 +118,11 @@ void DesignActions::setDetails(const ProjectDetails& details) {
 }
 
 void DesignActions::showDocument(const DesignDocument& file) {
-    // The window keeps the units the user chose: a design in others opens converted.
-    const DesignDocument document = inUnits(file, sizing_->units());
+    // A design opens as it was left, in its own units: converting it would rewrite
+    // what was typed. The units the user picked for new designs stay remembered.
+    const DesignDocument& document = file;
     showing_ = true;
+    sizing_->setUnits(document.units);
     const InputDefaults defaults = inputDefaults();
     for (int i = 0; i < kDesignInputCount; ++i) {
         const auto found = document.inputs.find(kDesignInputs[i].option);

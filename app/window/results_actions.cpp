@@ -137,6 +137,8 @@ bool ResultsActions::refresh() {
 
 QMenu* ResultsActions::contextMenu() {
     refresh();
+    // An opened design brings its own units; the menu shows the ones in force.
+    unitsAction(page_->units())->setChecked(true);
     return menu_;
 }
 

@@ -21,8 +21,26 @@ namespace {
 
 enum class Stdout { DevFull, Closed, PipeClosedEarly, ReaderLeaves };
 
+// Everything until the other end closes `fd`, which is then closed.
+std::string readAll(int fd) {
+    std::string text;
+    char buffer[4096];
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<size_t>(n));
+    close(fd);
+    return text;
+}
+
+// The child's exit status, or minus the signal that ended it.
+int statusOf(pid_t child) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFSIGNALED(status)) return -WTERMSIG(status);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 struct Finished {
-    int status;  // -1 when ended by a signal
+    int status;  // minus the signal, when ended by one
     std::string error;
 };
 
@@ -61,16 +79,8 @@ Finished runProgram(Stdout where) {
         [[maybe_unused]] const ssize_t n = read(outPipe[0], some, sizeof some);
     }
     close(outPipe[0]);  // the reader leaves
-    Finished finished{-1, {}};
-    char buffer[256];
-    for (ssize_t n; (n = read(errorPipe[0], buffer, sizeof buffer)) > 0;)
-        finished.error.append(buffer, static_cast<size_t>(n));
-    close(errorPipe[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (WIFEXITED(status)) finished.status = WEXITSTATUS(status);
-    if (WIFSIGNALED(status)) finished.status = -WTERMSIG(status);
-    return finished;
+    std::string error = readAll(errorPipe[0]);
+    return {statusOf(child), std::move(error)};
 }
 
 TEST(Writes, AReaderThatLeavesEndsTheProgramQuietlyAsTheHelpSays) {
@@ -88,12 +98,8 @@ TEST(Writes, AReaderThatLeavesEndsTheProgramQuietlyAsTheHelpSays) {
         _exit(127);
     }
     close(outPipe[1]);
-    std::string help;
-    char buffer[4096];
-    for (ssize_t n; (n = read(outPipe[0], buffer, sizeof buffer)) > 0;)
-        help.append(buffer, static_cast<size_t>(n));
-    close(outPipe[0]);
-    waitpid(child, nullptr, 0);
+    const std::string help = readAll(outPipe[0]);
+    statusOf(child);
     EXPECT_NE(
         help.find("A reader that leaves early (| head) ends the program\nquietly, by SIGPIPE"),
         std::string::npos);
@@ -140,15 +146,8 @@ Finished runIn(const std::string& folder, std::vector<std::string> args, rlim_t 
         _exit(127);
     }
     close(errorPipe[1]);
-    Finished finished{-1, {}};
-    char buffer[256];
-    for (ssize_t n; (n = read(errorPipe[0], buffer, sizeof buffer)) > 0;)
-        finished.error.append(buffer, static_cast<size_t>(n));
-    close(errorPipe[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (WIFEXITED(status)) finished.status = WEXITSTATUS(status);
-    return finished;
+    std::string error = readAll(errorPipe[0]);
+    return {statusOf(child), std::move(error)};
 }
 
 std::string contents(const std::string& path) {
@@ -221,11 +220,8 @@ TerminalRun runAtTerminal(std::vector<std::string> args) {
         _exit(127);
     }
     close(terminal);
-    char buffer[4096];
-    for (ssize_t n; (n = read(controller, buffer, sizeof buffer)) > 0;)
-        run.terminal.append(buffer, static_cast<size_t>(n));
-    waitpid(child, nullptr, 0);
-    close(controller);
+    run.terminal = readAll(controller);  // a terminal reads EIO, not 0, once the child is gone
+    statusOf(child);
     run.out = contents(name);
     close(out);
     unlink(name);

@@ -3,14 +3,14 @@
 #include "platform/replace_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "full_disk.h"
 
 namespace {
 
@@ -44,27 +44,12 @@ void writePlain(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// A disk that fills up part way: the process may not make files larger than
-// a few kilobytes while `write` runs.
-template <typename Write>
-void withFileSizeLimit(rlim_t bytes, Write write) {
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &small);
-    write();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-}
-
 TEST(ReplaceFile, AFailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
     Folder folder;
     const fs::path old = folder.path / "old.pdf";
     writePlain(old, "old\n");
-    tavrel::platform::WriteOutcome outcome;
-    withFileSizeLimit(8192, [&] { outcome = replaceFile(old, std::string(100000, 'x')); });
+    const tavrel::platform::WriteOutcome outcome =
+        withDiskFullAfter(8192, [&] { return replaceFile(old, std::string(100000, 'x')); });
     EXPECT_FALSE(outcome.ok);
     EXPECT_FALSE(outcome.error.empty());
     EXPECT_EQ(outcome.error.find('\n'), std::string::npos) << outcome.error;

@@ -83,3 +83,23 @@ test('a design file keeps the check: opened, shown and saved again', async () =>
   assert.equal(design.inputs.fc, '3000');
   assert.deepEqual(errors, []);
 });
+
+test('on a phone every bar\'s check and every project detail can be read without scrolling sideways', async () => {
+  const { page, errors } = await openPage(browser, '?load=16000', { width: 390, height: 844 });
+  await page.waitForSelector('#sizing-page[data-design-ready]');
+  await page.click('#design-details summary');
+  const layout = await page.evaluate(() => {
+    const shown = (e) => e.getClientRects().length > 0;
+    const rows = [...document.querySelectorAll('#check-by-bar tbody tr')].filter(shown);
+    return {
+      beyond: [...document.querySelectorAll('#sizing-page *')].filter((e) => shown(e) && e.getBoundingClientRect().right > 391)
+        .map((e) => e.id || e.className || e.tagName),
+      rows: rows.map((row) => [...row.children].map((cell) => cell.textContent)),
+    };
+  });
+  assert.deepEqual(layout.beyond, []);
+  const cli = cliVerdicts(['--load', '16000']);
+  assert.deepEqual(layout.rows.map((row) => row[2]), cli);
+  assert.ok(layout.rows.every((row) => row[0] && /^\d+\.\d{3}$/.test(row[1])), JSON.stringify(layout.rows));
+  assert.deepEqual(errors, []);
+});

@@ -192,23 +192,26 @@ class DesignFileWindowTest : public QObject {
         }
     }
 
-    void aDesignOpensInTheWindowsUnitsAndAUnitChangeIsAChange() {
+    void aDesignOpensInItsOwnUnitsAndAUnitChangeIsAChange() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("bare.tavrel"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(R"({"format": "tavrel-design", "version": 1, "inputs": {"load": "9000"}})");
         file.close();
-        MainWindow fresh;
-        fresh.resultsActions()->chooseUnits(tavrel::UnitSystem::Si);
+        MainWindow fresh;  // a file without units is in US units
+        fresh.resultsActions()->chooseUnits(tavrel::UnitSystem::Us);
         MainWindow w;
         w.resultsActions()->chooseUnits(tavrel::UnitSystem::Si);
         QVERIFY(w.designActions()->openFile(path));
-        for (const char* name : {"txtLoad", "txth", "txtk"})
-            QCOMPARE(box(w, name), box(fresh, name));
+        QCOMPARE(box(w, "txtLoad"), QStringLiteral("9000"));  // as typed, not converted
+        for (const char* name : {"txth", "txtk"}) QCOMPARE(box(w, name), box(fresh, name));
+        w.resultsActions()->contextMenu();  // as the user opens it
+        QVERIFY(w.resultsActions()->unitsAction(tavrel::UnitSystem::Us)->isChecked());
         QVERIFY(!w.isWindowModified());
-        w.resultsActions()->unitsAction(tavrel::UnitSystem::Us)->trigger();
+        w.resultsActions()->unitsAction(tavrel::UnitSystem::Si)->trigger();
         QVERIFY(w.isWindowModified());
+        QCOMPARE(tavrel::ResultsActions::rememberedUnits(), tavrel::UnitSystem::Si);
     }
 
     void aDroppedDesignOpens() {
