@@ -49,10 +49,18 @@ constexpr double kPiOver64 = 0.049087387f;
 constexpr double kPiOver4 = 0.7853982f;
 constexpr double kShearFormFactor = 1.1111112f;  // 10/9 for a solid section
 
-constexpr double kSearchStart = 10000;
-constexpr double kSearchStep = 0.2f;
-constexpr double kSearchTolerance = 1e-06f;
-constexpr int kMaxSearchIterations = 10000;  // typical designs need 16 to 24
+// The search for the force in the critical dowel (step 11). It starts at
+// 10000 lb, the order of the wheel loads the inputs allow (1000 to 50000 lb),
+// and moves F by a share of itself: 20 % at first, halved each time the
+// residual changes sign, so any force in the range is reached in a few dozen
+// moves. The residual is a deflection difference in inches; within 1e-6 in
+// (1/5000 of the smallest joint opening the inputs allow, 0.005 in) the force
+// is taken as found. The cap only ends a search that never meets the tolerance;
+// typical designs need 16 to 24 moves.
+constexpr double kSearchStart = 10000;       // lb
+constexpr double kSearchStep = 0.2f;         // share of F per move, before halving
+constexpr double kSearchTolerance = 1e-06f;  // in
+constexpr int kMaxSearchIterations = 10000;
 
 bool isTrue(int16_t flag) {
     return (flag & 1) != 0;
@@ -378,6 +386,10 @@ extern "C" QUORVIX_API int32_t QUORVIX_CALL CALCLTE(const DowelJointInput* input
     // Steps 11 and 12: bearing stresses under edge and corner loading.
     const DowelForce force = criticalDowelForce(delta, dw);
     const double sigmaB = force.y0 * x.K;
+    // xr is the critical dowel's force as a share of the load the joint
+    // transfers, R P. Under corner loading the edge's bearing stress is scaled
+    // by 2 / (1 + xr): equal to the edge's when that dowel carries the whole
+    // transferred load (xr = 1), approaching twice it as its share vanishes.
     const double xr = force.F / (R * x.P);
     result->edgeBearingStress = static_cast<float>(sigmaB);
     result->cornerBearingStress = static_cast<float>(2 * sigmaB / (1 + xr));
