@@ -28,9 +28,9 @@ namespace {
 using controls::Box;
 
 const QColor kGreyBand(192, 192, 192);
-const QColor kOutOfRange(kOutOfRangeBox.red, kOutOfRangeBox.green, kOutOfRangeBox.blue);
-const QColor kInRange(kInRangeBox.red, kInRangeBox.green, kInRangeBox.blue);
-const QColor kNoGrade(kNoGradeHead.red, kNoGradeHead.green, kNoGradeHead.blue);
+const QColor kOutOfRange = colours::fromRgb(kOutOfRangeBox);
+const QColor kInRange = colours::fromRgb(kInRangeBox);
+const QColor kNoGrade = colours::fromRgb(kNoGradeHead);
 
 // The table's rules: x of the vertical ones, y of the horizontal ones.
 constexpr double kColumnRules[] = {150, 3150, 3750, 4500, 5400, 6525, 7800, 8775, 9900, 11100};

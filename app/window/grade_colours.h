@@ -4,12 +4,12 @@
 #include <QColor>
 
 #include "analysis/results_table.h"
+#include "window/window_colours.h"
 
 namespace tavrel {
 
 inline QColor gradeColour(CaseGrade grade) {
-    const Rgb c = gradeRgb(grade);
-    return QColor(c.red, c.green, c.blue);
+    return colours::fromRgb(gradeRgb(grade));
 }
 
 }  // namespace tavrel
