@@ -1,5 +1,5 @@
 // The words and colours of the sizing table, shared by the window, the design
-// report and the clipboard, and the table as text for other programs.
+// report, the clipboard and tavrel-cli.
 #pragma once
 
 #include <array>
@@ -20,6 +20,9 @@ inline constexpr const char* kLoadTransferSection = "Load Transfer (%) -";
 inline constexpr const char* kBearingStressSection = "Bearing Stress (psi) -";
 inline constexpr std::array<const char*, kResultRowCount> kResultRowCaptions = {
     "Deflection LTE:", "Stress LTE:", "Effectiveness:", "Edge Loading:", "Corner Loading:"};
+// The last row of the table, and the caption of the bars' column ("Dowel (in.)").
+inline constexpr const char* kGradeCaption = "Grade";
+std::string barsCaption(UnitSystem units);
 // The first row under the bearing stress section.
 inline constexpr int kFirstBearingRow = EdgeStressRow;
 
@@ -83,16 +86,5 @@ struct ResultLine {
 // section rows, the five result rows (a value outside the fitted relations
 // followed by kOutsideMark) and the grade row.
 std::vector<ResultLine> resultLines(const AnalysisRun& run, UnitSystem units);
-
-// A complete run of the design `values` for the clipboard, in `units`: the
-// seven inputs with their units, a blank line, then the table: a header with
-// "Dowel (in.)" (or "Dowel (mm)") and the bars, the two section rows with
-// their units, one line per result row and a "Grade" line.
-std::string resultsTabSeparated(const AnalysisRun& run, const DesignValues& values,
-                                UnitSystem units = UnitSystem::Us);
-
-// The same in HTML, coloured as the window colours it.
-std::string resultsHtml(const AnalysisRun& run, const DesignValues& values,
-                        UnitSystem units = UnitSystem::Us);
 
 }  // namespace tavrel

@@ -7,6 +7,7 @@
 #include "analysis/dowel_cases.h"
 #include "analysis/page_texts.h"
 #include "analysis/result_format.h"
+#include "analysis/results_table.h"
 #include "analysis/textbook_check.h"
 #include "analysis/units.h"
 #include "comparison/comparison_chart.h"
@@ -464,12 +465,12 @@ class TableWriter : public ReportWriter {
         }
         line_ += "  ";
         if (settings_.allFields) {
-            left("Grade", kGradeWidth);
+            left(kGradeCaption, kGradeWidth);
             for (const std::string& key : columns_.rawKeys) right(key, rawWidth(key));
             for (int k = 0; settings_.check && k < kCheckColumnCount; ++k)
                 right(kCheckColumns[k].key, rawWidth(kCheckColumns[k].key));
         } else {
-            line_ += "Grade";
+            line_ += kGradeCaption;
         }
         finishLine();
     }

@@ -9,7 +9,7 @@
 #include <QPdfWriter>
 
 #include "analysis/program_version.h"
-#include "analysis/results_table.h"
+#include "analysis/results_export.h"
 #include "platform/replace_file.h"
 #include "report/report_chart.h"
 #include "report/report_fonts.h"

@@ -319,6 +319,8 @@ void DowelSizingPage::runAnalysis() {
         views[i] = utf8;
     }
     AnalysisRun run = analysis_.run(views, engine_.calclte(), units_);
+    lastOutcome_ = run.outcome;
+    inputsInRange_ = run.inputsInRange;
 
     // Boxes found in range lose the red of an earlier run; the first box out of
     // range turns red and ends the run.

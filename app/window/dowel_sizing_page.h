@@ -42,6 +42,9 @@ class DowelSizingPage : public TabPage {
     void setUnits(UnitSystem units);
     // The seven values of the latest run, as the analysis reads them.
     DesignValues lastValues() const;
+    // How the latest run ended, and the first input out of range when one was.
+    AnalysisRun::Outcome lastOutcome() const { return lastOutcome_; }
+    int firstInputOutOfRange() const { return inputsInRange_; }
 
     // The textbook check's choices, shown in the headings' tooltips.
     const CheckSettings& checkSettings() const { return checkSettings_; }
@@ -78,6 +81,9 @@ class DowelSizingPage : public TabPage {
     QLabel* bearingCaption_ = nullptr;
     DesignAnalysis analysis_;
     AnalysisRun lastRun_;
+    // Until the first run the boxes hold placeholders, none of them in range.
+    AnalysisRun::Outcome lastOutcome_ = AnalysisRun::InputOutOfRange;
+    int inputsInRange_ = 0;
     CheckSettings checkSettings_;
     // Kept between runs so that a keystroke reuses their storage.
     std::array<std::string, kDesignInputCount> typedTexts_;

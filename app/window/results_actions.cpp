@@ -110,27 +110,19 @@ void ResultsActions::shortcut(const char* keys, QAction* action) {
 }
 
 std::optional<DesignValues> ResultsActions::currentDesign(QString* why) const {
-    // The same reading and checking as the page's own run, without the engine.
-    std::array<std::string, kDesignInputCount> texts;
-    std::array<std::string_view, kDesignInputCount> views;
-    for (int i = 0; i < kDesignInputCount; ++i) {
-        texts[i] = page_->inputBoxes()[i]->text().toStdString();
-        views[i] = texts[i];
+    // The page's latest run read the boxes as they stand: every edit runs it.
+    switch (page_->lastOutcome()) {
+        case AnalysisRun::InputOutOfRange:
+            *why = bareCaption(kDesignInputs[page_->firstInputOutOfRange()].caption) +
+                   QStringLiteral(" is out of range");
+            return std::nullopt;
+        case AnalysisRun::EngineMissing:
+            *why = QStringLiteral("no analysis engine");
+            return std::nullopt;
+        case AnalysisRun::Complete:
+            break;
     }
-    DesignAnalysis check;
-    const AnalysisRun run = check.run(views, nullptr, page_->units());
-    if (run.outcome == AnalysisRun::InputOutOfRange) {
-        *why = bareCaption(kDesignInputs[run.inputsInRange].caption) +
-               QStringLiteral(" is out of range");
-        return std::nullopt;
-    }
-    if (page_->engine() == nullptr) {
-        *why = QStringLiteral("no analysis engine");
-        return std::nullopt;
-    }
-    DesignValues values;
-    for (int i = 0; i < kDesignInputCount; ++i) values[i] = check.input().*kDesignInputs[i].field;
-    return values;
+    return page_->lastValues();
 }
 
 bool ResultsActions::refresh() {

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "analysis/design_file.h"
-#include "analysis/results_table.h"
+#include "analysis/results_export.h"
 #include "analysis/textbook_check.h"
 #include "analysis/working_summary.h"
 #include "window/design_actions.h"
