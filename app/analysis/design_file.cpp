@@ -9,6 +9,7 @@
 
 #include "analysis/design_inputs.h"
 #include "analysis/number_reader.h"
+#include "analysis/page_texts.h"
 #include "analysis/typed_text.h"
 
 namespace tavrel {
@@ -315,11 +316,12 @@ DesignDocument inUnits(DesignDocument document, UnitSystem units) {
     for (int i = 0; i < kDesignInputCount; ++i) {
         const auto found = document.inputs.find(kDesignInputs[i].option);
         if (found == document.inputs.end()) continue;
-        const std::optional<double> value =
-            readCompleteNumber(normaliseTypedText(found->second, scratch));
-        if (!value) continue;
-        const float analysis = toAnalysisUnits(document.units, i, *value);
-        found->second = plainDecimal(static_cast<float>(fromAnalysisUnits(units, i, analysis)));
+        // The value as a run reads it ("300 psi/in" as 300): text left as typed
+        // would be read again in the other units, a value silently scaled.
+        const BoxReading reading = readBox(document.units, i, found->second);
+        if (!reading.hasNumber || !reading.finite) continue;
+        found->second =
+            plainDecimal(static_cast<float>(fromAnalysisUnits(units, i, reading.analysisValue)));
     }
     for (int later = 0; later < kStrengthTexts; ++later) {
         const auto found = document.inputs.find(kLaterInputNames[later]);

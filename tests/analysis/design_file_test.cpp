@@ -107,7 +107,8 @@ TEST(DesignFile, InputsChangeUnitsWhereTheyAreNumbers) {
     const DesignDocument si = inUnits(fullDocument(), UnitSystem::Us);
     EXPECT_EQ(si.units, UnitSystem::Us);
     EXPECT_EQ(si.inputs.at("spacing"), "39.330708");  // 999 mm, still out of range
-    EXPECT_EQ(si.inputs.at("opening"), " 6,35 mm");
+    // Read as 6 mm: kept as typed, it would be read as 6 inches.
+    EXPECT_EQ(si.inputs.at("opening"), "0.23622048");
     EXPECT_EQ(si.inputs.at("k"), "");
     EXPECT_EQ(si.inputs.at("thickness"), "0.47244096");
     EXPECT_EQ(si.inputs.at("load"), "8992.357");
