@@ -259,6 +259,8 @@
   function close() {
     view.hidden = true;
     document.body.classList.remove('reporting');
+    // Hiding the view drops the focus on the page: a keyboard user goes on from "Report".
+    document.getElementById('report-open')?.focus();
   }
 
   function openReport() {

@@ -236,3 +236,15 @@ test('served over HTTP, the site installs and reloads with the network gone', as
     await page.close();
   }
 });
+
+test('the report view opens and closes by keyboard, and focus comes back to "Report"', async () => {
+  const page = await open('');
+  await page.waitForSelector('#report-open');
+  await page.focus('#report-open');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#report-view:not([hidden])');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'report-print');
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#report-view', (view) => view.hidden), true);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'report-open');
+});
