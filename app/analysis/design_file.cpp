@@ -93,9 +93,17 @@ class DomBuilder {
     bool end_array() { return --depth_, dom_.end_array(); }
     bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) {
         // "[json.exception.parse_error.101] parse error at line 3, column 5: what"
+        // or "[json.exception.out_of_range.406] number overflow ...": the
+        // library's own tag means nothing to a user.
         const std::string what = e.what();
         const std::size_t at = what.find("line ");
-        error_ = at == std::string::npos ? what : what.substr(at);
+        const std::size_t tag = what.find("] ");
+        error_ = at != std::string::npos    ? what.substr(at)
+                 : tag != std::string::npos ? what.substr(tag + 2)
+                                            : what;
+        // The message quotes what it stopped at, which need not be UTF-8.
+        for (std::size_t bad; (bad = firstInvalidUtf8(error_)) != std::string::npos;)
+            error_[bad] = '?';
         return false;
     }
 
@@ -296,6 +304,11 @@ DesignReading readDesign(std::string_view text) {
     DesignReading reading;
     if (text.size() > kMaxDesignFileBytes) {
         reading.error = "larger than 1 MiB: not a Tavrel design";
+        return reading;
+    }
+    // A Windows editor's "Unicode" is UTF-16, which reads as nonsense at byte 1.
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        reading.error = "UTF-16 text: a Tavrel design is UTF-8";
         return reading;
     }
     Json root;

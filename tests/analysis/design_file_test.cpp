@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "analysis/typed_text.h"
+
 namespace tavrel {
 namespace {
 
@@ -51,6 +53,16 @@ TEST(DesignFile, MissingFieldsTakeTheFreshWindowsValuesAndUnknownOnesAreIgnored)
     SpacingChoices choices;
     choices.dowel = 4;
     EXPECT_EQ(document.spacing, choices);
+}
+
+TEST(DesignFile, AFileThatIsNotUtf8JsonSaysSoInPlainWords) {
+    // Saved as "Unicode" by a Windows editor: UTF-16 with its byte order mark.
+    const std::string utf16("\xFF\xFE{\0\"\0f\0", 8);
+    EXPECT_EQ(errorOf(utf16), "UTF-16 text: a Tavrel design is UTF-8");
+    const std::string picture = errorOf("\x89PNG\r\n");
+    EXPECT_EQ(firstInvalidUtf8(picture), std::string::npos) << picture;
+    EXPECT_EQ(errorOf(R"({"format":"tavrel-design","version":1e999})"),
+              "number overflow parsing '1e999'");
 }
 
 TEST(DesignFile, EachKindOfBadFileSaysWhatAndWhere) {
