@@ -103,6 +103,16 @@ test('texts out of range and details beyond ASCII survive a save and an open', a
   assert.equal(before.units, 'si');
 });
 
+test('the longest project a design keeps still saves, under a name every file system takes', async () => {
+  const page = await open();
+  await page.click('#design-details summary');
+  await page.$eval('#detail-project', (field) => { field.value = 'Route 9 \u{1F600}'.repeat(100); });
+  const saved = await save(page, path.join(work, 'long'));
+  const name = path.basename(saved);
+  assert.ok(Buffer.byteLength(name) <= 255 && name.startsWith('Route 9 \u{1F600}Route') && name.endsWith('.tavrel'), name);
+  assert.equal(JSON.parse(fs.readFileSync(saved, 'utf8')).project.project.length, 1000);
+});
+
 test('each kind of bad file is named with what is wrong, and the design stays', async () => {
   const page = await open();
   const files = {
