@@ -7,14 +7,14 @@ namespace tavrel {
 // Round bars step K down by 250000 psi/in per quarter inch; the elliptical bars
 // take values of their own.
 const std::array<DowelCase, kDowelCaseCount> kDowelCases = {{
-    {QUORVIX_ROUND_DOWEL, 1.0f, 0, 0, 2500000, {0}, 1},
-    {QUORVIX_ROUND_DOWEL, 1.25f, 0, 0, 2250000, {1}, 1},
-    {QUORVIX_ROUND_DOWEL, 1.5f, 0, 0, 2000000, {2}, 1},
-    {QUORVIX_ROUND_DOWEL, 1.75f, 0, 0, 1750000, {3}, 1},
-    {QUORVIX_ROUND_DOWEL, 2.0f, 0, 0, 1500000, {4}, 1},
-    {kEllipticalDowel, 0, 1.41f, 0.88f, 2500000, {5, 6}, 2},
-    {kEllipticalDowel, 0, 1.66f, 1.13f, 1500000, {7, 8}, 2},
-    {kEllipticalDowel, 0, 1.98f, 1.34f, 1300000, {9, 10}, 2},
+    {QUORVIX_ROUND_DOWEL, 1.0f, 0, 0, 2500000},
+    {QUORVIX_ROUND_DOWEL, 1.25f, 0, 0, 2250000},
+    {QUORVIX_ROUND_DOWEL, 1.5f, 0, 0, 2000000},
+    {QUORVIX_ROUND_DOWEL, 1.75f, 0, 0, 1750000},
+    {QUORVIX_ROUND_DOWEL, 2.0f, 0, 0, 1500000},
+    {kEllipticalDowel, 0, 1.41f, 0.88f, 2500000},
+    {kEllipticalDowel, 0, 1.66f, 1.13f, 1500000},
+    {kEllipticalDowel, 0, 1.98f, 1.34f, 1300000},
 }};
 
 std::string dowelCaseLabel(const DowelCase& dowel) {

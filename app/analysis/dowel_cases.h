@@ -17,15 +17,9 @@ struct DowelCase {
     float width;           // elliptical bars: horizontal axis
     float height;          // elliptical bars: vertical axis
     float supportModulus;  // K, psi/in
-    // The sizing table's size headings (lblDia indices) that show the bar's size
-    // and take its grade's colour, top to bottom: one for a round bar, the width
-    // then the height for an elliptical one.
-    std::array<int, 2> headings;
-    int headingCount;
 };
 
 constexpr int kDowelCaseCount = 8;
-constexpr int kDowelHeadingCount = 11;
 
 extern const std::array<DowelCase, kDowelCaseCount> kDowelCases;
 
@@ -42,7 +36,13 @@ inline const char* dowelShapeWord(const DowelCase& dowel) {
 // "1.41x0.88" for an elliptical one.
 std::string dowelCaseLabel(const DowelCase& dowel);
 
-// What each of the bar's size headings says, in the order of `headings`: the
+// How many lines the bar's size takes in the table's heads: the diameter of a
+// round bar; the width over the height of an elliptical one.
+inline int sizeLineCount(const DowelCase& dowel) {
+    return isRound(dowel) ? 1 : 2;
+}
+
+// What each of the bar's size headings says, top to bottom: the
 // diameter of a round bar; the width, then the height of an elliptical one.
 std::array<std::string, 2> headingCaptions(const DowelCase& dowel);
 

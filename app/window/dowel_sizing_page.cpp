@@ -187,11 +187,11 @@ void DowelSizingPage::buildHeads() {
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const DowelCase& dowel = kDowelCases[c];
         const std::array<std::string, 2> captions = headingCaptions(dowel);
-        for (int h = 0; h < dowel.headingCount; ++h) {
+        for (int h = 0; h < sizeLineCount(dowel); ++h) {
             // One tall heading per column, or two stacked: width over height.
-            const Box box = dowel.headingCount == 1 ? cellBox(c, 3979, 517)
-                                                    : cellBox(c, h == 0 ? 4000 : 4238, 238);
-            const int i = dowel.headings[h];
+            const Box box = sizeLineCount(dowel) == 1 ? cellBox(c, 3979, 517)
+                                                      : cellBox(c, h == 0 ? 4000 : 4238, 238);
+            const int i = sizing_layout::kHeadingLabels[c][h];
             QLabel* head =
                 controls::label(s, controls::arrayName("lblDia", i),
                                 QString::fromStdString(captions[h]), box, Qt::AlignCenter);
@@ -385,8 +385,8 @@ void DowelSizingPage::showRun(AnalysisRun run) {
             }
         }
         const DowelCase& dowel = kDowelCases[c];
-        for (int h = 0; h < dowel.headingCount; ++h) {
-            controls::setOpaqueBackground(headings_[dowel.headings[h]], gradeColour(result.grade));
+        for (int h = 0; h < sizeLineCount(dowel); ++h) {
+            controls::setOpaqueBackground(heading(c, h), gradeColour(result.grade));
         }
         // The working behind the grade, on hover over the bar's size.
         describeWorking(dowel, result.engine, working_, units_);
@@ -395,8 +395,7 @@ void DowelSizingPage::showRun(AnalysisRun run) {
         if (working_ == shownWorking_[c]) continue;
         shownWorking_[c] = working_;
         const QString working = QString::fromStdString(working_);
-        for (int h = 0; h < dowel.headingCount; ++h)
-            headings_[dowel.headings[h]]->setToolTip(working);
+        for (int h = 0; h < sizeLineCount(dowel); ++h) heading(c, h)->setToolTip(working);
     }
     redrawResults();
 }
@@ -422,6 +421,10 @@ void DowelSizingPage::setUnits(UnitSystem units) {
     runAnalysis();
 }
 
+QLabel* DowelSizingPage::heading(int bar, int line) const {
+    return headings_[sizing_layout::kHeadingLabels[bar][line]];
+}
+
 void DowelSizingPage::showUnitCaptions() {
     for (int i = 0; i < kDesignInputCount; ++i) {
         unitLabels_[i]->setText(QString::fromLatin1(inputScale(units_, i).caption));
@@ -432,9 +435,8 @@ void DowelSizingPage::showUnitCaptions() {
     for (int c = 0; c < kDowelCaseCount; ++c) {
         const DowelCase& dowel = kDowelCases[c];
         const std::array<std::string, 2> captions = dowelHeads(dowel, units_);
-        for (int h = 0; h < dowel.headingCount; ++h) {
-            headings_[dowel.headings[h]]->setText(QString::fromStdString(captions[h]));
-        }
+        for (int h = 0; h < sizeLineCount(dowel); ++h)
+            heading(c, h)->setText(QString::fromStdString(captions[h]));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "analysis/design_analysis.h"
 #include "analysis/textbook_check.h"
 #include "platform/engine_library.h"
+#include "window/sizing_layout.h"
 #include "window/tab_page.h"
 
 class QLabel;
@@ -28,7 +29,11 @@ class DowelSizingPage : public TabPage {
     // txth, txtTirePres).
     const std::array<QLineEdit*, kDesignInputCount>& inputBoxes() const { return inputBoxes_; }
     QLabel* resultCell(ResultRow row, int column) const { return cells_[row][column]; }
-    QLabel* heading(int index) const { return headings_[index]; }
+    // The size head of bar `bar` (in the rules' order) on line `line`, from the top.
+    QLabel* heading(int bar, int line) const;
+    const std::array<QLabel*, sizing_layout::kHeadingLabelCount>& headings() const {
+        return headings_;
+    }
     const DesignAnalysis& analysis() const { return analysis_; }
     // The bound engine, or null when it cannot be loaded.
     CalclteFunction engine() { return engine_.calclte(); }
@@ -94,7 +99,7 @@ class DowelSizingPage : public TabPage {
     std::array<std::array<CellText, kDowelCaseCount>, kResultRowCount> cellTexts_;
 
     std::array<QLineEdit*, kDesignInputCount> inputBoxes_{};
-    std::array<QLabel*, kDowelHeadingCount> headings_{};
+    std::array<QLabel*, sizing_layout::kHeadingLabelCount> headings_{};
     std::array<std::array<QLabel*, kDowelCaseCount>, kResultRowCount> cells_{};
     QWidget* resultArea_ = nullptr;  // holds the forty result cells
     QLabel* engineProblem_ = nullptr;

@@ -1,6 +1,8 @@
 // Where the Dowel Sizing page's controls stand and what they are called.
 #pragma once
 
+#include <array>
+
 #include "analysis/design_inputs.h"
 #include "analysis/dowel_cases.h"
 
@@ -39,6 +41,13 @@ struct DrawnSize {
 constexpr DrawnSize kDrawnSections[kDowelCaseCount] = {
     {495, 495},   {630, 630}, {750, 750}, {885, 885},
     {1005, 1005}, {705, 435}, {825, 570}, {990, 675},
+};
+
+// The size heads ("lblDia_0" .. "lblDia_10") of each bar, top to bottom: one
+// for a round bar, two for an elliptical one, numbered left to right.
+constexpr int kHeadingLabelCount = 11;
+constexpr std::array<int, 2> kHeadingLabels[kDowelCaseCount] = {
+    {0}, {1}, {2}, {3}, {4}, {5, 6}, {7, 8}, {9, 10},
 };
 
 inline const DrawnSize& drawnSection(const DowelCase& dowel) {

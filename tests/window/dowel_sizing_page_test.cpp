@@ -253,8 +253,7 @@ class DowelSizingPageTest : public QObject {
         QCOMPARE(visibleCells(w.sizingPage()), 0);
         QCOMPARE(w.sizingPage()->analysis().engineCalls(), 0L);
         // Nothing was graded: no head may look acceptable, or anything else.
-        for (int i = 0; i < tavrel::kDowelHeadingCount; ++i) {
-            const QLabel* head = w.sizingPage()->heading(i);
+        for (const QLabel* head : w.sizingPage()->headings()) {
             const QColor colour = tavrel::controls::backgroundColour(head);
             QVERIFY(colour != kGreen && colour != kYellow && colour != kPink);
             QCOMPARE(colour.red(), colour.green());  // a neutral grey
@@ -278,10 +277,10 @@ class DowelSizingPageTest : public QObject {
         for (int c = 0; c < tavrel::kDowelCaseCount; ++c) {
             const tavrel::DowelCase& dowel = tavrel::kDowelCases[c];
             const QString label = QString::fromStdString(tavrel::dowelCaseLabel(dowel));
-            const QLabel* first = page->heading(dowel.headings[0]);
+            const QLabel* first = page->heading(c, 0);
             QString shown = first->text();
-            if (dowel.headingCount == 2) {
-                const QLabel* second = page->heading(dowel.headings[1]);
+            if (tavrel::sizeLineCount(dowel) == 2) {
+                const QLabel* second = page->heading(c, 1);
                 shown += u'x' + second->text();
                 QVERIFY(first->y() < second->y());
             }

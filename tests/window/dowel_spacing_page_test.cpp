@@ -312,7 +312,8 @@ class DowelSpacingPageTest : public QObject {
         for (int d = 0; d < list->count(); ++d) {
             const tavrel::DowelCase& dowel =
                 tavrel::comparison::selectedDowel(tavrel::comparison::kDowelSelections[d]);
-            const QLabel* heading = w.sizingPage()->heading(dowel.headings[0]);
+            const QLabel* heading =
+                w.sizingPage()->heading(static_cast<int>(&dowel - tavrel::kDowelCases.data()), 0);
             if (tavrel::isRound(dowel)) {
                 QCOMPARE(list->itemText(d), heading->text() + QStringLiteral("\" Round"));
                 ++roundItems;

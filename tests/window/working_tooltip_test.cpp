@@ -25,7 +25,7 @@ class WorkingTooltipTest : public QObject {
     void eachHeadShowsItsBarsWorkingAndFollowsEveryRun() {
         MainWindow w;
         const tavrel::DowelSizingPage* page = w.sizingPage();
-        const QString first = page->heading(0)->toolTip();
+        const QString first = page->heading(0, 0)->toolTip();
         QVERIFY2(first.startsWith(QStringLiteral("1 in. round bar\n")), qPrintable(first));
         QVERIFY2(first.contains(QStringLiteral("Bearing stress: edge 1479 psi, corner 2469 psi\n\n"
                                                "Textbook check (Friberg, ACI allowable)")),
@@ -39,12 +39,13 @@ class WorkingTooltipTest : public QObject {
                 describeCheck(textbookCheck(page->analysis().input(), page->checkSettings()), c,
                               tavrel::UnitSystem::Us));
             // Both heads of an elliptical bar carry the same text.
-            for (int h = 0; h < kDowelCases[c].headingCount; ++h) {
-                QCOMPARE(page->heading(kDowelCases[c].headings[h])->toolTip(), expected);
+            for (int h = 0; h < tavrel::sizeLineCount(kDowelCases[c]); ++h) {
+                QCOMPARE(page->heading(c, h)->toolTip(), expected);
             }
         }
-        QVERIFY(page->heading(0)->toolTip() != first);
-        QVERIFY(page->heading(5)->toolTip().startsWith(QStringLiteral("1.41x0.88 in. elliptical")));
+        QVERIFY(page->heading(0, 0)->toolTip() != first);
+        QVERIFY(
+            page->heading(5, 0)->toolTip().startsWith(QStringLiteral("1.41x0.88 in. elliptical")));
 
         // The check's own choices reach the tooltip at once; the grades stay.
         const QString cells = page->resultCell(tavrel::EdgeStressRow, 0)->text();
@@ -52,8 +53,8 @@ class WorkingTooltipTest : public QObject {
         weak.cylinderStrength = 1000;
         weak.loadShare = 100;
         w.sizingPage()->setCheckSettings(weak);
-        QVERIFY2(page->heading(0)->toolTip().endsWith(QStringLiteral(": fails")),
-                 qPrintable(page->heading(0)->toolTip()));
+        QVERIFY2(page->heading(0, 0)->toolTip().endsWith(QStringLiteral(": fails")),
+                 qPrintable(page->heading(0, 0)->toolTip()));
         QCOMPARE(page->resultCell(tavrel::EdgeStressRow, 0)->text(), cells);
     }
 
@@ -64,7 +65,7 @@ class WorkingTooltipTest : public QObject {
         const tavrel::DowelSizingPage* page = w.sizingPage();
         const QString plainCell = page->resultCell(tavrel::DeflectionLteRow, 0)->text();
         QVERIFY(!plainCell.contains(QLatin1Char('*')));
-        QVERIFY(!page->heading(0)->toolTip().contains(QStringLiteral("fitted")));
+        QVERIFY(!page->heading(0, 0)->toolTip().contains(QStringLiteral("fitted")));
         const char* design[][2] = {{"txtsd", "36"},      {"txtw", "3"},       {"txtk", "5000"},
                                    {"txtLoad", "50000"}, {"txtEc", "500000"}, {"txth", "5"},
                                    {"txtTirePres", "80"}};
@@ -73,7 +74,7 @@ class WorkingTooltipTest : public QObject {
 
         QCOMPARE(page->resultCell(tavrel::DeflectionLteRow, 0)->text(), QStringLiteral("0.0*"));
         QCOMPARE(page->resultCell(tavrel::EffectivenessRow, 0)->text(), QStringLiteral("33.3"));
-        const QString working = page->heading(0)->toolTip();
+        const QString working = page->heading(0, 0)->toolTip();
         QVERIFY2(working.contains(QStringLiteral("outside the range of the fitted relations")),
                  qPrintable(working));
         QVERIFY2(working.contains(QStringLiteral("Deflection LTE: 0.0 %, at or below 0 %")),
@@ -99,7 +100,7 @@ class WorkingTooltipTest : public QObject {
 
         MainWindow w;
         QVERIFY(w.designActions()->openFile(path));
-        const QString tip = w.sizingPage()->heading(0)->toolTip();
+        const QString tip = w.sizingPage()->heading(0, 0)->toolTip();
         QVERIFY2(tip.contains(QStringLiteral("L = 1.8 l:\nf'c 3000 psi")), qPrintable(tip));
         QVERIFY(!w.isWindowModified());
         const QString again = folder.filePath(QStringLiteral("again.tavrel"));
