@@ -77,29 +77,13 @@
     return design;
   }
 
-  function fileName(project) {
-    // Characters no file system takes in a name become dashes.
-    const name = project.trim().replace(/[\\/:*?"<>|\u0000-\u001f]+/g, '-');
-    // A file system takes at most 255 bytes for a name; a longer one is not
-    // downloaded at all. The project's start names the design well enough.
-    const encoder = new TextEncoder();
-    let short = '';
-    let bytes = 0;
-    for (const character of name) {
-      bytes += encoder.encode(character).length;
-      if (bytes > 200) break;
-      short += character;
-    }
-    return (short.trim() || 'design') + '.tavrel';
-  }
-
   function saveDesign() {
     const written = rules.writeDesign(currentDesign());
     if (written.error) {
       say('The design could not be saved: ' + written.error, true);
       return;
     }
-    const link = element('a', { download: fileName(fields.project.value) });
+    const link = element('a', { download: written.name });
     link.href = URL.createObjectURL(new Blob([written.text], { type: 'application/json' }));
     document.body.append(link);
     link.click();

@@ -643,7 +643,8 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_read_design(const char* bytes, int size)
 }
 
 // The file's text for the page's design, given in the file's own form:
-// {"text": "..."}, or {"error": "..."} when a field is wrong (a detail too long).
+// {"text": "...", "name": "<project>.tavrel"}, or {"error": "..."} when a field
+// is wrong (a detail too long).
 EMSCRIPTEN_KEEPALIVE const char* tavrel_write_design(const char* design) {
     static Json json;
     json.clear();
@@ -654,6 +655,7 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_write_design(const char* design) {
         document.programVersion = programVersion();
         document.savedAt = utcTimestamp(std::time(nullptr));
         json.key("text").string(writeDesign(document));
+        json.key("name").string(designFileName(document.details.project));
     } else {
         json.key("error").string(reading.error);
     }

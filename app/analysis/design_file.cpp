@@ -268,6 +268,32 @@ bool fitsDesignText(std::string_view text) {
     return count <= kMaxDesignTextChars;
 }
 
+std::string designFileName(std::string_view project) {
+    constexpr std::size_t kMaxBytes = 200;
+    constexpr std::string_view kRefused = "\\/:*?\"<>|";
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!project.empty() && blank(project.front())) project.remove_prefix(1);
+    while (!project.empty() && blank(project.back())) project.remove_suffix(1);
+    std::string name;
+    std::size_t i = 0;
+    for (; i < project.size() && name.size() < kMaxBytes; ++i) {
+        const auto c = static_cast<unsigned char>(project[i]);
+        if (c < 0x20 || c == 0x7F || kRefused.find(project[i]) != std::string_view::npos) {
+            if (name.empty() || name.back() != '-') name += '-';
+        } else {
+            name += project[i];
+        }
+    }
+    const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    if (i < project.size() && continuation(project[i])) {
+        // Cut inside a character: drop what was taken of it.
+        while (!name.empty() && continuation(name.back())) name.pop_back();
+        if (!name.empty()) name.pop_back();
+    }
+    while (!name.empty() && blank(name.back())) name.pop_back();
+    return (name.empty() ? std::string("design") : name) + ".tavrel";
+}
+
 std::span<const char* const> designInputNames() {
     static const std::vector<const char*> names = [] {
         std::vector<const char*> all;

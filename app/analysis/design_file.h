@@ -50,6 +50,13 @@ struct ProjectDetails {
 // characters (UTF-8, each character counted once).
 bool fitsDesignText(std::string_view text);
 
+// The file name a design is first offered under: the project (or "design")
+// with ".tavrel", each run of characters a file system refuses (\ / : * ? " < >
+// | and controls) made one dash, and cut to 200 bytes at a character's end, so
+// that the name stays in the folder chosen and within every file system's
+// 255-byte limit.
+std::string designFileName(std::string_view project);
+
 // A detail's field name in the file ("project", "location", ...) and its member.
 struct ProjectDetailField {
     const char* name;

@@ -203,10 +203,8 @@ bool DesignActions::saveDesignAs() {
     if (suggested.isEmpty()) {
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (folder.isEmpty()) folder = QDir::homePath();
-        const std::string& project = document_.details.project;
-        const QString name =
-            project.empty() ? QStringLiteral("design") : QString::fromStdString(project);
-        suggested = QDir(folder).filePath(name + QStringLiteral(".tavrel"));
+        const QString name = QString::fromStdString(designFileName(document_.details.project));
+        suggested = QDir(folder).filePath(name);
     }
     QString path =
         QFileDialog::getSaveFileName(window_, QStringLiteral("Save Design As"), suggested, kFilter);

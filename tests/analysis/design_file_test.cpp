@@ -129,6 +129,17 @@ TEST(DesignFile, InputsChangeUnitsWhereTheyAreNumbers) {
     EXPECT_EQ(back.details, si.details);
 }
 
+TEST(DesignFile, AProjectNamesItsFileInOneFolderAndWithinAFileSystemsLimit) {
+    EXPECT_EQ(designFileName(""), "design.tavrel");
+    EXPECT_EQ(designFileName(" Rte 9/North: \"J7\"\t"), "Rte 9-North- -J7-.tavrel");
+    std::string longest;
+    for (int i = 0; i < 250; ++i) longest += "\xC3\xA9\xF0\x9F\x98\x80";  // é and a face
+    const std::string name = designFileName(longest);
+    EXPECT_LE(name.size(), 255u);
+    EXPECT_EQ(firstInvalidUtf8(name), std::string::npos);
+    EXPECT_TRUE(name.starts_with("\xC3\xA9\xF0\x9F\x98\x80")) << name;
+}
+
 TEST(DesignFile, Timestamp) {
     EXPECT_EQ(utcTimestamp(0), "1970-01-01T00:00:00Z");
     EXPECT_EQ(utcTimestamp(1796766000), "2026-12-08T21:40:00Z");
