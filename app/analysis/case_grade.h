@@ -19,14 +19,30 @@ enum class CaseGrade {
 inline constexpr std::array<const char*, 4> kConditionalGradeConditions = {
     "wide lanes", "tied shoulders", "good support", "low traffic"};
 
-// "acceptable for wide lanes, tied shoulders, good support and/or low traffic"
-inline std::string conditionalGradeMeaning() {
-    std::string text = "acceptable for ";
-    for (std::size_t i = 0; i < kConditionalGradeConditions.size(); ++i) {
-        if (i > 0) text += i + 1 < kConditionalGradeConditions.size() ? ", " : " and/or ";
-        text += kConditionalGradeConditions[i];
+// The conditions joined into one phrase. Prose reads "wide lanes, tied
+// shoulders, good support and/or low traffic"; the window's legend capitalises
+// each word and puts a comma before "and/or".
+enum class ConditionsWording { Prose, Legend };
+
+inline std::string conditionalGradeConditions(ConditionsWording wording) {
+    const bool legend = wording == ConditionsWording::Legend;
+    std::string text;
+    const std::size_t count = kConditionalGradeConditions.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) text += i + 1 < count ? ", " : legend ? ", and/or " : " and/or ";
+        bool wordStart = true;
+        for (const char* c = kConditionalGradeConditions[i]; *c != '\0'; ++c) {
+            const bool capital = legend && wordStart && *c >= 'a' && *c <= 'z';
+            text += capital ? static_cast<char>(*c - 'a' + 'A') : *c;
+            wordStart = *c == ' ';
+        }
     }
     return text;
+}
+
+// "acceptable for wide lanes, tied shoulders, good support and/or low traffic"
+inline std::string conditionalGradeMeaning() {
+    return "acceptable for " + conditionalGradeConditions(ConditionsWording::Prose);
 }
 
 // Deflection load transfer as a fraction: from the first limit up acceptable,

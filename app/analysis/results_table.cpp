@@ -15,18 +15,8 @@ std::string legendText(CaseGrade grade) {
         case CaseGrade::Unacceptable:
             return "= Unacceptable Option";
     }
-    // The window's legend capitalises each word and ends in a blank.
-    std::string text = "= Acceptable for ";
-    const std::size_t count = kConditionalGradeConditions.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i > 0) text += i + 1 < count ? ", " : ", and/or ";
-        bool wordStart = true;
-        for (char c : std::string(kConditionalGradeConditions[i])) {
-            text += wordStart && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-            wordStart = c == ' ';
-        }
-    }
-    return text + " ";
+    // The window's legend ends in a blank.
+    return "= Acceptable for " + conditionalGradeConditions(ConditionsWording::Legend) + " ";
 }
 
 std::string dowelHeadsCaption(UnitSystem units) {
