@@ -40,6 +40,7 @@
     const row = element('p', { class: 'check-input' });
     const box = element('input', { id, type: 'text', inputmode: 'decimal', placeholder, autocomplete: 'off' });
     box.addEventListener('input', () => {
+      tavrelPages.sizing.dropFormatCharacters(box);
       asked = true;
       refresh();
     });
@@ -191,7 +192,10 @@
         if (!section) return;
         asked = METHODS.includes(design.check);
         length.value = String(Math.max(0, METHODS.indexOf(design.check)));
-        for (const [id, name] of Object.entries(NAMES)) boxes[id].value = design.inputs[name] ?? '';
+        for (const [id, name] of Object.entries(NAMES)) {
+          boxes[id].value = design.inputs[name] ?? '';
+          tavrelPages.sizing.dropFormatCharacters(boxes[id]);
+        }
         refresh();
       },
     };

@@ -461,7 +461,9 @@
     window.addEventListener('beforeprint', stampDate);
     analyse();
     // A design file (design.js) reads and fills the boxes as they are typed.
-    tavrelPages.sizing = { design: () => ({ si, texts: boxes.map((box) => box.value) }), show: showDesign };
+    tavrelPages.sizing = {
+      design: () => ({ si, texts: boxes.map((box) => box.value) }), show: showDesign, dropFormatCharacters,
+    };
     // Shown once the other parts of the page (the design file's buttons) have
     // been built on the same rules, so that nothing in view moves into place.
     setTimeout(() => {

@@ -150,6 +150,20 @@ std::string checkAllowedRange(UnitSystem units, CheckInput which) {
     return "(allowed: 1 to 100 %)";
 }
 
+namespace {
+
+// What was typed, as a message quotes it: a pasted page is not repeated back
+// whole, and the cut falls between characters.
+std::string quotedStart(std::string_view text) {
+    constexpr std::size_t kMaxQuoted = 40;
+    if (text.size() <= kMaxQuoted) return std::string(text);
+    std::size_t end = kMaxQuoted;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return std::string(text.substr(0, end)) + "...";
+}
+
+}  // namespace
+
 std::optional<double> readCheckInput(std::string_view what, UnitSystem units, CheckInput which,
                                      std::string_view text, std::string& error) {
     const std::string range = checkAllowedRange(units, which);
@@ -159,12 +173,12 @@ std::optional<double> readCheckInput(std::string_view what, UnitSystem units, Ch
     }
     const std::optional<double> number = readCompleteNumber(text);
     if (!number) {
-        error = std::string(what) + ": '" + std::string(text) + "' is not a number " + range;
+        error = std::string(what) + ": '" + quotedStart(text) + "' is not a number " + range;
         return std::nullopt;
     }
     const double value = toCheckUnits(units, which, *number);
     if (!inCheckRange(which, value)) {
-        error = std::string(what) + ": " + std::string(text) + " is out of range " + range;
+        error = std::string(what) + ": " + quotedStart(text) + " is out of range " + range;
         return std::nullopt;
     }
     return value;

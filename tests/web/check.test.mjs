@@ -103,3 +103,18 @@ test('on a phone every bar\'s check and every project detail can be read without
   assert.ok(layout.rows.every((row) => row[0] && /^\d+\.\d{3}$/.test(row[1])), JSON.stringify(layout.rows));
   assert.deepEqual(errors, []);
 });
+
+test("a strength box shows what is read and never repeats a pasted page back", async () => {
+  const { page, errors } = await openPage(browser, '');
+  await page.waitForSelector('#check-fc');
+  await page.type('#check-fc', '\u202e0004');
+  assert.equal(await page.$eval('#check-fc', (b) => b.value), '0004');
+  assert.match(await page.$eval('#check-fc-refusal', (n) => n.textContent), /^f'c: 0004 is out of range/);
+  await page.$eval('#check-fc', (b) => {
+    b.value = '4'.repeat(3) + 'x'.repeat(1000000);
+    b.dispatchEvent(new Event('input'));
+  });
+  const refusal = await page.$eval('#check-fc-refusal', (n) => n.textContent);
+  assert.ok(refusal.length < 200 && refusal.includes("'444xxx"), refusal.slice(0, 300));
+  assert.deepEqual(errors, []);
+});
