@@ -17,6 +17,7 @@
 #include <ctime>
 
 #include "analysis/program_version.h"
+#include "analysis/typed_text.h"
 #include "platform/design_storage.h"
 #include "window/design_details_dialog.h"
 #include "window/dowel_sizing_page.h"
@@ -132,7 +133,8 @@ void DesignActions::showDocument(const DesignDocument& file) {
                                      ? found->second
                                      : plainDecimal(static_cast<float>(
                                            fromAnalysisUnits(document.units, i, defaults[i])));
-        sizing_->inputBoxes()[i]->setText(QString::fromStdString(text));
+        // The box's own dropping of format characters is quiet here with its signals.
+        sizing_->inputBoxes()[i]->setText(QString::fromStdString(withoutFormatCharacters(text)));
     }
     spacing_->showChoices(document.spacing);
     document_.details = document.details;
