@@ -3,6 +3,7 @@
 // here decides anything; it only lays out what the rules decided.
 #include <emscripten/emscripten.h>
 
+#include <array>
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -95,12 +96,9 @@ Json& grade(Json& json, CaseGrade g) {
 // the height of an elliptical bar.
 Json& barCaptions(Json& json, const DowelCase& dowel) {
     json.key("captions").raw("[");
-    if (dowel.shape == QUORVIX_ROUND_DOWEL) {
-        json.comma().string(plainDecimal(dowel.diameter));
-    } else {
-        json.comma().string(plainDecimal(dowel.width));
-        json.comma().string(plainDecimal(dowel.height));
-    }
+    const std::array<std::string, 2> captions = headingCaptions(dowel);
+    for (int line = 0; line < sizeLineCount(dowel); ++line)
+        json.comma().string(captions[static_cast<std::size_t>(line)]);
     return json.raw("]");
 }
 
@@ -192,13 +190,12 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_facts() {
     json.raw("]");
     json.key("bars").raw("[");
     for (const DowelCase& dowel : kDowelCases) {
-        const bool round = dowel.shape == QUORVIX_ROUND_DOWEL;
         json.comma().raw("{");
-        json.key("round").raw(round ? "true" : "false");
-        json.key("colour").colour(round ? kRoundDowelColour : kEllipticalDowelColour);
+        json.key("round").raw(isRound(dowel) ? "true" : "false");
+        json.key("colour").colour(dowelColour(dowel));
         barCaptions(json, dowel);
-        json.key("width").raw(plainDecimal(round ? dowel.diameter : dowel.width));
-        json.key("height").raw(plainDecimal(round ? dowel.diameter : dowel.height));
+        json.key("width").raw(plainDecimal(sectionWidth(dowel)));
+        json.key("height").raw(plainDecimal(sectionHeight(dowel)));
         json.raw("}");
     }
     json.raw("]}");
@@ -503,13 +500,12 @@ Json& dowelSelections(Json& json) {
     json.key("dowels").raw("[");
     for (DowelSelection d : kDowelSelections) {
         const DowelCase& dowel = selectedDowel(d);
-        const bool round = dowel.shape == QUORVIX_ROUND_DOWEL;
         json.comma().raw("{");
         json.key("caption").string(dowelItemCaption(d));
         json.key("slabClass").string(slabClassCaption(d));
-        json.key("colour").colour(round ? kRoundDowelColour : kEllipticalDowelColour);
-        json.key("width").raw(plainDecimal(round ? dowel.diameter : dowel.width));
-        json.key("height").raw(plainDecimal(round ? dowel.diameter : dowel.height));
+        json.key("colour").colour(dowelColour(dowel));
+        json.key("width").raw(plainDecimal(sectionWidth(dowel)));
+        json.key("height").raw(plainDecimal(sectionHeight(dowel)));
         json.raw("}");
     }
     return json.raw("]");

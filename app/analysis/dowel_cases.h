@@ -27,6 +27,15 @@ inline bool isRound(const DowelCase& dowel) {
     return dowel.shape == QUORVIX_ROUND_DOWEL;
 }
 
+// The bar's cross-section across and up, in inches: a round bar's diameter
+// both ways, an elliptical bar's width and height.
+inline float sectionWidth(const DowelCase& dowel) {
+    return isRound(dowel) ? dowel.diameter : dowel.width;
+}
+inline float sectionHeight(const DowelCase& dowel) {
+    return isRound(dowel) ? dowel.diameter : dowel.height;
+}
+
 // The bar's shape in words: "round" or "elliptical".
 inline const char* dowelShapeWord(const DowelCase& dowel) {
     return isRound(dowel) ? "round" : "elliptical";

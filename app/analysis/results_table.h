@@ -8,6 +8,7 @@
 
 #include "analysis/case_grade.h"
 #include "analysis/design_analysis.h"
+#include "analysis/dowel_cases.h"
 #include "analysis/units.h"
 
 namespace tavrel {
@@ -62,6 +63,10 @@ inline constexpr Rgb kNoGradeHead{212, 212, 212};
 inline constexpr Rgb kCaptionColour{0, 0, 255};
 inline constexpr Rgb kRoundDowelColour{0, 0, 255};
 inline constexpr Rgb kEllipticalDowelColour{255, 0, 255};
+
+inline Rgb dowelColour(const DowelCase& dowel) {
+    return isRound(dowel) ? kRoundDowelColour : kEllipticalDowelColour;
+}
 
 // Whether a result cell is coloured, and with which grade's colour.
 inline bool cellColoured(const ResultCell& cell) {
