@@ -144,6 +144,13 @@ void DesignActions::showDocument(const DesignDocument& file) {
     showing_ = false;
     sizing_->runAnalysis();
     spacing_->updateChart();
+    // Saving again would write the default in its place: the user hears of it now.
+    if (!refusal.empty()) {
+        warn(QStringLiteral("Open Design"),
+             QStringLiteral("The textbook check uses its default in place of a value from the "
+                            "design:\n\n%1")
+                 .arg(QString::fromStdString(refusal)));
+    }
 }
 
 void DesignActions::markSaved(const QString& path, const DesignDocument& document) {
