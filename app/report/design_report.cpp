@@ -1,6 +1,7 @@
 #include "report/design_report.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPageSize>
@@ -121,9 +122,14 @@ class PageFlow {
         line(left(), height_ - kMargin + 2, left() + contentWidth(), height_ - kMargin + 2, 0.3);
         painter.setPen(QColor(90, 90, 90));
         const QRectF box = rect(left(), height_ - kMargin + 4, contentWidth(), 10);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, footer_);
-        painter.drawText(box, Qt::AlignRight | Qt::AlignTop,
-                         QStringLiteral("page %1 of %2").arg(page_).arg(pageCount_));
+        const QString page = QStringLiteral("page %1 of %2").arg(page_).arg(pageCount_);
+        // A long project is shortened in its middle, so that the page number and
+        // the revision after the project stay clear and whole.
+        const QFontMetricsF metrics(painter.font(), painter.device());
+        const qreal room = box.width() - metrics.horizontalAdvance(page + QStringLiteral("    "));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop,
+                         metrics.elidedText(footer_, Qt::ElideMiddle, room));
+        painter.drawText(box, Qt::AlignRight | Qt::AlignTop, page);
     }
 
     QPagedPaintDevice& device_;

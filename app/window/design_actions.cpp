@@ -17,6 +17,7 @@
 #include <ctime>
 
 #include "analysis/program_version.h"
+#include "analysis/typed_text.h"
 #include "platform/design_storage.h"
 #include "window/design_details_dialog.h"
 #include "window/dowel_sizing_page.h"
@@ -132,7 +133,8 @@ void DesignActions::showDocument(const DesignDocument& file) {
                                      ? found->second
                                      : plainDecimal(static_cast<float>(
                                            fromAnalysisUnits(document.units, i, defaults[i])));
-        sizing_->inputBoxes()[i]->setText(QString::fromStdString(text));
+        // The box's own dropping of format characters is quiet here with its signals.
+        sizing_->inputBoxes()[i]->setText(QString::fromStdString(withoutFormatCharacters(text)));
     }
     spacing_->showChoices(document.spacing);
     document_.details = document.details;
@@ -142,6 +144,13 @@ void DesignActions::showDocument(const DesignDocument& file) {
     showing_ = false;
     sizing_->runAnalysis();
     spacing_->updateChart();
+    // Saving again would write the default in its place: the user hears of it now.
+    if (!refusal.empty()) {
+        warn(QStringLiteral("Open Design"),
+             QStringLiteral("The textbook check uses its default in place of a value from the "
+                            "design:\n\n%1")
+                 .arg(QString::fromStdString(refusal)));
+    }
 }
 
 void DesignActions::markSaved(const QString& path, const DesignDocument& document) {

@@ -192,6 +192,29 @@ class ReportTest : public QObject {
         }
     }
 
+    // A project as long as a design keeps is shortened in the footer, never
+    // written over "page N of M".
+    void aLongProjectLeavesThePageNumberClear() {
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("long.pdf"));
+        int status = -1;
+        run(QStringLiteral(TAVREL_CLI_PATH),
+            {QStringLiteral("--report"), pdf, QStringLiteral("--project"),
+             QStringLiteral("Route 9 west ").repeated(76)},
+            &status);
+        QCOMPARE(status, 0);
+        const QStringList pages = run(QStringLiteral(PDFTOTEXT_PATH),
+                                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                                      .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        for (int p = 0; p < pages.size(); ++p) {
+            const QString footer = pages[p].trimmed().split(QLatin1Char('\n')).last();
+            QVERIFY2(footer.contains(QStringLiteral("\u2026")) &&
+                         footer.trimmed().endsWith(
+                             QStringLiteral("page %1 of %2").arg(p + 1).arg(pages.size())),
+                     qPrintable(footer));
+        }
+    }
+
     // A folder that is a file cannot hold the report: the writer says so, and
     // leaves nothing behind, not even its temporary file.
     void unwritableFolderLeavesNoFile() {

@@ -177,6 +177,38 @@ class DesignFileWindowTest : public QObject {
         QCOMPARE(w.windowTitle(), versionCaption());
     }
 
+    // A right-to-left override would show "12" for the 21 that is read.
+    void aDesignShowsWhatIsRead() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("marks.tavrel"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            R"({"format": "tavrel-design", "version": 1, "inputs": {"spacing": "\u202e21"}})");
+        file.close();
+        MainWindow w;
+        QVERIFY(w.designActions()->openFile(path));
+        QCOMPARE(box(w, "txtsd"), QStringLiteral("21"));
+    }
+
+    // A strength the check cannot take is not dropped without a word.
+    void aCheckInputLeftAtItsDefaultIsNamed() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("strength.tavrel"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            R"({"format": "tavrel-design", "version": 1, "check": "friberg", "inputs": {"fc": "999999"}})");
+        file.close();
+        MainWindow w;
+        Answers answers;
+        answers.attach(w.designActions());
+        QVERIFY(w.designActions()->openFile(path));
+        QCOMPARE(answers.warnings.size(), 1);
+        QVERIFY2(answers.warnings[0].contains(QStringLiteral("999999 is out of range")),
+                 qPrintable(answers.warnings[0]));
+    }
+
     // The same design as saved by the web page (and by tavrel-cli) opens alike.
     void designsFromTheOtherFrontEndsOpenAlike() {
         for (const char* name : {"web.tavrel", "cli.tavrel"}) {
