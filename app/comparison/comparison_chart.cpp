@@ -1,8 +1,11 @@
 #include "comparison/comparison_chart.h"
 
 #include <cmath>
+#include <optional>
 
 #include "analysis/result_format.h"
+#include "comparison/comparison_scenario.h"
+#include "comparison/layout_drawing.h"
 
 namespace tavrel::comparison {
 
@@ -17,17 +20,13 @@ constexpr QuantityFacts kQuantityFacts[kQuantityCount] = {
     {"Peak Crnr. Deflect.", {"Peak", "Corner", "Deflection"}, "in.", 0.03f, 3},
 };
 
-// Baseline caption per type, then the alternative's two lines per (type, variant).
-constexpr const char* kBaselineCaption[kAnalysisTypeCount] = {"6\" Spac.", "12 Dowels",
-                                                              "12 Dowels"};
-constexpr const char* kAlternativeCaption[kAnalysisTypeCount][kVariantCount][2] = {
-    {{"6\" Spac.", "(Baseline)"}, {"8\" Spac.", ""}, {"10\" Spac.", ""}, {"12\" Spac.", ""}},
-    {{"12 Dowels", "(Baseline)"}, {"10 Dowels", ""}, {"8 Dowels", ""}, {"6 Dowels", ""}},
-    {{"12 Dowels", "(Baseline)"},
-     {"11 Dowels", "(Alt. A)"},
-     {"9 Dowels", "(Alt. B)"},
-     {"8 Dowels", "(Alt. C)"}},
-};
+// A bar's first line, as the layout's drawing counts it: the corner distance
+// ("8\" Spac.") or the dowels across the lane ("10 Dowels").
+std::string layoutBarCaption(Picture picture) {
+    if (const std::optional<int> corner = cornerDistance(picture))
+        return std::to_string(*corner) + "\" Spac.";
+    return std::to_string(*laneDowelCount(picture)) + " Dowels";
+}
 
 }  // namespace
 
@@ -52,9 +51,13 @@ std::string baselineBarSubCaption() {
 }
 
 BarCaptions barCaptions(AnalysisType a, LayoutVariant v) {
-    const int t = indexOf(a), l = indexOf(v);
-    return BarCaptions{std::string(kBaselineCaption[t]), std::string(kAlternativeCaption[t][l][0]),
-                       std::string(kAlternativeCaption[t][l][1])};
+    std::string sub;
+    if (v == LayoutVariant::Baseline)
+        sub = baselineBarSubCaption();
+    else if (a == AnalysisType::AlternateSpacings)
+        sub = std::string("(Alt. ") + alternateLetter(v) + ")";
+    return BarCaptions{layoutBarCaption(variantPicture(a, LayoutVariant::Baseline)),
+                       layoutBarCaption(variantPicture(a, v)), sub};
 }
 
 std::string formatBarValue(float value, int decimals) {

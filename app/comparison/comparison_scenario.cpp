@@ -1,5 +1,7 @@
 #include "comparison/comparison_scenario.h"
 
+#include <optional>
+
 #include "analysis/result_format.h"
 #include "comparison/comparison_table.h"
 #include "comparison/layout_drawing.h"
@@ -13,7 +15,6 @@ struct AnalysisTypeRow {
     const char* frameCaption;
     Picture baselinePicture;
     bool showsSavings;
-    const char* variantCaption[kVariantCount];
     Picture variantPicture[kVariantCount];
 };
 
@@ -22,21 +23,16 @@ constexpr AnalysisTypeRow kTypes[kAnalysisTypeCount] = {
      "Dowel Corner Spacing",
      Picture::Corner06,
      false,
-     {"6 inches (baseline)", "8 inches", "10 inches", "12 inches"},
      {Picture::Corner06a, Picture::Corner08, Picture::Corner10, Picture::Corner12}},
     {"Center Lane Dowel Leave-Out",
      "Number of Dowels",
      Picture::Baseline,
      true,
-     {"12 Dowels (baseline)", "10 Dowels (2 dowels removed)", "8 Dowels (4 dowels removed)",
-      "6 Dowels (6 dowels removed)"},
      {Picture::Baseline2, Picture::Ctr10, Picture::Ctr08, Picture::Ctr06}},
     {"Alternate Dowel Spacings",
      "Dowel Spacing Alternatives",
      Picture::Baseline,
      true,
-     {"12 Dowels, uniform (baseline)", "11 Dowels (Alternate A)", "9 Dowels (Alternate B)",
-      "8 Dowels (Alternate C)"},
      {Picture::Baseline2, Picture::AltA, Picture::AltB, Picture::AltC}},
 };
 
@@ -78,8 +74,21 @@ std::string variantFrameCaption(AnalysisType a) {
     return typeRow(a).frameCaption;
 }
 
+// The layout's caption counts what its drawing shows, so the two cannot part:
+// "8 inches", "10 Dowels (2 dowels removed)", "9 Dowels (Alternate B)".
 std::string variantCaption(AnalysisType a, LayoutVariant v) {
-    return typeRow(a).variantCaption[indexOf(v)];
+    const Picture picture = variantPicture(a, v);
+    const bool baseline = v == LayoutVariant::Baseline;
+    if (const std::optional<int> corner = cornerDistance(picture))
+        return std::to_string(*corner) + " inches" + (baseline ? " (baseline)" : "");
+    const int dowels = *laneDowelCount(picture);
+    const std::string count = std::to_string(dowels) + " Dowels";
+    if (a == AnalysisType::AlternateSpacings)
+        return count + (baseline ? ", uniform (baseline)"
+                                 : std::string(" (Alternate ") + alternateLetter(v) + ")");
+    if (baseline) return count + " (baseline)";
+    const int removed = *laneDowelCount(typeRow(a).baselinePicture) - dowels;
+    return count + " (" + std::to_string(removed) + " dowels removed)";
 }
 
 Picture variantPicture(AnalysisType a, LayoutVariant v) {

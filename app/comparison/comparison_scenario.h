@@ -67,6 +67,11 @@ std::string variantCaption(AnalysisType a, LayoutVariant v);
 // The picture of the alternative layout.
 Picture variantPicture(AnalysisType a, LayoutVariant v);
 
+// The letter that names an alternate layout: 'A' for the first after the baseline.
+inline char alternateLetter(LayoutVariant v) {
+    return static_cast<char>('A' + indexOf(v) - 1);
+}
+
 }  // namespace tavrel::comparison
 
 #endif  // TAVREL_COMPARISON_COMPARISON_SCENARIO_H

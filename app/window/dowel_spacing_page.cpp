@@ -245,12 +245,16 @@ void DowelSpacingPage::buildChart() {
                                          {6450, 4725.0 + 225 * i, 1065, 225}, Qt::black,
                                          Qt::AlignRight | Qt::AlignTop);
     }
-    baselineCaption_ =
-        chartLabel(s, "lblBar1", QStringLiteral("6\" Spac."), {7747, 6600, 1740, 225}, kDarkGrey);
+    // Until the first selection the chart names the first corner layout.
+    const comparison::BarCaptions firstCaptions = comparison::barCaptions(
+        comparison::AnalysisType::CornerSpacing, comparison::LayoutVariant::First);
+    baselineCaption_ = chartLabel(s, "lblBar1", QString::fromStdString(firstCaptions.baseline),
+                                  {7747, 6600, 1740, 225}, kDarkGrey);
     chartLabel(s, "lblBar1a", QString::fromStdString(comparison::baselineBarSubCaption()),
                {7747, 6825, 1740, 225}, kDarkGrey);
-    alternativeCaption_ = chartLabel(s, "lblBar2", QStringLiteral("8\" Spac."),
-                                     {9337, 6600, 1740, 225}, kAlternativeText);
+    alternativeCaption_ =
+        chartLabel(s, "lblBar2", QString::fromStdString(firstCaptions.alternative),
+                   {9337, 6600, 1740, 225}, kAlternativeText);
     alternativeSubCaption_ =
         chartLabel(s, "lblBar2a", QString(), {9337, 6825, 1740, 225}, kAlternativeText);
     baselineValue_ = chartLabel(s, "lblBar1val", QStringLiteral("9999"),

@@ -18,12 +18,21 @@ TEST(ComparisonScenario, ViewOfEveryLayout) {
         int a, v;
         Picture variant;
         bool savings;
+        const char* caption;
     };
     const Case cases[] = {
-        {0, 0, P::Corner06a, false}, {0, 1, P::Corner08, false}, {0, 2, P::Corner10, false},
-        {0, 3, P::Corner12, false},  {1, 0, P::Baseline2, true}, {1, 1, P::Ctr10, true},
-        {1, 2, P::Ctr08, true},      {1, 3, P::Ctr06, true},     {2, 0, P::Baseline2, true},
-        {2, 1, P::AltA, true},       {2, 2, P::AltB, true},      {2, 3, P::AltC, true},
+        {0, 0, P::Corner06a, false, "6 inches (baseline)"},
+        {0, 1, P::Corner08, false, "8 inches"},
+        {0, 2, P::Corner10, false, "10 inches"},
+        {0, 3, P::Corner12, false, "12 inches"},
+        {1, 0, P::Baseline2, true, "12 Dowels (baseline)"},
+        {1, 1, P::Ctr10, true, "10 Dowels (2 dowels removed)"},
+        {1, 2, P::Ctr08, true, "8 Dowels (4 dowels removed)"},
+        {1, 3, P::Ctr06, true, "6 Dowels (6 dowels removed)"},
+        {2, 0, P::Baseline2, true, "12 Dowels, uniform (baseline)"},
+        {2, 1, P::AltA, true, "11 Dowels (Alternate A)"},
+        {2, 2, P::AltB, true, "9 Dowels (Alternate B)"},
+        {2, 3, P::AltC, true, "8 Dowels (Alternate C)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "a " << c.a << " v " << c.v);
@@ -34,6 +43,7 @@ TEST(ComparisonScenario, ViewOfEveryLayout) {
         EXPECT_EQ(view.visiblePictures, (PictureSet{baseline, c.variant}));
         EXPECT_EQ(view.visiblePictures.size(), 2);
         EXPECT_EQ(variantPicture(a, v), c.variant);
+        EXPECT_EQ(variantCaption(a, v), c.caption);
         EXPECT_EQ(view.savingsVisible, c.savings);
         EXPECT_EQ(!view.savingsText.empty(), c.savings);
     }
@@ -49,6 +59,7 @@ TEST(ComparisonScenario, SavingsFollowTheDowelsLeftOut) {
             const int dowels = std::stoi(caption);
             EXPECT_EQ(caption, std::to_string(dowels) + " Dowels");
             EXPECT_EQ(laneDowelCount(variantPicture(a, v)), dowels);
+            EXPECT_EQ(std::stoi(variantCaption(a, v)), dowels);
             EXPECT_EQ(laneDowelCount(P::Baseline), 12);
             const long percent = std::lround((12 - dowels) * 100.0 / 12);
             EXPECT_EQ(scenarioView(a, v).savingsText, std::to_string(percent) + "%");
