@@ -152,10 +152,15 @@ void drawPairs(PageFlow& flow, const ReportPairs& pairs) {
     const double valueWidth = flow.contentWidth() - labelWidth - indent;
     for (const auto& [label, value] : pairs.rows) {
         const QString text = qs(value);
-        const double h = std::max(
-            13.0, painter.boundingRect(flow.rect(0, 0, valueWidth, 10000), Qt::TextWordWrap, text)
-                          .height() /
-                      flow.point());
+        // A word wider than the column (a detail without spaces) is broken anywhere.
+        const QRectF column = flow.rect(0, 0, valueWidth, 10000);
+        int wrap = Qt::TextWordWrap;
+        QRectF bound = painter.boundingRect(column, wrap, text);
+        if (bound.width() > column.width()) {
+            wrap = Qt::TextWrapAnywhere;
+            bound = painter.boundingRect(column, wrap, text);
+        }
+        const double h = std::max(13.0, bound.height() / flow.point());
         flow.ensure(h);
         painter.setFont(font);
         painter.setPen(Qt::black);
@@ -163,7 +168,7 @@ void drawPairs(PageFlow& flow, const ReportPairs& pairs) {
                          Qt::AlignLeft | Qt::AlignVCenter, qs(label));
         painter.drawText(flow.rect(flow.left() + indent + labelWidth, flow.y() + (h > 13 ? 0 : 0),
                                    valueWidth, h),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+                         Qt::AlignLeft | Qt::AlignVCenter | wrap, text);
         flow.advance(h + (h > 13 ? 2 : 0));
     }
 }

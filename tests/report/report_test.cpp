@@ -215,6 +215,22 @@ class ReportTest : public QObject {
         }
     }
 
+    // A detail without a space in it (a pasted reference, a path) is broken
+    // across lines rather than run off the page.
+    void anUnbrokenDetailStaysOnThePage() {
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("wide.pdf"));
+        int status = -1;
+        run(QStringLiteral(TAVREL_CLI_PATH),
+            {QStringLiteral("--report"), pdf, QStringLiteral("--engineer"), QString(300, u'W')},
+            &status);
+        QCOMPARE(status, 0);
+        const QString first =
+            run(QStringLiteral(PDFTOTEXT_PATH),
+                {QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+        QCOMPARE(first.count(u'W') - first.count(QStringLiteral("Wheel")), 300);
+    }
+
     // A folder that is a file cannot hold the report: the writer says so, and
     // leaves nothing behind, not even its temporary file.
     void unwritableFolderLeavesNoFile() {
