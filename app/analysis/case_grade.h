@@ -45,6 +45,12 @@ inline std::string conditionalGradeMeaning() {
     return "acceptable for " + conditionalGradeConditions(ConditionsWording::Prose);
 }
 
+// The grade limits are this program's design criteria; they come from no
+// formula and no outside document cited here, and the guidelines shipped with
+// the program (Praxendel.pdf, "Reading the grades") print them for users, so
+// a change here must be made there too. They grade the sizing table's cells
+// and heads, tavrel-cli's verdicts, the report's limit lines and the web page.
+//
 // Deflection load transfer as a fraction: from the first limit up acceptable,
 // from the second conditional, below (or not a number) unacceptable.
 inline constexpr float kAcceptableDeflectionLte = 0.7f;
@@ -56,8 +62,9 @@ inline CaseGrade gradeDeflectionLte(float fraction) {
     return CaseGrade::Unacceptable;
 }
 
-// Bearing stress in psi: below the first limit acceptable, below the second
-// conditional, else (or not a number) unacceptable.
+// Bearing stress in psi, edge and corner alike: below the first limit
+// acceptable, below the second conditional, else (or not a number)
+// unacceptable. The limits guard the concrete around the bar against crushing.
 inline constexpr float kAcceptableBearingStress = 3000.0f;
 inline constexpr float kConditionalBearingStress = 4500.0f;
 

@@ -4,8 +4,13 @@
 
 namespace tavrel {
 
-// Round bars step K down by 250000 psi/in per quarter inch; the elliptical bars
-// take values of their own.
+// K is the modulus of dowel support (psi/in), the stiffness of the concrete
+// bedding each bar, a fixed property of the case rather than an input. Round
+// bars step it down by 250000 psi/in per quarter inch; the elliptical bars take
+// values of their own (the small one that of the 1-inch bar, the medium one
+// that of the 2-inch bar, the large one below every round bar). No outside
+// source is cited for them here; the guidelines shipped with the program
+// (Praxendel.pdf, "The eight dowel bars") table the same values for users.
 const std::array<DowelCase, kDowelCaseCount> kDowelCases = {{
     {QUORVIX_ROUND_DOWEL, 1.0f, 0, 0, 2500000},
     {QUORVIX_ROUND_DOWEL, 1.25f, 0, 0, 2250000},

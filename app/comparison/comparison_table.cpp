@@ -4,6 +4,11 @@ namespace tavrel::comparison {
 
 namespace {
 
+// Responses computed in advance for the one fixed pavement that
+// comparison_conditions.h states (and the About page and the guidelines show).
+// They are data, not the output of any formula in this program: no input of the
+// sizing page changes them, and the spacing page's chart, tavrel-cli's
+// comparison and the web page only look them up.
 // Stored in memory order. Each line is one (q, v, d) and holds a = 0, 1, 2:
 // corner spacing 8/10/12 in., centre leave-out 10/8/6 dowels, alternates A/B/C.
 // The baseline (v = 0) is the same layout for every type, hence stored three times.
