@@ -131,6 +131,7 @@
   function buildTable() {
     const sections = table.querySelector('.sections');
     const headRow = document.getElementById('heads');
+    table.querySelector('col.bars').span = facts.bars.length;
     headRow.append(element('th', { scope: 'row' }, facts.headsCaption));
     facts.bars.forEach((bar, c) => {
       const picture = element('td');

@@ -139,7 +139,7 @@
     block.rows.forEach((row, r) => {
       const tr = element('tr', { class: row.group ? 'group' : r === block.rows.length - 1 ? 'grade' : '' });
       tr.append(element('th', {}, row.caption));
-      if (row.group) tr.append(element('td', { colspan: '8' }));
+      if (row.group) tr.append(element('td', { colspan: String(block.heads.length) }));
       for (const cell of row.cells || []) {
         const td = element('td', {}, cell.text);
         if (cell.colour) td.style.backgroundColor = cell.colour;
