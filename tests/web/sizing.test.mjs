@@ -248,3 +248,13 @@ test('the report view opens and closes by keyboard, and focus comes back to "Rep
   assert.equal(await page.$eval('#report-view', (view) => view.hidden), true);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'report-open');
 });
+
+test('a detail without spaces wraps in the report instead of widening every page', async () => {
+  const page = await open('');
+  await page.waitForSelector('#report-open');
+  await page.$eval('#detail-engineer', (field) => { field.value = 'W'.repeat(300); });
+  await page.click('#report-open');
+  await page.waitForSelector('#report-view:not([hidden]) .report-document');
+  const widths = await page.$eval('.report-document', (d) => [d.scrollWidth, d.clientWidth]);
+  assert.ok(widths[0] <= widths[1], `report ${widths[0]} px wide in ${widths[1]} px`);
+});
