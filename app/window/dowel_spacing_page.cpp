@@ -153,7 +153,7 @@ void DowelSpacingPage::buildDowelSelection() {
         const bool round = isRound(dowel);
         controls::shape(selectionFrame, controls::arrayName("shpDowelPic", d),
                         round ? ShapeControl::Circle : ShapeControl::Oval,
-                        round ? colours::kRoundDowel : colours::kEllipticalDowel,
+                        colours::fromRgb(dowelColour(dowel)),
                         {kDowelPictureLefts[d], kDowelPictureBase - height, width, height});
     }
     const auto lines = markerLines(kInitialMarkerCentre);
