@@ -30,9 +30,13 @@
     return node;
   }
 
+  // A bar named in the page's units, as the results table names it.
+  function barCaption(c) {
+    return rules.units(si).barCaptions[c].join('x');
+  }
+
   function barName(c) {
-    const bar = facts.bars[c];
-    return `${bar.captions.join('x')} in. ${bar.round ? 'round' : 'elliptical'}`;
+    return `${barCaption(c)} ${si ? 'mm' : 'in.'} ${facts.bars[c].round ? 'round' : 'elliptical'}`;
   }
 
   // One added input: its label, box, unit and the reason it is refused.
@@ -89,8 +93,8 @@
     for (const caption of ['Bar', 'sigma_b / f_b', 'Verdict']) byBarHead.append(element('th', { scope: 'col' }, caption));
     byBar.tHead.append(byBarHead);
     verdicts = facts.bars.map((_, c) => {
-      const caption = facts.bars[c].captions.join('x');
-      head.append(element('th', { scope: 'col' }, caption));
+      const caption = barCaption(c);
+      head.append(element('th', { scope: 'col', class: 'check-bar' }, caption));
       const verdict = element('td', { class: 'verdict' });
       const ratio = element('td');
       verdictRow.append(verdict);
@@ -98,7 +102,7 @@
       const row = element('tr');
       const narrowRatio = element('td');
       const narrowVerdict = element('td', { class: 'verdict' });
-      row.append(element('th', { scope: 'row' }, caption), narrowRatio, narrowVerdict);
+      row.append(element('th', { scope: 'row', class: 'check-bar' }, caption), narrowRatio, narrowVerdict);
       byBar.tBodies[0].append(row);
       return { verdict, ratio, narrowVerdict, narrowRatio };
     });
@@ -176,6 +180,8 @@
       write(notes[id].units, toSi ? 'MPa' : 'psi');
     }
     si = toSi;
+    // Each bar appears once in the wide table and once in the narrow one.
+    document.querySelectorAll('.check-bar').forEach((head, i) => write(head, barCaption(i % facts.bars.length)));
   }
 
   // What a saved design keeps of the check (nothing when it is not asked

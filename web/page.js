@@ -132,7 +132,7 @@
     const sections = table.querySelector('.sections');
     const headRow = document.getElementById('heads');
     table.querySelector('col.bars').span = facts.bars.length;
-    headRow.append(element('th', { scope: 'row' }, facts.headsCaption));
+    headRow.append(element('th', { scope: 'row', class: 'heads-caption' }, facts.headsCaption));
     facts.bars.forEach((bar, c) => {
       const picture = element('td');
       picture.append(crossSection(bar));
@@ -330,6 +330,12 @@
       boxes[i].title = input.tooltip;
     });
     for (const section of document.querySelectorAll('.bearing-section')) write(section, units.bearingSection);
+    for (const caption of document.querySelectorAll('.heads-caption')) write(caption, units.headsCaption);
+    heads.forEach((bar, c) => {
+      for (const head of bar) {
+        head.querySelectorAll('.head-size').forEach((size, line) => write(size, units.barCaptions[c][line]));
+      }
+    });
     document.getElementById(si ? 'units-si' : 'units-us').checked = true;
     return units;
   }

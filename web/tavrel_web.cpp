@@ -356,6 +356,17 @@ EMSCRIPTEN_KEEPALIVE const char* tavrel_units(int si) {
     }
     json.raw("]");
     json.key("bearingSection").string(bearingStressSection(units));
+    // The bars are named in the units too, as the window and the report name them.
+    json.key("headsCaption").string(dowelHeadsCaption(units));
+    json.key("barCaptions").raw("[");
+    for (const DowelCase& dowel : kDowelCases) {
+        const std::array<std::string, 2> heads = dowelHeads(dowel, units);
+        json.comma().raw("[");
+        for (int line = 0; line < sizeLineCount(dowel); ++line)
+            json.comma().string(heads[static_cast<std::size_t>(line)]);
+        json.raw("]");
+    }
+    json.raw("]");
     json.raw("}");
     return json.text();
 }

@@ -81,6 +81,9 @@ struct Columns {
             rawScales[f] = scale.perUsUnit;
         }
         for (int i = 0; i < kDesignInputCount; ++i) inputUnits[i] = inputScale(units, i).caption;
+        // Bars named in the run's units, as the window, the report and --solve name them.
+        for (int c = 0; c < kDowelCaseCount; ++c)
+            dowelLabels[c] = dowelLabel(kDowelCases[c], units);
     }
 
     // The text of shown result `row`, as the window formats it, in the run's units.
@@ -105,19 +108,11 @@ struct Columns {
     std::array<std::string, kRawFields.size()> rawKeys;
     std::array<double, kRawFields.size()> rawScales{};
     std::array<const char*, kDesignInputCount> inputUnits{};
+    std::array<std::string, kDowelCaseCount> dowelLabels;
 };
 
 const char* shapeWord(const DowelCase& dowel) {
     return dowelShapeWord(dowel);
-}
-
-const std::array<std::string, kDowelCaseCount>& dowelLabels() {
-    static const std::array<std::string, kDowelCaseCount> labels = [] {
-        std::array<std::string, kDowelCaseCount> l;
-        for (int c = 0; c < kDowelCaseCount; ++c) l[c] = dowelCaseLabel(kDowelCases[c]);
-        return l;
-    }();
-    return labels;
 }
 
 // A CSV field, quoted when it holds a comma, a quote or a line end.
@@ -201,7 +196,7 @@ class CsvWriter : public ReportWriter {
         for (int c = 0; c < kDowelCaseCount; ++c) {
             const CaseResult& result = run.cases[c];
             out_.write(prefix_);
-            out_.write(dowelLabels()[c]);
+            out_.write(columns_.dowelLabels[c]);
             out_.put(',');
             out_.write(shapeWord(kDowelCases[c]));
             for (int row = 0; row < kResultRowCount; ++row) {
@@ -275,7 +270,7 @@ class JsonWriter : public ReportWriter {
             const CaseResult& result = run.cases[c];
             out_.write(c == 0 ? "\n  {" : ",\n  {");
             key("dowel");
-            string(dowelLabels()[c]);
+            string(columns_.dowelLabels[c]);
             out_.write(", ");
             key("shape");
             string(shapeWord(kDowelCases[c]));
@@ -373,7 +368,7 @@ class TableWriter : public ReportWriter {
         for (int c = 0; c < kDowelCaseCount; ++c) {
             const CaseResult& result = run.cases[c];
             line_.clear();
-            left(dowelLabels()[c], kDowelWidth);
+            left(columns_.dowelLabels[c], kDowelWidth);
             left(shapeWord(kDowelCases[c]), kShapeWidth);
             for (int row = 0; row < kResultRowCount; ++row)
                 right(columns_.shown(result, row, buffer), kValueWidth);
@@ -452,7 +447,7 @@ class TableWriter : public ReportWriter {
 
     void writeHeader() {
         line_.clear();
-        left("Dowel (in.)", kDowelWidth);
+        left(barsCaption(columns_.units), kDowelWidth);
         left("Shape", kShapeWidth);
         for (const std::string& caption : columns_.shownCaptions) right(caption, kValueWidth);
         if (settings_.check) {

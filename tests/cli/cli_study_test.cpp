@@ -210,6 +210,11 @@ TEST(Units, ADesignInSiGetsTheGradesAndNumbersOfTheSameDesignInUs) {
         EXPECT_NEAR(number(s[column(siRows[0], "loaded_deflection_mm")]),
                     number(u[column(usRows[0], "loaded_deflection_in")]) * 25.4,
                     1e-6 * number(s[column(siRows[0], "loaded_deflection_mm")]));
+        // The bar is named in mm: its size in inches times 25.4, to a tenth.
+        const std::string bar = u[column(usRows[0], "dowel")];
+        EXPECT_NEAR(number(s[column(siRows[0], "dowel")]),
+                    number(bar.substr(0, bar.find('x'))) * 25.4, 0.05 + 1e-9)
+            << bar;
     }
 
     // Every limit as shown is itself accepted, and the value just outside refused.

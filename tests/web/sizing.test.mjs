@@ -52,6 +52,10 @@ test('SI units: captions, ranges and results as tavrel-cli --units si gives them
   assert.deepEqual(shown.titles, si.ranges.map(([low, high]) => `Minimum: ${low}  Maximum: ${high}`));
   assert.equal(shown.bearing, 'Bearing Stress (MPa) -');
   assert.deepEqual(shown.cells, cliRows(si.texts, 'si').rows.map((row) => row.texts));
+  // The bars are named in mm, as tavrel-cli --units si names them.
+  const bars = await page.$$eval('#heads th[tabindex]',
+    (heads) => heads.map((head) => [...head.querySelectorAll('.head-size')].map((size) => size.textContent).join('x')));
+  assert.deepEqual(bars, cliRows(si.texts, 'si').rows.map((row) => row.dowel));
 
   const random = randomSource(5);
   for (let design = 0; design < 4; ++design) {
