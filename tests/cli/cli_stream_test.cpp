@@ -3,6 +3,7 @@
 // other than a file in its way. It must stop, say why and exit with 3.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <pty.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -201,30 +202,45 @@ struct TerminalRun {
     std::string out;
 };
 
-// A long sweep with standard error on a pseudo-terminal, as a user at a
-// terminal runs it, and standard output into a file.
+// A sweep with standard error on a pseudo-terminal, as a user at a terminal
+// runs it, and standard output into a pipe that is not read for its first 1.5 s:
+// a reader that holds the run up makes it a long one on any machine, however fast.
 TerminalRun runAtTerminal(std::vector<std::string> args) {
     TerminalRun run;
-    int controller = -1, terminal = -1;
-    if (openpty(&controller, &terminal, nullptr, nullptr, nullptr) != 0) return run;
-    char name[] = "/tmp/cli-out-XXXXXX";
-    const int out = mkstemp(name);
+    int controller = -1, terminal = -1, out[2];
+    if (openpty(&controller, &terminal, nullptr, nullptr, nullptr) != 0 || pipe(out) != 0)
+        return run;
     std::vector<char*> argv{const_cast<char*>(TAVREL_CLI_PATH)};
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
     const pid_t child = fork();
     if (child == 0) {
         dup2(terminal, STDERR_FILENO);
-        dup2(out, STDOUT_FILENO);
+        dup2(out[1], STDOUT_FILENO);
         execv(argv[0], argv.data());
         _exit(127);
     }
     close(terminal);
-    run.terminal = readAll(controller);  // a terminal reads EIO, not 0, once the child is gone
+    close(out[1]);
+    usleep(1'500'000);
+    // Both read as they come, so that neither side waits on the other.
+    pollfd ends[2] = {{out[0], POLLIN, 0}, {controller, POLLIN, 0}};
+    std::string* into[2] = {&run.out, &run.terminal};
+    char buffer[65536];
+    for (int open = 2; open > 0 && poll(ends, 2, -1) > 0;) {
+        for (int e = 0; e < 2; ++e) {
+            if (ends[e].fd < 0 || ends[e].revents == 0) continue;
+            const ssize_t n = read(ends[e].fd, buffer, sizeof buffer);
+            if (n > 0) {
+                into[e]->append(buffer, static_cast<size_t>(n));
+                continue;
+            }
+            close(ends[e].fd);  // a terminal reads EIO, not 0, once the child is gone
+            ends[e].fd = -1;
+            --open;
+        }
+    }
     statusOf(child);
-    run.out = contents(name);
-    close(out);
-    unlink(name);
     return run;
 }
 
