@@ -31,6 +31,8 @@ packages=(
   nlohmann-json3-dev
   # the web page: compiler, and the browser its tests drive
   emscripten chromium
+  # the web page's scripts made small for the site
+  terser
 )
 # A Node.js installed otherwise (for example a newer one) serves as well.
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then packages+=(nodejs npm); fi
