@@ -5,6 +5,8 @@
 # beside them. Then installs the build tree with cmake and uninstalls it again
 # from the manifest.
 set -euo pipefail
+# A step that fails without a word of its own says where.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 config=$1
 build=$(dirname "$config")
@@ -84,7 +86,9 @@ for program in tavrel tavrel-cli; do
   done
   grep -q 'libQuorvix.so' <<<"$text" || fail "$program(1) does not name the engine"
   # A usage line help2man could not read spills into the description.
-  first=$(sed -n '/^DESCRIPTION$/,$p' <<<"$text" | sed -n '2,$p' | grep -m1 . | sed 's/^ *//')
+  # One reader, no pipe: a reader that stops early would end its writer by SIGPIPE,
+  # which pipefail takes for a failure, now and then.
+  first=$(awk 'found && NF { sub(/^ +/, ""); print; exit } /^DESCRIPTION$/ { found = 1 }' <<<"$text")
   [[ "$first" != "["* && "$first" != "$program "* ]] || fail "$program(1) synopsis spilled: $first"
   options=$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/$program" --help |
     grep -oE '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u)
