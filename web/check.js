@@ -17,6 +17,7 @@
   let used = null;
   let verdicts = [];
   let chains = [];
+  let lastCheck = null; // the check the page shows, for a chain opened later
   // Whether the design asks for the check: once the user sets any of its
   // inputs, or a design that asks for it is opened. Only then is it saved.
   let asked = false;
@@ -117,7 +118,11 @@
       const body = element('table');
       details.append(summary, body);
       chainList.append(details);
-      return { summary, body };
+      const chain = { details, summary, body };
+      details.addEventListener('toggle', () => {
+        if (lastCheck) writeChain(chain, lastCheck.columns, lastCheck.bars[c], c);
+      });
+      return chain;
     });
     const scroll = element('div', { class: 'check-scroll' });
     scroll.append(table);
@@ -130,9 +135,12 @@
     if (node.textContent !== text) node.textContent = text;
   }
 
-  // The chain of one bar: each step with its value and unit.
+  // The chain of one bar: each step with its value and unit. A closed chain
+  // shows only its summary; its steps are written when it is opened, which
+  // keeps a keystroke from rewriting 88 hidden cells.
   function writeChain(chain, columns, bar, c) {
     write(chain.summary, `${barName(c)}: ${bar.verdict}`);
+    if (!chain.details.open) return;
     if (chain.body.rows.length === 0) {
       for (const column of columns) {
         const row = chain.body.insertRow();
@@ -152,6 +160,7 @@
     if (!complete) return;
     const check = rules.check(si, Number(length.value), boxes['check-fc'].value, boxes['check-fck'].value,
       boxes['check-load-share'].value);
+    lastCheck = check;
     write(section.querySelector('h2'), check.title);
     write(method, check.method);
     ['check-fc', 'check-fck', 'check-load-share'].forEach((id, i) => {
@@ -159,14 +168,19 @@
       write(notes[id].refusal, refusal);
       boxes[id].setAttribute('aria-invalid', refusal ? 'true' : 'false');
     });
-    used.replaceChildren(...check.inputs.map((input) =>
-      element('li', {}, `${input.caption}: ${input.value}${input.unit ? ' ' + input.unit : ''} (${input.note})`)));
+    // Rebuilt only when it changes: most keystrokes leave the check's inputs as they were.
+    const usedTexts = check.inputs.map((input) =>
+      `${input.caption}: ${input.value}${input.unit ? ' ' + input.unit : ''} (${input.note})`);
+    if (usedTexts.join('\n') !== used.dataset.texts) {
+      used.dataset.texts = usedTexts.join('\n');
+      used.replaceChildren(...usedTexts.map((text) => element('li', {}, text)));
+    }
     const ratio = check.columns.length - 2;
     check.bars.forEach((bar, c) => {
       const { verdict, ratio: ratioCell, narrowVerdict, narrowRatio } = verdicts[c];
       for (const cell of [verdict, narrowVerdict]) {
         write(cell, bar.verdict);
-        cell.className = 'verdict ' + bar.verdict;
+        if (cell.className !== 'verdict ' + bar.verdict) cell.className = 'verdict ' + bar.verdict;
       }
       for (const cell of [ratioCell, narrowRatio]) write(cell, bar.chain[ratio]);
       writeChain(chains[c], check.columns, bar, c);

@@ -34,6 +34,22 @@ test('the check shows tavrel-cli verdicts and refuses what it cannot take', asyn
     cliVerdicts(['--load', '16000', '--thickness', '8', '--fc', '3000', '--load-share', '60']));
   const chain = await page.$eval('.check-chain', (d) => d.querySelector('summary').textContent);
   assert.match(chain, /^1 in\. round: (passes|fails)$/);
+  // A chain opened after the design changed shows that design's steps, and
+  // follows the design while it stays open.
+  const firstRatio = () => page.$eval('.check-verdicts tbody tr td', (cell) => cell.textContent);
+  const steps = () => page.$eval('.check-chain table', (t) => [...t.rows].map((row) => row.cells[1].textContent));
+  await page.click('.check-chain summary');
+  await page.waitForFunction(() => document.querySelector('.check-chain table').rows.length > 0);
+  assert.equal((await steps()).length, 11);
+  const atSixty = await firstRatio();
+  assert.equal((await steps())[9], atSixty);
+  await page.focus('#check-load-share');
+  await page.keyboard.press('End');
+  await page.keyboard.press('Backspace'); // 6 %
+  assert.notEqual(await firstRatio(), atSixty);
+  assert.equal((await steps())[9], await firstRatio());
+  await page.keyboard.type('0');
+  await page.click('.check-chain summary');
 
   await page.type('#check-fck', '4000');
   assert.equal(await page.$eval('#check-fck-refusal', (n) => n.textContent), "Give f'c or f_ck, not both.");
