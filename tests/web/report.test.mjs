@@ -77,11 +77,9 @@ test("the report takes the textbook check's choices from the page", async () => 
   assert.ok(lines.includes('Load carried by the dowels: 40 % (given)'));
 });
 
-test('the whole report is built in the page within 1.5 s', async () => {
+// How long it takes is bench/web_bench.mjs's to show, not a test's.
+test('the whole report is built in the page from a design that gives nothing but its project', async () => {
   const rules = await createTavrel();
-  const started = performance.now();
   const answer = rules.report({ format: 'tavrel-design', version: 1, units: 'us', inputs: {}, project }, '2026-12-07 22:00');
-  const took = performance.now() - started;
   assert.ok(answer.report);
-  assert.ok(took < 1500, `${took.toFixed(0)} ms`);
 });
