@@ -9,6 +9,7 @@ const tavrelPages = (function () {
   const panels = PAGES.map((name) => document.getElementById(name + '-page'));
   const stateListeners = {};
   let rules = null;
+  const written = new WeakMap(); // node: { text, shown } as writeText last left it
 
   // "#spacing?type=1&layout=2" names the page and the page's own choices.
   function readAddress() {
@@ -82,6 +83,22 @@ const tavrelPages = (function () {
   show(readAddress().page);
 
   return {
+    // Sets a node's text, touching the page only when it changed. What was
+    // written is remembered here rather than read back from the page (each
+    // read makes the browser hand out a copy of the text), and a changed text
+    // goes into the node's own text rather than a new text node: the layout
+    // keeps its boxes, and a keystroke rewrites dozens of cells.
+    writeText(node, text) {
+      const shown = node.firstChild;
+      const last = written.get(node);
+      if (last !== undefined && last.text === text && last.shown === shown) return;
+      if (shown !== null && shown === last?.shown && shown === node.lastChild && text !== '') {
+        shown.nodeValue = text;
+      } else {
+        node.textContent = text;
+      }
+      written.set(node, { text, shown: node.firstChild });
+    },
     // The rules compiled to WebAssembly, started once for all pages.
     rules() {
       rules = rules || createTavrel();

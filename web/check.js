@@ -31,9 +31,12 @@
     return node;
   }
 
-  // A bar named in the page's units, as the results table names it.
+  // A bar named in the page's units, as the results table names it. The
+  // captions are asked for once per unit system: a keystroke names all eight.
+  const captionsBySystem = {};
   function barCaption(c) {
-    return rules.units(si).barCaptions[c].join('x');
+    captionsBySystem[si] ??= rules.units(si).barCaptions.map((lines) => lines.join('x'));
+    return captionsBySystem[si][c];
   }
 
   function barName(c) {
@@ -96,16 +99,14 @@
     verdicts = facts.bars.map((_, c) => {
       const caption = barCaption(c);
       head.append(element('th', { scope: 'col', class: 'check-bar' }, caption));
-      const verdict = element('td', { class: 'verdict' });
-      const ratio = element('td');
-      verdictRow.append(verdict);
-      ratioRow.append(ratio);
+      const wide = { verdict: element('td', { class: 'verdict' }), ratio: element('td') };
+      verdictRow.append(wide.verdict);
+      ratioRow.append(wide.ratio);
+      const narrow = { verdict: element('td', { class: 'verdict' }), ratio: element('td') };
       const row = element('tr');
-      const narrowRatio = element('td');
-      const narrowVerdict = element('td', { class: 'verdict' });
-      row.append(element('th', { scope: 'row', class: 'check-bar' }, caption), narrowRatio, narrowVerdict);
+      row.append(element('th', { scope: 'row', class: 'check-bar' }, caption), narrow.ratio, narrow.verdict);
       byBar.tBodies[0].append(row);
-      return { verdict, ratio, narrowVerdict, narrowRatio };
+      return [wide, narrow];
     });
     table.append(element('thead'), element('tbody'));
     table.tHead.append(head);
@@ -131,9 +132,7 @@
     after.after(section);
   }
 
-  function write(node, text) {
-    if (node.textContent !== text) node.textContent = text;
-  }
+  const write = (node, text) => tavrelPages.writeText(node, text);
 
   // The chain of one bar: each step with its value and unit. A closed chain
   // shows only its summary; its steps are written when it is opened, which
@@ -166,7 +165,8 @@
     ['check-fc', 'check-fck', 'check-load-share'].forEach((id, i) => {
       const refusal = check.refusals[i] || (i < 2 ? check.conflict : '');
       write(notes[id].refusal, refusal);
-      boxes[id].setAttribute('aria-invalid', refusal ? 'true' : 'false');
+      const invalid = refusal ? 'true' : 'false';
+      if (boxes[id].getAttribute('aria-invalid') !== invalid) boxes[id].setAttribute('aria-invalid', invalid);
     });
     // Rebuilt only when it changes: most keystrokes leave the check's inputs as they were.
     const usedTexts = check.inputs.map((input) =>
@@ -177,12 +177,12 @@
     }
     const ratio = check.columns.length - 2;
     check.bars.forEach((bar, c) => {
-      const { verdict, ratio: ratioCell, narrowVerdict, narrowRatio } = verdicts[c];
-      for (const cell of [verdict, narrowVerdict]) {
-        write(cell, bar.verdict);
-        if (cell.className !== 'verdict ' + bar.verdict) cell.className = 'verdict ' + bar.verdict;
+      // Each bar's figures stand in the wide table and in the narrow one.
+      for (const cells of verdicts[c]) {
+        write(cells.verdict, bar.verdict);
+        if (cells.verdict.className !== 'verdict ' + bar.verdict) cells.verdict.className = 'verdict ' + bar.verdict;
+        write(cells.ratio, bar.chain[ratio]);
       }
-      for (const cell of [ratioCell, narrowRatio]) write(cell, bar.chain[ratio]);
       writeChain(chains[c], check.columns, bar, c);
     });
   }

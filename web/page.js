@@ -225,9 +225,7 @@
   }
 
   // Writes only what changed: most keystrokes change few texts and fewer colours.
-  function write(node, text) {
-    if (node.firstChild?.nodeValue !== text) node.textContent = text;
-  }
+  const write = tavrelPages.writeText;
 
   const painted = new WeakMap();
   function paint(node, colour) {
