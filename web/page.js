@@ -360,22 +360,19 @@
   // values as read (never the raw text, which may be anything pasted), and the
   // units when they are SI. Browsers ignore address changes beyond about 200 in
   // 10 s (a held-down key makes more), so the address follows at most every
-  // 100 ms, and always the last edit.
+  // 100 ms, and always the last edit. It is written in a task of its own: a
+  // history change can take milliseconds, and a keystroke never waits for it.
   const ADDRESS_INTERVAL_MS = 100;
   let addressWritten = -Infinity;
   let addressTimer = 0;
 
   function keepDesignInAddress() {
     if (addressTimer) return; // the update already due will take the latest values
-    const wait = addressWritten + ADDRESS_INTERVAL_MS - performance.now();
-    if (wait <= 0) {
+    const wait = Math.max(0, addressWritten + ADDRESS_INTERVAL_MS - performance.now());
+    addressTimer = setTimeout(() => {
+      addressTimer = 0;
       writeAddress();
-    } else {
-      addressTimer = setTimeout(() => {
-        addressTimer = 0;
-        writeAddress();
-      }, wait);
-    }
+    }, wait);
   }
 
   function writeAddress() {
