@@ -111,12 +111,15 @@ test('on a phone every bar\'s check and every project detail can be read without
       beyond: [...document.querySelectorAll('#sizing-page *')].filter((e) => shown(e) && e.getBoundingClientRect().right > 391)
         .map((e) => e.id || e.className || e.tagName),
       rows: rows.map((row) => [...row.children].map((cell) => cell.textContent)),
+      summaryHeights: [...document.querySelectorAll('.check-chain summary')].map((s) => s.getBoundingClientRect().height),
     };
   });
   assert.deepEqual(layout.beyond, []);
   const cli = cliVerdicts(['--load', '16000']);
   assert.deepEqual(layout.rows.map((row) => row[2]), cli);
   assert.ok(layout.rows.every((row) => row[0] && /^\d+\.\d{3}$/.test(row[1])), JSON.stringify(layout.rows));
+  // Each chain's summary is a touch target a finger can hit: 24 px or more.
+  assert.ok(layout.summaryHeights.length === 8 && layout.summaryHeights.every((h) => h >= 24), String(layout.summaryHeights));
   assert.deepEqual(errors, []);
 });
 
