@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { after, before, test } from 'node:test';
 
-import { cliPath, launchBrowser, openPage } from './support.mjs';
+import { cliPath, download, launchBrowser, openPage } from './support.mjs';
 
 let browser;
 before(async () => {
@@ -84,17 +84,8 @@ test('a design file keeps the check: opened, shown and saved again', async () =>
   const at = lines[0].indexOf('check_verdict');
   assert.deepEqual(await verdicts(page), lines.slice(1).map((fields) => fields[at]));
 
-  const cdp = await page.createCDPSession();
-  const folder = path.join(work, 'saved');
-  fs.mkdirSync(folder);
-  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
-  await page.click('#design-save');
-  let saved = [];
-  for (let i = 0; i < 100 && saved.length === 0; ++i) {
-    await new Promise((resolve) => setTimeout(resolve, 50));
-    saved = fs.readdirSync(folder).filter((name) => name.endsWith('.tavrel'));
-  }
-  const design = JSON.parse(fs.readFileSync(path.join(folder, saved[0]), 'utf8'));
+  const saved = await download(page, '#design-save', path.join(work, 'saved'));
+  const design = JSON.parse(fs.readFileSync(saved, 'utf8'));
   assert.equal(design.check, 'friberg-1.8l');
   assert.equal(design.inputs.fc, '3000');
   assert.deepEqual(errors, []);

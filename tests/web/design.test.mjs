@@ -9,7 +9,7 @@ import path from 'node:path';
 import { test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { cliPath, optionNames, testBrowser } from './support.mjs';
+import { cliPath, download, optionNames, testBrowser } from './support.mjs';
 
 const openSitePage = testBrowser();
 const designs = path.join(path.dirname(fileURLToPath(import.meta.url)), '..', 'designs');
@@ -42,18 +42,7 @@ function shown(page) {
 }
 
 // Saves through the "Save..." button and returns the downloaded file's path.
-async function save(page, folder) {
-  fs.mkdirSync(folder, { recursive: true });
-  const cdp = await page.createCDPSession();
-  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
-  await page.click('#design-save');
-  for (let i = 0; i < 100; ++i) {
-    const names = fs.readdirSync(folder).filter((name) => name.endsWith('.tavrel'));
-    if (names.length) return path.join(folder, names[0]);
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-  throw new Error('no file was downloaded');
-}
+const save = (page, folder) => download(page, '#design-save', folder);
 
 function withoutRecord(file) {
   const design = JSON.parse(fs.readFileSync(file, 'utf8'));

@@ -99,6 +99,24 @@ export async function launchBrowser() {
   return browser;
 }
 
+// Clicks `selector` and returns the path of the file it downloads into
+// `folder`. Chromium reserves the file's name with an empty file while it
+// writes the download elsewhere, so a file counts once it has bytes and no
+// download is still in progress.
+export async function download(page, selector, folder) {
+  fs.mkdirSync(folder, { recursive: true });
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+  await page.click(selector);
+  for (let i = 0; i < 200; ++i) {
+    const names = fs.readdirSync(folder);
+    const written = names.filter((name) => !name.endsWith('.crdownload') && fs.statSync(path.join(folder, name)).size > 0);
+    if (written.length > 0 && !names.some((name) => name.endsWith('.crdownload'))) return path.join(folder, written[0]);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  throw new Error(`nothing was downloaded into ${folder}`);
+}
+
 // A page whose every request is checked: only the site's own files may load.
 export async function openPage(browser, query = '', { width = 1100, height = 900 } = {}) {
   const page = await browser.newPage();
