@@ -82,23 +82,37 @@ const tavrelPages = (function () {
   window.addEventListener('hashchange', followAddress);
   show(readAddress().page);
 
-  return {
-    // Sets a node's text, touching the page only when it changed. What was
-    // written is remembered here rather than read back from the page (each
-    // read makes the browser hand out a copy of the text), and a changed text
-    // goes into the node's own text rather than a new text node: the layout
-    // keeps its boxes, and a keystroke rewrites dozens of cells.
-    writeText(node, text) {
-      const shown = node.firstChild;
-      const last = written.get(node);
-      if (last !== undefined && last.text === text && last.shown === shown) return;
-      if (shown !== null && shown === last?.shown && shown === node.lastChild && text !== '') {
+  // Sets a node's text, touching the page only when it changed. What was
+  // written is remembered here rather than read back from the page (each
+  // read makes the browser hand out a copy of the text), and a changed text
+  // goes into the node's own text rather than a new text node: the layout
+  // keeps its boxes, and a keystroke rewrites dozens of cells.
+  function writeText(node, text) {
+    const last = written.get(node);
+    const shown = node.firstChild;
+    if (last?.shown === shown && shown === node.lastChild) { // the node holds what was written
+      if (last.text === text) return;
+      if (shown !== null && text !== '') {
         shown.nodeValue = text;
-      } else {
-        node.textContent = text;
+        last.text = text;
+        return;
       }
-      written.set(node, { text, shown: node.firstChild });
-    },
+    }
+    node.textContent = text;
+    written.set(node, { text, shown: node.firstChild });
+  }
+
+  // A box's refusal: the reason beside it, and the box marked for assistive
+  // technology (the mark is written only when it changes).
+  function showRefusal(box, note, refusal) {
+    writeText(note, refusal);
+    const invalid = refusal ? 'true' : 'false';
+    if (box.getAttribute('aria-invalid') !== invalid) box.setAttribute('aria-invalid', invalid);
+  }
+
+  return {
+    writeText,
+    showRefusal,
     // The rules compiled to WebAssembly, started once for all pages.
     rules() {
       rules = rules || createTavrel();

@@ -132,7 +132,7 @@
     after.after(section);
   }
 
-  const write = (node, text) => tavrelPages.writeText(node, text);
+  const write = tavrelPages.writeText;
 
   // The chain of one bar: each step with its value and unit. A closed chain
   // shows only its summary; its steps are written when it is opened, which
@@ -164,9 +164,7 @@
     write(method, check.method);
     ['check-fc', 'check-fck', 'check-load-share'].forEach((id, i) => {
       const refusal = check.refusals[i] || (i < 2 ? check.conflict : '');
-      write(notes[id].refusal, refusal);
-      const invalid = refusal ? 'true' : 'false';
-      if (boxes[id].getAttribute('aria-invalid') !== invalid) boxes[id].setAttribute('aria-invalid', invalid);
+      tavrelPages.showRefusal(boxes[id], notes[id].refusal, refusal);
     });
     // Rebuilt only when it changes: most keystrokes leave the check's inputs as they were.
     const usedTexts = check.inputs.map((input) =>

@@ -237,10 +237,8 @@
   // Every box says what was read from it and, when it is refused, why.
   function writeNotes(run) {
     run.boxes.forEach((box, i) => {
-      write(boxNotes[i].refusal, box.refusal);
+      tavrelPages.showRefusal(boxes[i], boxNotes[i].refusal, box.refusal);
       write(boxNotes[i].readAs, box.readAs);
-      const invalid = box.refusal ? 'true' : 'false';
-      if (boxes[i].getAttribute('aria-invalid') !== invalid) boxes[i].setAttribute('aria-invalid', invalid);
     });
   }
 
